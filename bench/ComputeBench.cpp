@@ -1,0 +1,65 @@
+// Time per full result set of each computation, and a sweep over every whole-yen column-甲
+// salary from 0 to 2,000,000 with 0 to 7 dependents and both spouse choices.
+
+#include "calc_kou/KouComputation.h"
+#include "calc_otsu/OtsuComputation.h"
+#include "money/AmountText.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void KouFullResultSet(benchmark::State& state) {
+    const norvik::KouInput input{300000, "300,000", 2, "2", 0};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(norvik::computeKou(input));
+    }
+}
+BENCHMARK(KouFullResultSet);
+
+void OtsuFullResultSet(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(norvik::computeOtsu(300000, 2));
+    }
+}
+BENCHMARK(OtsuFullResultSet);
+
+void OtsuRefusal(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(norvik::computeOtsu(88000, 2));
+    }
+}
+BENCHMARK(OtsuRefusal);
+
+// The salary texts are formed outside the timed computation, as the window hands them over.
+void KouSweep(benchmark::State& state) {
+    constexpr std::int64_t kSalaries = 2000001;
+    constexpr int kDependents = 8;
+    std::vector<std::string> salaryTexts;
+    salaryTexts.reserve(kSalaries);
+    for (std::int64_t s = 0; s < kSalaries; ++s) {
+        salaryTexts.push_back(norvik::Amt(s));
+    }
+    const std::string dependentsTexts[kDependents] = {"0", "1", "2", "3", "4", "5", "6", "7"};
+    for (auto _ : state) {
+        for (std::int64_t s = 0; s < kSalaries; ++s) {
+            for (int d = 0; d < kDependents; ++d) {
+                for (int spouse = 0; spouse < 2; ++spouse) {
+                    benchmark::DoNotOptimize(norvik::computeKou(
+                        {static_cast<norvik::Extended>(s), salaryTexts[s],
+                         static_cast<norvik::Extended>(d), dependentsTexts[d], spouse}));
+                }
+            }
+        }
+    }
+    state.counters["result_sets"] = benchmark::Counter(
+        static_cast<double>(kSalaries * kDependents * 2), benchmark::Counter::kAvgIterations);
+    state.counters["per_result_set"] = benchmark::Counter(
+        static_cast<double>(kSalaries * kDependents * 2),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(KouSweep)->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,96 @@
+#include "calc_kou/KouComputation.h"
+
+#include "money/AmountText.h"
+#include "money/WithholdingTables.h"
+
+namespace norvik {
+
+namespace {
+
+constexpr std::string_view kLegend =
+    "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額";
+
+// Table 1 on the salary itself: the row is chosen on the whole yen, the deduction computed on
+// the salary with its fraction. The 0.9 raises a fraction of 0.1 yen or more and drops less.
+Currency employmentDeduction(Extended salary, const DeductionRow& row) {
+    if (row.isFixed()) {
+        return Currency::fromYen(kFixedEmploymentDeduction);
+    }
+    return Currency::fromExtended(Int(salary * row.rate + 0.9L) +
+                                  static_cast<Extended>(row.addend));
+}
+
+std::string employmentFormula(const std::string& salaryText, const DeductionRow& row) {
+    return row.isFixed() ? std::string("定額") : salaryText + std::string(row.rateText);
+}
+
+// The deductions as the formulas write them: plain numbers, the basic deduction as 31667.
+std::string deductionTerms(const std::string& salaryText, const KouAmounts& a) {
+    return salaryText + "-" + Plain(a.employmentDeduction) + "-" + Plain(kBasicDeduction) + "-" +
+           Plain(a.spouseDeduction) + "-" + Plain(a.dependentsDeduction);
+}
+
+// The taxable amount in ten-thousandths of a yen, formed in the order the working is read:
+// the salary scaled first, then each deduction taken away.
+Extended taxableTenThousandths(Extended salary, const KouAmounts& a) {
+    Extended t = salary * static_cast<Extended>(Currency::kScale);
+    t -= static_cast<Extended>(a.employmentDeduction.raw());
+    t -= static_cast<Extended>(a.spouseDeduction.raw());
+    t -= static_cast<Extended>(a.dependentsDeduction.raw());
+    t -= static_cast<Extended>(kBasicDeduction * Currency::kScale);
+    return t;
+}
+
+// Table 3 with the same 0.9 rule, on the unrounded taxable amount in ten-thousandths.
+Currency tableTax(Extended taxableRaw, const TaxRow& row) {
+    const Extended scale = Currency::kScale;
+    return Currency::fromExtended(Int((taxableRaw * row.rate + 9000.0L) / scale) -
+                                  static_cast<Extended>(row.subtraction));
+}
+
+// Tens of yen: the nearest multiple of ten, a remainder of exactly five going up.
+std::int64_t roundToTens(Currency tax) {
+    const Extended shifted = static_cast<Extended>(tax.raw()) + 50000.0L;
+    return 10 * Trunc(shifted / 10.0L / static_cast<Extended>(Currency::kScale));
+}
+
+} // namespace
+
+KouResult computeKou(const KouInput& in) {
+    KouResult result;
+    KouAmounts& a = result.amounts;
+    FieldTexts& texts = result.texts;
+
+    texts.set("formula5", std::string(kLegend));
+
+    const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
+    a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
+    texts.set("formula1", employmentFormula(in.salaryText, deductionRow));
+    texts.set("data1", Amt(a.employmentDeduction));
+
+    const bool withSpouse = in.spouseIndex == 0;
+    a.spouseDeduction = Currency::fromYen(withSpouse ? kBasicDeduction : 0);
+    texts.set("data2", withSpouse ? "31,667" : "0");
+
+    a.dependentsDeduction =
+        Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
+    texts.set("data3", Amt(a.dependentsDeduction));
+    texts.set("formula2", "31,667円×" + in.dependentsText + "人");
+
+    const Extended taxableRaw = taxableTenThousandths(in.salary, a);
+    a.taxable = Currency::fromExtendedRaw(taxableRaw);
+    texts.set("data5", Amt(a.taxable));
+
+    const Extended scale = Currency::kScale;
+    const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
+    a.tableTax = tableTax(taxableRaw, taxRow);
+    const std::string terms = deductionTerms(in.salaryText, a);
+    texts.set("formula3", "(" + terms + ")" + std::string(taxRow.rateText));
+    texts.set("formula4", terms);
+
+    a.shownTax = roundToTens(a.tableTax);
+    texts.set("alldata", a.tableTax.isNegative() ? std::string("0") : Amt(a.shownTax));
+    return result;
+}
+
+} // namespace norvik
