@@ -1,6 +1,7 @@
 #include "calc_kou/KouComputation.h"
 
 #include "money/AmountText.h"
+#include "money/Concat.h"
 #include "money/WithholdingTables.h"
 
 namespace norvik {
@@ -21,13 +22,13 @@ Currency employmentDeduction(Extended salary, const DeductionRow& row) {
 }
 
 std::string employmentFormula(const std::string& salaryText, const DeductionRow& row) {
-    return row.isFixed() ? std::string("定額") : salaryText + std::string(row.rateText);
+    return row.isFixed() ? std::string("定額") : concat(salaryText, row.rateText);
 }
 
 // The deductions as the formulas write them: plain numbers, the basic deduction as 31667.
 std::string deductionTerms(const std::string& salaryText, const KouAmounts& a) {
-    return salaryText + "-" + Plain(a.employmentDeduction) + "-" + Plain(kBasicDeduction) + "-" +
-           Plain(a.spouseDeduction) + "-" + Plain(a.dependentsDeduction);
+    return concat(salaryText, "-", Plain(a.employmentDeduction), "-31667-",
+                  Plain(a.spouseDeduction), "-", Plain(a.dependentsDeduction));
 }
 
 // The taxable amount in ten-thousandths of a yen, formed in the order the working is read:
@@ -60,36 +61,37 @@ KouResult computeKou(const KouInput& in) {
     KouResult result;
     KouAmounts& a = result.amounts;
     FieldTexts& texts = result.texts;
+    texts.reserve(10);
 
-    texts.set("formula5", std::string(kLegend));
+    texts.add("formula5", std::string(kLegend));
 
     const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
     a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
-    texts.set("formula1", employmentFormula(in.salaryText, deductionRow));
-    texts.set("data1", Amt(a.employmentDeduction));
+    texts.add("formula1", employmentFormula(in.salaryText, deductionRow));
+    texts.add("data1", Amt(a.employmentDeduction));
 
     const bool withSpouse = in.spouseIndex == 0;
     a.spouseDeduction = Currency::fromYen(withSpouse ? kBasicDeduction : 0);
-    texts.set("data2", withSpouse ? "31,667" : "0");
+    texts.add("data2", withSpouse ? "31,667" : "0");
 
     a.dependentsDeduction =
         Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
-    texts.set("data3", Amt(a.dependentsDeduction));
-    texts.set("formula2", "31,667円×" + in.dependentsText + "人");
+    texts.add("data3", Amt(a.dependentsDeduction));
+    texts.add("formula2", concat("31,667円×", in.dependentsText, "人"));
 
     const Extended taxableRaw = taxableTenThousandths(in.salary, a);
     a.taxable = Currency::fromExtendedRaw(taxableRaw);
-    texts.set("data5", Amt(a.taxable));
+    texts.add("data5", Amt(a.taxable));
 
     const Extended scale = Currency::kScale;
     const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
     a.tableTax = tableTax(taxableRaw, taxRow);
     const std::string terms = deductionTerms(in.salaryText, a);
-    texts.set("formula3", "(" + terms + ")" + std::string(taxRow.rateText));
-    texts.set("formula4", terms);
+    texts.add("formula3", concat("(", terms, ")", taxRow.rateText));
+    texts.add("formula4", terms);
 
     a.shownTax = roundToTens(a.tableTax);
-    texts.set("alldata", a.tableTax.isNegative() ? std::string("0") : Amt(a.shownTax));
+    texts.add("alldata", a.tableTax.isNegative() ? std::string("0") : Amt(a.shownTax));
     return result;
 }
 

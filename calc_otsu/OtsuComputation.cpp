@@ -1,6 +1,7 @@
 #include "calc_otsu/OtsuComputation.h"
 
 #include "money/AmountText.h"
+#include "money/Concat.h"
 #include "money/WithholdingTables.h"
 
 #include <array>
@@ -84,21 +85,22 @@ struct PartTax {
 PartTax taxOnMultiple(Currency base, const Multiple& m, FieldTexts& texts) {
     const std::int64_t amount = base.raw() * m.tenths;
     const DeductionRow& deductionRow = deductionRowFor(amount / kMultipleScale);
+    const std::string baseText = Amt(base);
     PartTax part{};
     part.deduction = employmentDeduction(amount, deductionRow);
-    texts.set(m.deductionFormula,
-              Amt(base) + std::string(m.text) + std::string(deductionRow.rateText));
-    texts.set(m.deduction, Amt(part.deduction));
+    const std::string deductionText = Amt(part.deduction);
+    texts.add(m.deductionFormula, concat(baseText, m.text, deductionRow.rateText));
+    texts.add(m.deduction, deductionText);
 
     part.taxable = (amount - (part.deduction + kBasicDeduction) * kMultipleScale) / kMultipleScale;
-    texts.set(m.taxable, Amt(part.taxable));
-    texts.set(m.taxableFormula,
-              "(" + Amt(base) + std::string(m.text) + ")-" + Amt(part.deduction) + "-31,667円");
+    const std::string taxableText = Amt(part.taxable);
+    texts.add(m.taxable, taxableText);
+    texts.add(m.taxableFormula, concat("(", baseText, m.text, ")-", deductionText, "-31,667円"));
 
     const TaxRow& taxRow = taxRowFor(part.taxable);
     part.tax = tableTax(part.taxable, taxRow);
-    texts.set(m.tax, Amt(part.tax));
-    texts.set(m.taxFormula, Amt(part.taxable) + std::string(taxRow.rateText));
+    texts.add(m.tax, Amt(part.tax));
+    texts.add(m.taxFormula, concat(taxableText, taxRow.rateText));
     return part;
 }
 
@@ -127,16 +129,18 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     OtsuResult result;
     OtsuAmounts& a = result.amounts;
     FieldTexts& texts = result.texts;
+    texts.reserve(19);
 
     const StepBand& band = bandFor(Trunc(salary));
     const std::int64_t steps = Trunc(salary - static_cast<Extended>(band.lowest));
     a.quotient = steps / band.width;
     a.remainder = steps % band.width;
     a.base = Currency::fromExtended(salary - static_cast<Extended>(a.remainder));
-    texts.set("formula1", Amt(salary) + std::string(band.text) + Plain(a.quotient) + "..." +
-                              Plain(a.remainder));
-    texts.set("data1", Amt(a.base));
-    texts.set("formula2", Amt(salary) + "-" + Amt(a.remainder) + "=" + Amt(a.base));
+    const std::string salaryText = Amt(salary);
+    texts.add("formula1",
+              concat(salaryText, band.text, Plain(a.quotient), "...", Plain(a.remainder)));
+    texts.add("data1", Amt(a.base));
+    texts.add("formula2", concat(salaryText, "-", Amt(a.remainder), "=", Amt(a.base)));
 
     const PartTax combined = taxOnMultiple(a.base, kCombined, texts);
     const PartTax mainOnly = taxOnMultiple(a.base, kMainOnly, texts);
@@ -149,12 +153,12 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
 
     a.dependentsDeduction =
         Currency::fromExtended(dependents * static_cast<Extended>(kPerDependent));
-    texts.set("data5", Amt(a.dependentsDeduction));
-    texts.set("formula5", Amt(dependents) + "人×1,580円");
+    texts.add("data5", Amt(a.dependentsDeduction));
+    texts.add("formula5", concat(Amt(dependents), "人×1,580円"));
 
     a.tax = roundToHundreds(Currency::fromYen(combined.tax - mainOnly.tax) - a.dependentsDeduction);
-    texts.set("alldata", Amt(a.tax));
-    texts.set("formulaall", std::string(kExplanation));
+    texts.add("alldata", Amt(a.tax));
+    texts.add("formulaall", std::string(kExplanation));
     return result;
 }
 

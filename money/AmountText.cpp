@@ -1,5 +1,6 @@
 #include "money/AmountText.h"
 
+#include <array>
 #include <cmath>
 
 namespace norvik {
@@ -11,21 +12,38 @@ std::uint64_t magnitude(std::int64_t value) {
     return value < 0 ? ~static_cast<std::uint64_t>(value) + 1 : static_cast<std::uint64_t>(value);
 }
 
-std::string groupThousands(std::uint64_t value) {
-    std::string digits = std::to_string(value);
-    std::string grouped;
-    grouped.reserve(digits.size() + digits.size() / 3);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (digits.size() - i) % 3 == 0) {
-            grouped.push_back(',');
-        }
-        grouped.push_back(digits[i]);
+// Writes the number from the right end of a buffer so that no intermediate string is built;
+// the texts are short enough to stay in std::string's inline storage.
+class DigitWriter {
+public:
+    void digitsOf(std::uint64_t value, bool separators) {
+        int written = 0;
+        do {
+            if (separators && written != 0 && written % 3 == 0) {
+                put(',');
+            }
+            put(static_cast<char>('0' + value % 10));
+            value /= 10;
+            ++written;
+        } while (value != 0);
     }
-    return grouped;
-}
+    void put(char c) { buffer_[--start_] = c; }
+    std::string text() const {
+        return std::string(buffer_.data() + start_, buffer_.size() - start_);
+    }
+
+private:
+    std::array<char, 48> buffer_{};
+    std::size_t start_ = buffer_.size();
+};
 
 std::string signedGrouped(bool negative, std::uint64_t wholeYen) {
-    return (negative && wholeYen != 0 ? "-" : "") + groupThousands(wholeYen);
+    DigitWriter writer;
+    writer.digitsOf(wholeYen, true);
+    if (negative && wholeYen != 0) {
+        writer.put('-');
+    }
+    return writer.text();
 }
 
 } // namespace
@@ -54,18 +72,32 @@ std::string Amt(std::int64_t yen) {
 std::string Plain(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
-    std::string text = (amount.isNegative() ? "-" : "") + std::to_string(mag / scale);
-    const std::uint64_t fraction = mag % scale;
+    DigitWriter writer;
+    std::uint64_t fraction = mag % scale;
     if (fraction != 0) {
-        std::string decimals = std::to_string(fraction + scale).substr(1); // zero-padded
-        decimals.erase(decimals.find_last_not_of('0') + 1);
-        text += '.' + decimals;
+        int decimals = 4;
+        for (; fraction % 10 == 0; fraction /= 10) {
+            --decimals; // trailing zeros of the fraction are not significant
+        }
+        for (int i = 0; i < decimals; ++i, fraction /= 10) {
+            writer.put(static_cast<char>('0' + fraction % 10));
+        }
+        writer.put('.');
     }
-    return text;
+    writer.digitsOf(mag / scale, false);
+    if (amount.isNegative()) {
+        writer.put('-');
+    }
+    return writer.text();
 }
 
 std::string Plain(std::int64_t value) {
-    return std::to_string(value);
+    DigitWriter writer;
+    writer.digitsOf(magnitude(value), false);
+    if (value < 0) {
+        writer.put('-');
+    }
+    return writer.text();
 }
 
 } // namespace norvik

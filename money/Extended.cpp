@@ -4,32 +4,54 @@ namespace norvik {
 
 namespace {
 
-// 2^63 is exact in extended precision; everything at or beyond it does not fit.
+// 2^63 is exact in extended precision. Anything from 2^63 - 1 upward rounds or truncates to at
+// least the largest 64-bit integer, and anything below -2^63 to at most the smallest.
 constexpr Extended kTwoPow63 = 9223372036854775808.0L;
+constexpr Extended kLargest = kTwoPow63 - 1;
 
-std::int64_t saturatingCast(Extended whole) {
-    if (std::isnan(whole)) {
-        return 0;
+bool saturates(Extended x, std::int64_t& saturated) {
+    if (std::isnan(x)) {
+        saturated = 0;
+        return true;
     }
-    if (whole >= kTwoPow63) {
-        return std::numeric_limits<std::int64_t>::max();
+    if (x >= kLargest) {
+        saturated = std::numeric_limits<std::int64_t>::max();
+        return true;
     }
-    if (whole < -kTwoPow63) {
-        return std::numeric_limits<std::int64_t>::min();
+    if (x < -kTwoPow63) {
+        saturated = std::numeric_limits<std::int64_t>::min();
+        return true;
     }
-    return static_cast<std::int64_t>(whole);
+    return false;
 }
 
 } // namespace
 
-std::int64_t Trunc(Extended x) {
-    return saturatingCast(std::trunc(x));
+// Both conversions go through llrint, which stores with the rounding mode in force (to nearest,
+// ties to even; the program never changes it). Truncating by switching the FPU's rounding mode
+// for every conversion would cost more than the rest of a whole computation.
+std::int64_t RoundHalfEven(Extended x) {
+    std::int64_t saturated = 0;
+    if (saturates(x, saturated)) {
+        return saturated;
+    }
+    return std::llrint(x);
 }
 
-std::int64_t RoundHalfEven(Extended x) {
-    // The program never changes the rounding mode, so nearbyint rounds to nearest, ties to
-    // even, exactly as the FPU does when it stores an extended value into an integer.
-    return saturatingCast(std::nearbyint(x));
+std::int64_t Trunc(Extended x) {
+    std::int64_t saturated = 0;
+    if (saturates(x, saturated)) {
+        return saturated;
+    }
+    std::int64_t whole = std::llrint(x);
+    // The nearest integer may lie one beyond x, away from zero; step back toward zero. The
+    // comparison is exact: every 64-bit integer is an extended value.
+    if (x >= 0 && static_cast<Extended>(whole) > x) {
+        --whole;
+    } else if (x < 0 && static_cast<Extended>(whole) < x) {
+        ++whole;
+    }
+    return whole;
 }
 
 } // namespace norvik

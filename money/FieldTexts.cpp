@@ -1,6 +1,8 @@
 #include "money/FieldTexts.h"
 
+#include <cassert>
 #include <stdexcept>
+#include <tuple>
 
 namespace norvik {
 
@@ -19,7 +21,13 @@ void FieldTexts::set(std::string_view field, std::string text) {
         fields_[index].second = std::move(text);
         return;
     }
-    fields_.emplace_back(std::string(field), std::move(text));
+    add(field, std::move(text));
+}
+
+void FieldTexts::add(std::string_view field, std::string text) {
+    assert(!contains(field));
+    fields_.emplace_back(std::piecewise_construct, std::forward_as_tuple(field),
+                         std::forward_as_tuple(std::move(text)));
 }
 
 bool FieldTexts::contains(std::string_view field) const {

@@ -14,8 +14,14 @@ public:
     using Field = std::pair<std::string, std::string>; // field name, text
     using const_iterator = std::vector<Field>::const_iterator;
 
+    void reserve(std::size_t fields) { fields_.reserve(fields); }
+
     // Writes a field's text; writing a field again replaces its text in place.
     void set(std::string_view field, std::string text);
+
+    // Writes the text of a field that the set does not hold yet. The computations write each
+    // field once, and skipping the search keeps a full result set cheap.
+    void add(std::string_view field, std::string text);
 
     bool contains(std::string_view field) const;
 
