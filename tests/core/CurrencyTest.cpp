@@ -63,6 +63,12 @@ TEST(Extended, TruncDropsTheFractionTowardZeroAndSaturates) {
         {"positive fraction", 2.7L, 2},
         {"negative fraction", -2.7L, -2},
         {"just below zero", -0.9L, 0},
+        {"a half drops", 2.5L, 2},
+        {"3.5 drops to 3 although its nearest even integer is 4", 3.5L, 3},
+        {"-3.5 drops to -3", -3.5L, -3},
+        {"a half above 2^62", 4611686018427387904.5L, 4611686018427387904},
+        {"the largest integer", 9223372036854775807.0L, kMax},
+        {"the smallest integer", -9223372036854775808.0L, kMin},
         {"beyond the range", 1e25L, kMax},
         {"below the range", -1e25L, kMin},
         {"NaN", std::numeric_limits<Extended>::quiet_NaN(), 0},
@@ -71,6 +77,14 @@ TEST(Extended, TruncDropsTheFractionTowardZeroAndSaturates) {
     for (const auto& c : cases) {
         EXPECT_EQ(norvik::Trunc(c.value), c.whole) << c.name;
     }
+}
+
+TEST(Extended, RoundHalfEvenSaturatesAtBothEnds) {
+    EXPECT_EQ(norvik::RoundHalfEven(9223372036854775806.5L), kMax - 1); // tie to the even
+    EXPECT_EQ(norvik::RoundHalfEven(9223372036854775807.5L), kMax);
+    EXPECT_EQ(norvik::RoundHalfEven(-9223372036854775808.0L), kMin);
+    EXPECT_EQ(norvik::RoundHalfEven(-9223372036854775809.0L), kMin);
+    EXPECT_EQ(norvik::RoundHalfEven(4611686018427387904.5L), 4611686018427387904);
 }
 
 TEST(Extended, IntStaysFloating) {
