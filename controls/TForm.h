@@ -2,11 +2,41 @@
 
 #include <QMainWindow>
 
-// The base of the programs' main windows: a form in the sense of the stored layouts. Components
-// that may only live on a form (the visual-style component) check their owner against it.
+class QLabel;
+class QMenu;
+
+// The base of the programs' main windows: a fixed-size, centred, white form built from a stored
+// layout, with a popup menu whose shortcuts act wherever the focus is, a status bar whose first
+// panel shows the date, and a show handler. Components that may only live on a form (the
+// visual-style component) check their owner against this class.
 class TForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    using QMainWindow::QMainWindow;
+    explicit TForm(QWidget* parent = nullptr);
+
+    QMenu* PopupMenu() const { return popupMenu_; }
+
+    // The text of the status bar's first panel ("" before the window was shown).
+    QString statusPanelText() const;
+
+protected:
+    // Completes a form after its layout has been read: the fixed client size, white background,
+    // pixel font heights, the popup menu, the status-bar panel, and the position at the centre
+    // of the screen.
+    void finishLoading(QSize clientSize, QMenu* popupMenu);
+
+    // Runs whenever the window is shown by the program (not when the desktop restores it).
+    virtual void FormShow() {}
+
+    void showTodayInStatusBar();
+
+    void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void centreOnScreen();
+
+    QMenu* popupMenu_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
 };

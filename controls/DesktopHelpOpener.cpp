@@ -1,0 +1,9 @@
+#include "controls/DesktopHelpOpener.h"
+
+#include <QDesktopServices>
+
+void DesktopHelpOpener::open(const QUrl& file) {
+    // The result is deliberately ignored: the program shows nothing of its own if the desktop
+    // cannot open the file.
+    QDesktopServices::openUrl(file);
+}

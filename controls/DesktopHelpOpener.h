@@ -1,0 +1,9 @@
+#pragma once
+
+#include "controls/HelpOpener.h"
+
+// Opens the help file through the desktop's own file associations.
+class DesktopHelpOpener final : public HelpOpener {
+public:
+    void open(const QUrl& file) override;
+};
