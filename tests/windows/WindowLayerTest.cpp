@@ -1,0 +1,90 @@
+#include "controls/JapaneseFonts.h"
+#include "controls/PixelFontHeights.h"
+#include "controls/ResultFields.h"
+#include "controls/TStaticText.h"
+
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+TEST(JapaneseFonts, WindowsFamiliesRenderWithTheInstalledFontOfTheSameDesign) {
+    const struct {
+        const char16_t* windowsFamily;
+        const char* installed;
+    } cases[] = {
+        {u"ＭＳ ゴシック", "IPAGothic"},
+        {u"ＭＳ Ｐゴシック", "IPAPGothic"},
+        {u"ＭＳ 明朝", "IPAMincho"},
+        {u"ＭＳ Ｐ明朝", "IPAPMincho"},
+    };
+    for (const auto& c : cases) {
+        const QFont font(QString::fromUtf16(c.windowsFamily));
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(c.installed))
+            << QString::fromUtf16(c.windowsFamily).toStdString();
+    }
+}
+
+TEST(PixelFontHeights, StoredSizesBecomePixelHeightsAndChildrenInheritThem) {
+    QWidget parent;
+    QFont parentFont = parent.font();
+    parentFont.setPointSize(12);
+    parent.setFont(parentFont);
+    auto* inheriting = new QLabel(&parent);
+    auto* own = new QLabel(&parent);
+    QFont ownFont(QStringLiteral("IPAGothic"));
+    ownFont.setPointSize(15);
+    own->setFont(ownFont);
+
+    applyPixelFontHeights(&parent);
+
+    EXPECT_EQ(parent.font().pixelSize(), 12);
+    EXPECT_EQ(inheriting->font().pixelSize(), 12);
+    EXPECT_EQ(own->font().pixelSize(), 15);
+    EXPECT_EQ(own->font().family(), QStringLiteral("IPAGothic"));
+}
+
+TEST(TStaticText, PaintsItsColourAndABlackSingleBorderWhateverItsTextColour) {
+    TStaticText label;
+    label.resize(80, 19);
+    label.setColor(10652814); // (142, 140, 162)
+    label.setFontColor(clWhite);
+    label.setSingleBorder(true);
+    const QImage image = label.grab().toImage();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(79, 18), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(142, 140, 162));
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+TEST(TStaticText, WithoutBorderTheColourReachesTheEdge) {
+    TStaticText label;
+    label.resize(27, 19);
+    label.setColor(clWhite);
+    const QImage image = label.grab().toImage();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+}
+
+TEST(ResultFields, WritesEveryFieldAndRefusesAnUnknownOne) {
+    QLabel total;
+    QLabel formula;
+    ResultFields fields;
+    fields.add("alldata", &total);
+    fields.add("formula3", &formula);
+    norvik::FieldTexts texts;
+    texts.add("alldata", "3,420");
+    texts.add("formula3", "(300,000-105000)×5%");
+    fields.write(texts);
+    EXPECT_EQ(total.text(), QStringLiteral("3,420"));
+    EXPECT_EQ(formula.text(), QStringLiteral("(300,000-105000)×5%"));
+
+    texts.add("data9", "0");
+    EXPECT_THROW(fields.write(texts), std::logic_error);
+}
+
+} // namespace
