@@ -1,0 +1,73 @@
+// Draws the icons and the panel bitmap and writes them into the folder named on the command
+// line (resources/regenerate.sh passes the resources folder).
+
+#include "Artwork.h"
+#include "BmpEncoder.h"
+#include "IcoEncoder.h"
+#include "MedianCut.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+struct IconJob {
+    const char* name;
+    QImage (*draw)();
+    int bitsPerPixel;
+};
+
+// A 256-colour icon keeps one entry free for the black that transparent pixels must carry.
+constexpr int kColoursBeside256ColourBlack = 255;
+
+QImage reduced(const IconJob& job) {
+    const QImage drawing = job.draw();
+    if (job.bitsPerPixel == 8) {
+        return norvik::MedianCut(kColoursBeside256ColourBlack).reduce(drawing);
+    }
+    return drawing;
+}
+
+void writeFile(const QDir& folder, const QString& name, const QByteArray& bytes) {
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        throw std::runtime_error("cannot write " + path.toStdString());
+    }
+    std::printf("wrote %s (%lld bytes)\n", qPrintable(path), static_cast<long long>(bytes.size()));
+}
+
+void writeAll(const QDir& folder) {
+    const IconJob jobs[] = {
+        {"monitor", norvik::drawMonitor, 8}, {"compute", norvik::drawCompute, 8},
+        {"clear", norvik::drawClear, 4},     {"help", norvik::drawHelp, 8},
+        {"exit", norvik::drawExit, 4},
+    };
+    for (const IconJob& job : jobs) {
+        const QByteArray ico = norvik::IcoEncoder(job.bitsPerPixel).encode(reduced(job));
+        writeFile(folder, QString::fromLatin1(job.name) + ".ico", ico);
+    }
+    writeFile(folder, "panel.bmp", norvik::BmpEncoder().encode(norvik::drawPanel()));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    try {
+        writeAll(QDir(QString::fromLocal8Bit(argv[1])));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
