@@ -52,7 +52,10 @@ int CharacterCount(const std::string& utf8) {
 // Restores a flag when a design-mode error leaves the operation early.
 class FlagScope {
 public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    explicit FlagScope(bool& flag)
+        : flag_(flag) {
+        flag_ = true;
+    }
     ~FlagScope() { flag_ = false; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
@@ -63,7 +66,8 @@ private:
 
 } // namespace
 
-NValEditCore::NValEditCore(NValEditRequests& window) : window_(window) {}
+NValEditCore::NValEditCore(NValEditRequests& window)
+    : window_(window) {}
 
 // ---- properties
 
@@ -291,8 +295,7 @@ std::string NValEditCore::Rendering(Extended x) const {
     if (state_.MinusTyped && body.find('-') == std::string::npos) {
         body.insert(0, "-");
     }
-    if (leadingChar_ > ' ' &&
-        (zeroDisplay_ || x != 0 || state_.MinusTyped || state_.PointTyped)) {
+    if (leadingChar_ > ' ' && (zeroDisplay_ || x != 0 || state_.MinusTyped || state_.PointTyped)) {
         body.insert(0, Utf8Of(leadingChar_));
     }
     return body;

@@ -158,8 +158,7 @@ void NValEditCore::DigitKey(int digit) {
         return;
     }
     // Written and read back: the repeated division by ten leaves binary noise behind.
-    const std::string text =
-        FormatFixedLeft(candidate, state_.DigitCount, state_.DecimalCount);
+    const std::string text = FormatFixedLeft(candidate, state_.DigitCount, state_.DecimalCount);
     StoreAndShow(ReadNumber(text).value_or(0));
 }
 
