@@ -49,21 +49,6 @@ int CharacterCount(const std::string& utf8) {
     return count;
 }
 
-// Restores a flag when a design-mode error leaves the operation early.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag)
-        : flag_(flag) {
-        flag_ = true;
-    }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 NValEditCore::NValEditCore(NValEditRequests& window)
@@ -428,10 +413,14 @@ void NValEditCore::Loaded() {
     state_.MouseActivated = false;
     state_.DoubleClicked = false;
     state_.ParseExternalText = false;
-    {
-        FlagScope detached(changeDetached_);
+    changeDetached_ = true; // the first rendering is no change
+    try {
         AssignValue(value_);
+    } catch (...) {
+        changeDetached_ = false; // a design-mode error ends the operation
+        throw;
     }
+    changeDetached_ = false;
     state_.EntryValue = value_;
 }
 

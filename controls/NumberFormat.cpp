@@ -57,7 +57,8 @@ FixedDigits RoundToDecimals(Extended x, int decimals) {
         out.integer = "0";
         out.fraction = std::string(static_cast<std::size_t>(-integerCount), '0') + digits;
     } else if (integerCount >= kSignificantDigits) {
-        out.integer = digits + std::string(static_cast<std::size_t>(integerCount) - digits.size(), '0');
+        out.integer =
+            digits + std::string(static_cast<std::size_t>(integerCount) - digits.size(), '0');
     } else {
         out.integer = digits.substr(0, static_cast<std::size_t>(integerCount));
         out.fraction = digits.substr(static_cast<std::size_t>(integerCount));
@@ -74,7 +75,8 @@ FixedDigits RoundToDecimals(Extended x, int decimals) {
     const auto firstNonZero = out.integer.find_first_not_of('0');
     out.integer.erase(0, std::min(firstNonZero, out.integer.size() - 1));
 
-    const bool zero = out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
+    const bool zero =
+        out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
     out.negative = x < 0 && !zero;
     return out;
 }

@@ -19,8 +19,8 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsPlainDecimal(std::string_view digits) {
     const auto points = std::count(digits.begin(), digits.end(), '.');
-    const auto numerals = std::count_if(digits.begin(), digits.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    const auto numerals =
+        std::count_if(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
     return points <= 1 && numerals >= 1 &&
            points + numerals == static_cast<std::ptrdiff_t>(digits.size());
 }
@@ -36,8 +36,8 @@ Extended ParseMagnitude(std::string_view digits) {
         text.pop_back();
     }
     Extended magnitude = 0;
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed);
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude,
+                                        std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range) {
         const bool large = text.find_first_not_of("0.") < text.find('.');
         return large ? std::numeric_limits<Extended>::infinity() : 0;

