@@ -1,0 +1,30 @@
+#pragma once
+
+#include "controls/TColor.h"
+#include "money/Extended.h"
+
+namespace norvik {
+
+// The numeric edit's entry state: how the number was typed or last assigned, which the
+// rendering and the next keystroke depend on.
+struct NValEditState {
+    // Digits as entered or shown, integer and decimal together; the "0" of a number below 1
+    // counts, a zero shown without a point counts none.
+    int DigitCount = 0;
+    int DecimalCount = 0;
+    // Decimal entry: a point was typed, or the last assignment left decimals.
+    bool PointTyped = false;
+    // The entry is negative; lets a zero carry a sign ("-0") and signs the next digit.
+    bool MinusTyped = false;
+    // The number at the last focus change or load; Esc returns to it.
+    Extended EntryValue = 0;
+    bool MouseActivated = false;
+    bool DoubleClicked = false;
+    // Text written from outside is read back as a number (not while the box writes its own).
+    bool ParseExternalText = false;
+    TColor PlainColor = clWindowText;
+    // The box is changing its own font colour; the notification that follows is its own.
+    bool ColorSwitching = false;
+};
+
+} // namespace norvik

@@ -1,0 +1,175 @@
+#include "NValEditTestWindow.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NValEditKeyboard : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(window.ShowActive()); }
+
+    NValEditTestWindow window;
+};
+
+TEST_F(NValEditKeyboard, TypingRendersCalculatorStyle) {
+    window.first->setFocus();
+    const struct {
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {
+        {Qt::Key_2, "2"},
+        {Qt::Key_5, "25"},
+        {Qt::Key_0, "250"},
+        {Qt::Key_0, "2,500"},
+        {Qt::Key_0, "25,000"},
+        {Qt::Key_0, "250,000"},
+        {Qt::Key_Minus, "-250,000"},
+        {Qt::Key_Backspace, "-25,000"},
+        {Qt::Key_Period, "-25,000."},
+        {Qt::Key_5, "-25,000.5"},
+        {Qt::Key_Left, "-25,000.5"},
+        {Qt::Key_A, "-25,000.5"},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(window.first, step.key);
+        EXPECT_EQ(window.first->Text(), step.shown) << step.shown;
+        EXPECT_EQ(window.first->cursorPosition(), window.first->Text().size()) << step.shown;
+    }
+    EXPECT_EQ(window.first->Value(), -25000.5L);
+}
+
+TEST_F(NValEditKeyboard, FocusByTabSelectsAllSoADigitReplaces) {
+    window.second->setValue(1234);
+    window.first->setFocus();
+    QTest::keyClick(window.first, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window.second);
+    EXPECT_EQ(window.second->selectedText(), "1,234");
+    QTest::keyClick(window.second, Qt::Key_7);
+    EXPECT_EQ(window.second->Text(), "7");
+}
+
+TEST_F(NValEditKeyboard, SetFocusSelectsAllUnlessAutoSelectIsOff) {
+    window.second->setValue(1234);
+    window.second->setFocus();
+    EXPECT_EQ(window.second->selectedText(), "1,234");
+
+    window.first->setFocus();
+    window.second->setAutoSelect(false);
+    QTest::keyClick(window.first, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window.second);
+    EXPECT_EQ(window.second->selectedText(), "") << "nor does the edit select on its own";
+}
+
+TEST_F(NValEditKeyboard, FocusLossNormalisesTheText) {
+    window.first->setFocus();
+    QTest::keyClicks(window.first, "12.");
+    QTest::keyClick(window.first, Qt::Key_Tab);
+    EXPECT_EQ(window.first->Text(), "12");
+}
+
+TEST_F(NValEditKeyboard, EnterMovesTheFocusAndTheHostStillSeesEnter) {
+    std::vector<std::pair<char, QWidget*>> seen;
+    QObject::connect(window.first, &TNValEdit::OnKeyPress, window.first,
+                     [&seen, box = window.first](TNValEdit* sender, char& key) {
+                         EXPECT_EQ(sender, box);
+                         seen.emplace_back(key, QApplication::focusWidget());
+                     });
+    window.first->setFocus();
+    QTest::keyClick(window.first, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), window.second);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].first, '\r');
+    EXPECT_EQ(seen[0].second, window.second) << "the character arrives after the focus moved";
+    EXPECT_TRUE(window.keysReachingWindow.empty());
+}
+
+TEST_F(NValEditKeyboard, WithoutEnterNextEnterAndEscReachTheWindow) {
+    NValEditTestWindow plain(false);
+    ASSERT_TRUE(plain.ShowActive());
+    plain.first->setEnterNext(false);
+    plain.first->setValue(5);
+    plain.first->setFocus();
+    QTest::keyClick(plain.first, Qt::Key_Return);
+    QTest::keyClick(plain.first, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), plain.first);
+    EXPECT_EQ(plain.keysReachingWindow, (std::vector<int>{Qt::Key_Return, Qt::Key_Escape}));
+}
+
+TEST_F(NValEditKeyboard, EscWithoutAWindowShortcutReturnsToTheEntryValue) {
+    NValEditTestWindow plain(false);
+    plain.first->setValue(100);
+    ASSERT_TRUE(plain.ShowActive()); // the first box takes the focus and selects all
+    ASSERT_EQ(QApplication::focusWidget(), plain.first);
+    QTest::keyClicks(plain.first, "57");
+    ASSERT_EQ(plain.first->Text(), "57");
+    QTest::keyClick(plain.first, Qt::Key_Escape);
+    EXPECT_EQ(plain.first->Text(), "100");
+}
+
+TEST_F(NValEditKeyboard, WindowShortcutsWinOverTheBoxOwnKeys) {
+    window.first->setFocus();
+    QTest::keyClicks(window.first, "5");
+    window.first->setCursorPosition(0);
+    QTest::keyClick(window.first, Qt::Key_F5);
+    QTest::keyClick(window.first, Qt::Key_Escape);
+    QTest::keyClick(window.first, Qt::Key_End);
+    EXPECT_EQ(window.computed, 1);
+    EXPECT_EQ(window.cleared, 1);
+    EXPECT_EQ(window.closed, 1);
+    EXPECT_EQ(window.first->Text(), "5") << "Esc did not return to the entry value";
+    EXPECT_EQ(window.first->cursorPosition(), 0) << "End did not move the caret";
+    EXPECT_EQ(QApplication::focusWidget(), window.first);
+}
+
+TEST_F(NValEditKeyboard, TheHostMayReplaceATypedCharacter) {
+    QObject::connect(window.first, &TNValEdit::OnKeyPress, window.first, [](TNValEdit*, char& key) {
+        if (key == '5') {
+            key = '6';
+        }
+    });
+    window.first->setFocus();
+    QTest::keyClicks(window.first, "55");
+    EXPECT_EQ(window.first->Text(), "66");
+}
+
+TEST_F(NValEditKeyboard, HomeSelectsAllAndTheArrowsMoveWhenAsked) {
+    window.second->setArrowNext(true);
+    window.second->setValue(42);
+    window.second->setFocus();
+    window.second->deselect();
+    QTest::keyClick(window.second, Qt::Key_Home);
+    EXPECT_EQ(window.second->selectedText(), "42");
+    QTest::keyClick(window.second, Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), window.first);
+    QTest::keyClick(window.first, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), window.first) << "without ArrowNext: no move";
+}
+
+TEST_F(NValEditKeyboard, ReadOnlyIgnoresEditingKeys) {
+    window.first->setValue(1234);
+    window.first->setReadOnly(true);
+    window.first->setFocus();
+    for (const Qt::Key key : {Qt::Key_5, Qt::Key_Minus, Qt::Key_Backspace, Qt::Key_Delete}) {
+        QTest::keyClick(window.first, key);
+    }
+    EXPECT_EQ(window.first->Text(), "1,234");
+}
+
+TEST_F(NValEditKeyboard, OnChangeFollowsEveryTextChange) {
+    int changes = 0;
+    QObject::connect(window.first, &TNValEdit::OnChange, window.first,
+                     [&changes](TNValEdit*) { ++changes; });
+    window.first->Loaded();
+    EXPECT_EQ(changes, 0) << "loading reports no change";
+    window.first->setFocus();
+    QTest::keyClicks(window.first, "12");
+    QTest::keyClick(window.first, Qt::Key_Backspace);
+    QTest::keyClick(window.first, Qt::Key_Left);
+    EXPECT_EQ(changes, 3);
+    EXPECT_TRUE(window.first->isModified());
+}
+
+} // namespace

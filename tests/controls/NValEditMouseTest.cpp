@@ -1,0 +1,130 @@
+#include "NValEditTestWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NValEditMouse : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(window.ShowActive()); }
+
+    // The edit places its right-aligned text when it paints; a click before that would land on
+    // the old text's places.
+    static void Paint(QWidget* w) { w->repaint(); }
+    static QPoint LeftEdge(const QWidget* w) { return {6, w->height() / 2}; }
+    static QPoint RightEdge(const QWidget* w) { return {w->width() - 6, w->height() / 2}; }
+
+    NValEditTestWindow window;
+};
+
+TEST_F(NValEditMouse, FocusByAClickSelectsNothingAndPutsTheCaretAtTheEnd) {
+    window.second->setValue(1234567);
+    Paint(window.second);
+    QTest::mouseClick(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    ASSERT_EQ(QApplication::focusWidget(), window.second);
+    EXPECT_FALSE(window.second->hasSelectedText());
+    EXPECT_EQ(window.second->cursorPosition(), window.second->Text().size());
+    QTest::keyClick(window.second, Qt::Key_8);
+    EXPECT_EQ(window.second->Text(), "12,345,678") << "the digit extends the number";
+}
+
+TEST_F(NValEditMouse, ADragOverTheWholeTextStaysSelected) {
+    window.second->setValue(1234567);
+    window.second->setFocus();
+    Paint(window.second);
+    QTest::mousePress(window.second, Qt::LeftButton, {}, RightEdge(window.second));
+    const QPoint left = LeftEdge(window.second);
+    QMouseEvent drag(QEvent::MouseMove, left, window.second->mapToGlobal(left), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.second, &drag);
+    QTest::mouseRelease(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    EXPECT_EQ(window.second->selectedText(), "1,234,567");
+}
+
+TEST_F(NValEditMouse, ADoubleClickKeepsTheWordSelection) {
+    window.second->setValue(-1500);
+    window.second->setFocus();
+    Paint(window.second);
+    QTest::mouseDClick(window.second, Qt::LeftButton, {}, RightEdge(window.second));
+    EXPECT_EQ(window.second->selectedText(), "500") << "the word, not the whole text";
+    QTest::mouseClick(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    EXPECT_FALSE(window.second->hasSelectedText()) << "the next click is a plain click again";
+}
+
+TEST_F(NValEditMouse, TheContextMenuIsThePopupMenuAndNothingElse) {
+    window.first->setFocus();
+    QContextMenuEvent plainRequest(QContextMenuEvent::Mouse, LeftEdge(window.first),
+                                   window.first->mapToGlobal(LeftEdge(window.first)));
+    QApplication::sendEvent(window.first, &plainRequest);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no edit menu with its own paste";
+
+    QMenu menu(&window);
+    menu.addAction("計算");
+    window.first->setPopupMenu(&menu);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, LeftEdge(window.first),
+                              window.first->mapToGlobal(LeftEdge(window.first)));
+    QApplication::sendEvent(window.first, &request);
+    EXPECT_EQ(QApplication::activePopupWidget(), &menu);
+    menu.close();
+}
+
+TEST_F(NValEditMouse, MinusColorSwitchesWithTheSign) {
+    const QColor plain = window.first->palette().color(QPalette::Active, QPalette::Text);
+    window.first->setMinusColor(tcolor::rgb(255, 0, 0));
+    window.first->setFocus();
+    const auto textColor = [this] {
+        return window.first->palette().color(QPalette::Active, QPalette::Text);
+    };
+    QTest::keyClick(window.first, Qt::Key_Minus);
+    EXPECT_EQ(textColor(), QColor(255, 0, 0));
+    QTest::keyClick(window.first, Qt::Key_5);
+    EXPECT_EQ(textColor(), QColor(255, 0, 0));
+    QTest::keyClick(window.first, Qt::Key_Minus);
+    EXPECT_EQ(textColor(), plain);
+    window.first->setValue(-3);
+    EXPECT_EQ(textColor(), QColor(255, 0, 0));
+}
+
+TEST_F(NValEditMouse, AHostPaletteColourIsThePlainColour) {
+    window.first->setMinusColor(tcolor::rgb(255, 0, 0));
+    QPalette colors = window.first->palette();
+    colors.setColor(QPalette::Text, QColor(0, 0, 255));
+    window.first->setPalette(colors);
+    EXPECT_EQ(window.first->FontColor(), tcolor::rgb(0, 0, 255));
+    window.first->setValue(-1);
+    window.first->setValue(1);
+    EXPECT_EQ(window.first->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+}
+
+TEST_F(NValEditMouse, TheInputMethodCannotTypeIntoTheBox) {
+    window.first->setValue(12);
+    window.first->setFocus();
+    QInputMethodEvent commit;
+    commit.setCommitString("３４");
+    QApplication::sendEvent(window.first, &commit);
+    EXPECT_EQ(window.first->Text(), "12");
+    EXPECT_FALSE(window.first->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(window.first->acceptDrops());
+}
+
+TEST_F(NValEditMouse, TheMiddleButtonPastesNothing) {
+    if (!QGuiApplication::clipboard()->supportsSelection()) {
+        GTEST_SKIP() << "this platform has no selection to paste";
+    }
+    QGuiApplication::clipboard()->setText("999", QClipboard::Selection);
+    QGuiApplication::clipboard()->setText("999");
+    window.first->setValue(12);
+    window.first->setFocus();
+    QTest::mouseClick(window.first, Qt::MiddleButton, {}, LeftEdge(window.first));
+    EXPECT_EQ(window.first->Text(), "12");
+}
+
+} // namespace

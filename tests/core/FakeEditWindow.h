@@ -1,0 +1,45 @@
+#pragma once
+
+#include "controls/NValEditCore.h"
+#include "controls/NValEditRequests.h"
+
+#include <string>
+
+// A window for the numeric-entry core that records what the core asks of it. Writing its text
+// reports the change back synchronously, as a real edit does.
+class FakeEditWindow : public norvik::NValEditRequests {
+public:
+    void Attach(norvik::NValEditCore& core) { core_ = &core; }
+
+    std::string CurrentText() const override { return text; }
+    int SelectionStart() const override { return selectionStart; }
+    int SelectionLength() const override { return selectionLength; }
+    bool HasParentWindow() const override { return hasParent; }
+
+    void ShowText(const std::string& newText) override;
+    void CaretTo(int position) override;
+    void SelectAll() override;
+    void Beep() override { ++beeps; }
+    void FocusNext() override { ++focusNext; }
+    void FocusPrevious() override { ++focusPrevious; }
+    void ChangeFontColor(TColor color) override;
+    void ReportChange() override { ++changes; }
+
+    // Someone else writes the window text.
+    void WriteFromOutside(const std::string& newText);
+    void Select(int start, int length);
+
+    std::string text;
+    int selectionStart = 0;
+    int selectionLength = 0;
+    int caret = 0;
+    bool hasParent = true;
+    int beeps = 0;
+    int focusNext = 0;
+    int focusPrevious = 0;
+    int changes = 0;
+    TColor fontColor = clWindowText;
+
+private:
+    norvik::NValEditCore* core_ = nullptr;
+};

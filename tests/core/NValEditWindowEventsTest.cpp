@@ -1,0 +1,278 @@
+#include "NValEditHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using norvik::Extended;
+
+NValEditConfig StartingAt(Extended value) {
+    NValEditConfig c;
+    c.value = value;
+    return c;
+}
+
+TEST(NValEditFocus, KeyboardFocusSelectsAllButAClickDoesNot) {
+    NValEditHarness box(StartingAt(1234));
+    box.core.FocusLost();
+    box.core.FocusGained(false);
+    EXPECT_EQ(box.window.selectionStart, 0);
+    EXPECT_EQ(box.window.selectionLength, 5) << "AutoSelect selects the whole text";
+
+    box.core.FocusLost();
+    EXPECT_EQ(box.window.selectionLength, 0);
+    box.core.FocusGained(true);
+    EXPECT_EQ(box.window.selectionLength, 0) << "a click keeps its own caret";
+
+    box.core.FocusLost();
+    box.core.SetAutoSelect(false);
+    box.core.FocusGained(false);
+    EXPECT_EQ(box.window.selectionLength, 0);
+}
+
+TEST(NValEditFocus, FocusLossNormalisesTheText) {
+    const struct {
+        const char* script;
+        int fixDecimal;
+        const char* shown;
+    } cases[] = {
+        {"1 2 . OUT", -1, "12"},
+        {"1 2 . 5 0 OUT", -1, "12.5"},
+        {"1 2 . 5 OUT", 2, "12.50"},
+        {"- OUT", -1, "0"},
+    };
+    for (const auto& c : cases) {
+        NValEditConfig config;
+        config.fixDecimal = c.fixDecimal;
+        NValEditHarness box(config);
+        EXPECT_EQ(box.Run(c.script).back(), c.shown) << c.script;
+        EXPECT_EQ(box.core.State().EntryValue, box.core.Value()) << c.script;
+    }
+}
+
+TEST(NValEditMouse, ReleaseKeepsOnlyAWholeTextSelection) {
+    NValEditHarness box(StartingAt(1234567));
+    box.window.Select(2, 3);
+    box.core.MouseReleased();
+    EXPECT_EQ(box.window.selectionLength, 0) << "a click or a partial drag: caret at the end";
+    EXPECT_EQ(box.window.caret, 9);
+
+    box.window.Select(0, 9);
+    box.core.MouseReleased();
+    EXPECT_EQ(box.window.selectionStart, 0) << "a drag over the whole text stays selected";
+    EXPECT_EQ(box.window.selectionLength, 9);
+
+    box.window.Select(2, 3);
+    box.core.DoubleClick();
+    box.core.MouseReleased();
+    EXPECT_EQ(box.window.selectionStart, 2) << "the word a double click selected stays";
+    EXPECT_EQ(box.window.selectionLength, 3);
+
+    box.core.MouseReleased();
+    EXPECT_EQ(box.window.selectionLength, 0) << "only the release after the double click";
+}
+
+TEST(NValEditClipboard, PasteReadsTheClipboardText) {
+    const struct {
+        const char* clipboard;
+        Extended value;
+        const char* shown;
+    } cases[] = {
+        {"１２，３４５", 12345, "12,345"},
+        {"12,34", 0, "0"},
+        {"abc", 0, "0"},
+        {"-1,500", -1500, "-1,500"},
+        {"9999999999", 999999999, "999,999,999"},
+    };
+    for (const auto& c : cases) {
+        NValEditHarness box(StartingAt(77));
+        box.core.Paste(std::string(c.clipboard));
+        EXPECT_EQ(box.core.Value(), c.value) << c.clipboard;
+        EXPECT_EQ(box.window.text, c.shown) << c.clipboard;
+    }
+    NValEditHarness box(StartingAt(77));
+    box.core.Paste(std::nullopt);
+    EXPECT_EQ(box.window.text, "0") << "a clipboard without text";
+}
+
+TEST(NValEditClipboard, PasteWithALeadingCharacterReadsItsOwnNotation) {
+    NValEditConfig yen;
+    yen.leadingChar = '\\';
+    NValEditHarness box(yen);
+    box.core.Paste(std::string("\\1,000"));
+    EXPECT_EQ(box.window.text, "\\1,000");
+}
+
+TEST(NValEditClipboard, CutOfAnyPartGivesZero) {
+    NValEditHarness box(StartingAt(-1234.5L));
+    box.window.Select(1, 2);
+    box.core.CutOrClear();
+    EXPECT_EQ(box.window.text, "0");
+    EXPECT_EQ(box.core.Value(), 0);
+    EXPECT_FALSE(box.core.State().MinusTyped);
+}
+
+TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
+    const struct {
+        const char* script;
+        const char* shown;
+        Extended value;
+    } cases[] = {
+        {"- 1 2 3 4 5 6", "-123,456", -123456},
+        {"1 2 .", "12", 12},
+        {"1 . 5 0", "1.5", 1.5L},
+    };
+    for (const auto& c : cases) {
+        NValEditHarness box(NValEditConfig{});
+        box.Run(c.script);
+        box.core.Undo();
+        EXPECT_EQ(box.window.text, c.shown) << c.script;
+        EXPECT_EQ(box.core.Value(), c.value) << c.script;
+    }
+}
+
+TEST(NValEditClipboard, ReadOnlyRefusesEveryClipboardChange) {
+    NValEditHarness box(StartingAt(55));
+    box.core.SetReadOnly(true);
+    box.core.Paste(std::string("12"));
+    box.core.CutOrClear();
+    box.window.text = "99";
+    box.core.Undo();
+    EXPECT_EQ(box.core.Value(), 55);
+}
+
+TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
+    const struct {
+        const char* written;
+        const char* shown;
+        Extended value;
+    } cases[] = {
+        {"1234", "1,234", 1234},
+        {"１２３４", "1,234", 1234},
+        {"abc", "0", 0},
+        {"", "0", 0},
+        {"-123,456", "-123,456", -123456},
+    };
+    for (const auto& c : cases) {
+        NValEditHarness box(StartingAt(5));
+        box.window.WriteFromOutside(c.written);
+        EXPECT_EQ(box.window.text, c.shown) << c.written;
+        EXPECT_EQ(box.core.Value(), c.value) << c.written;
+        EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << c.written;
+    }
+}
+
+TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent) {
+    NValEditHarness fresh;
+    fresh.window.WriteFromOutside("1234");
+    EXPECT_EQ(fresh.window.text, "1234");
+    EXPECT_EQ(fresh.core.Value(), 0);
+
+    NValEditHarness orphan(StartingAt(5));
+    orphan.window.hasParent = false;
+    orphan.window.WriteFromOutside("1234");
+    EXPECT_EQ(orphan.window.text, "1234");
+}
+
+TEST(NValEditText, EveryTextChangeIsReportedOnce) {
+    NValEditHarness box(NValEditConfig{});
+    const int before = box.window.changes;
+    box.Run("1 2 BS BS BS");
+    EXPECT_EQ(box.window.changes - before, 4) << "1, 12, 1, 0 and no change for the last BS";
+    box.window.WriteFromOutside("1234");
+    EXPECT_EQ(box.window.changes - before, 6) << "the outside text and its rendering";
+}
+
+TEST(NValEditLoading, NothingRendersWhileReadingAndLoadingReportsNoChange) {
+    NValEditHarness box;
+    box.core.BeginLoading();
+    box.core.SetZeroDisplay(true);
+    box.core.SetValue(-1500);
+    EXPECT_EQ(box.window.text, "");
+    box.core.Loaded();
+    EXPECT_EQ(box.window.text, "-1,500");
+    EXPECT_EQ(box.window.changes, 0);
+    EXPECT_EQ(box.core.State().EntryValue, -1500);
+    EXPECT_TRUE(box.core.State().ParseExternalText);
+}
+
+TEST(NValEditLoading, ABoxWithoutALayoutRendersOnItsFirstAssignment) {
+    NValEditHarness box;
+    EXPECT_EQ(box.window.text, "");
+    box.core.SetValue(0);
+    EXPECT_EQ(box.window.text, "");
+    box.core.SetZeroDisplay(true);
+    EXPECT_EQ(box.window.text, "0");
+}
+
+// Font colours: the minus colour is on screen exactly while the number is negative.
+constexpr TColor kRed = tcolor::rgb(255, 0, 0);
+constexpr TColor kBlue = tcolor::rgb(0, 0, 255);
+
+TEST(NValEditColor, MinusColorFollowsTheSign) {
+    NValEditHarness box(NValEditConfig{});
+    box.core.SetMinusColor(kRed);
+    const struct {
+        const char* script;
+        TColor color;
+    } steps[] = {
+        {"-", kRed}, {"5", kRed}, {"-", clWindowText}, {"-", kRed}, {"BS", clWindowText},
+    };
+    for (const auto& step : steps) {
+        box.Run(step.script);
+        EXPECT_EQ(box.window.fontColor, step.color) << step.script;
+    }
+    box.core.SetValue(-3);
+    EXPECT_EQ(box.window.fontColor, kRed);
+    box.core.SetValue(3);
+    EXPECT_EQ(box.window.fontColor, clWindowText);
+}
+
+TEST(NValEditColor, AFontColourSetByTheHostIsThePlainColour) {
+    NValEditHarness box(NValEditConfig{});
+    box.core.SetMinusColor(kRed);
+    box.window.fontColor = kBlue;
+    box.core.FontColorChanged(kBlue);
+    EXPECT_EQ(box.core.State().PlainColor, kBlue);
+    box.core.SetValue(-1);
+    EXPECT_EQ(box.window.fontColor, kRed);
+    box.core.SetValue(1);
+    EXPECT_EQ(box.window.fontColor, kBlue);
+}
+
+TEST(NValEditColor, WhileNegativeTheHostColourWaitsForAPositiveNumber) {
+    NValEditHarness box(StartingAt(-5));
+    box.core.SetMinusColor(kRed);
+    ASSERT_EQ(box.window.fontColor, kRed);
+    box.window.fontColor = kBlue;
+    box.core.FontColorChanged(kBlue);
+    EXPECT_EQ(box.window.fontColor, kRed) << "the minus colour stays on screen";
+    box.core.FontColorChanged(kRed);
+    EXPECT_EQ(box.core.State().PlainColor, kBlue) << "a repeated minus colour is no plain colour";
+    box.core.SetValue(5);
+    EXPECT_EQ(box.window.fontColor, kBlue);
+}
+
+TEST(NValEditColor, WithoutADistinctMinusColourNegativesUseTheFontColour) {
+    for (const bool designing : {false, true}) {
+        NValEditHarness box(StartingAt(5));
+        box.core.SetDesignMode(designing);
+        box.window.fontColor = kBlue;
+        box.core.FontColorChanged(kBlue);
+        EXPECT_EQ(box.core.MinusColor(), kBlue) << designing;
+        EXPECT_EQ(box.core.State().PlainColor, kBlue) << designing;
+        EXPECT_EQ(box.window.fontColor, kBlue) << designing;
+        box.core.SetValue(-5);
+        EXPECT_EQ(box.window.fontColor, kBlue) << designing;
+    }
+}
+
+TEST(NValEditColor, SwitchingTheMinusColourOffRestoresThePlainColour) {
+    NValEditHarness box(StartingAt(-5));
+    box.core.SetMinusColor(kRed);
+    ASSERT_EQ(box.window.fontColor, kRed);
+    box.core.SetMinusColor(clWindowText);
+    EXPECT_EQ(box.window.fontColor, clWindowText);
+}
+
+} // namespace
