@@ -1,0 +1,11 @@
+#include "calc_kou/unorvik.h"
+#include "controls/DesktopHelpOpener.h"
+#include "controls/NorvikApplication.h"
+
+int main(int argc, char* argv[]) {
+    NorvikApplication app(argc, argv, QStringLiteral("電算機計算の特例による源泉徴収税額算出-月額表甲欄-"));
+    DesktopHelpOpener helpOpener;
+    Tfnorvik fnorvik(helpOpener);
+    fnorvik.show();
+    return NorvikApplication::exec();
+}

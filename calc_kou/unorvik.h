@@ -1,0 +1,45 @@
+#pragma once
+
+#include "controls/ResultFields.h"
+#include "controls/TForm.h"
+
+#include "ui_unorvik.h"
+
+class HelpOpener;
+class QButtonGroup;
+class QMenu;
+class TWinXP;
+
+// The column-甲 window: salary, dependents and spouse choice in; the tax and every step of its
+// working out. The handlers only call Calculate and ClearAll, close the window or open help.
+class Tfnorvik : public TForm, private Ui::Tfnorvik {
+    Q_OBJECT
+
+public:
+    explicit Tfnorvik(HelpOpener& helpOpener, QWidget* parent = nullptr);
+
+    void Calculate();
+    void ClearAll();
+
+protected:
+    void FormShow() override;
+
+private:
+    void IconButton4Click();
+    void N1Click();
+    void NValEdit4KeyPress(TNValEdit* Sender, char& Key);
+    void IconButton13Click();
+    void Clear1Click();
+    void IconButton8Click();
+    void IconButton7Click();
+    void N2Click();
+
+    void connectHandlers();
+    void registerResultFields();
+
+    QMenu* PopupMenu1 = nullptr;
+    TWinXP* WinXP1 = nullptr;
+    QButtonGroup* RadioGroup2Items = nullptr;
+    HelpOpener& helpOpener_;
+    ResultFields resultFields_;
+};

@@ -1,0 +1,110 @@
+#include "calc_otsu/unorvikB.h"
+
+#include "calc_otsu/OtsuComputation.h"
+#include "controls/HelpFile.h"
+#include "controls/HelpOpener.h"
+#include "controls/TXPManifest.h"
+
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+constexpr QSize kClientSize(720, 739);
+
+} // namespace
+
+TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
+    : TForm(parent)
+    , helpOpener_(helpOpener) {
+    setupUi(this);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->addActions({N1, Clear1, N2});
+    NValEdit3->setPopupMenu(PopupMenu1);
+    NValEdit4->setPopupMenu(PopupMenu1);
+
+    XPManifest1 = new TXPManifest(this);
+
+    finishLoading(kClientSize, PopupMenu1);
+    registerResultFields();
+    connectHandlers();
+    NValEdit3->setFocus();
+}
+
+void TfnorvikB::registerResultFields() {
+    const std::pair<const char*, QLabel*> fields[] = {
+        {"formula1", formula1},   {"data1", data1},         {"formula2", formula2},
+        {"formula3", formula3},   {"data2", data2},         {"data11", data11},
+        {"formula11", formula11}, {"data4", data4},         {"formula4", formula4},
+        {"formula6", formula6},   {"data6", data6},         {"data12", data12},
+        {"formula12", formula12}, {"data9", data9},         {"formula9", formula9},
+        {"data5", data5},         {"formula5", formula5},   {"alldata", alldata},
+        {"formulaall", formulaall},
+    };
+    for (const auto& [name, field] : fields) {
+        resultFields_.add(name, field);
+    }
+}
+
+void TfnorvikB::connectHandlers() {
+    connect(IconButton7, &TIconButton::OnClick, this, &TfnorvikB::IconButton7Click);
+    connect(N1, &QAction::triggered, this, &TfnorvikB::N1Click);
+    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &TfnorvikB::NValEdit4KeyPress);
+    connect(IconButton3, &TIconButton::OnClick, this, &TfnorvikB::IconButton3Click);
+    connect(Clear1, &QAction::triggered, this, &TfnorvikB::Clear1Click);
+    connect(IconButton6, &TIconButton::OnClick, this, &TfnorvikB::IconButton8Click);
+    connect(IconButton5, &TIconButton::OnClick, this, &TfnorvikB::IconButton5Click);
+    connect(N2, &QAction::triggered, this, &TfnorvikB::N2Click);
+}
+
+void TfnorvikB::Calculate() {
+    const norvik::OtsuResult result = norvik::computeOtsu(NValEdit3->Value(), NValEdit4->Value());
+    if (result.refusal) {
+        showRefusal(QString::fromStdString(result.refusal->title),
+                    QString::fromStdString(result.refusal->message));
+        return;
+    }
+    resultFields_.write(result.texts);
+}
+
+void TfnorvikB::showRefusal(const QString& title, const QString& message) {
+    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("RefusalBox"));
+    box.exec();
+}
+
+void TfnorvikB::ClearAll() {
+    NValEdit3->setValue(0);
+    NValEdit4->setValue(0);
+    for (QLabel* amount : {alldata, data1, data2, data6, data11, data12, data4, data9, data5}) {
+        amount->setText(QStringLiteral("0"));
+    }
+    for (QLabel* formula :
+         {formula2, formula1, formula3, formula6, formula11, formula12, formula4, formula9, formula5}) {
+        formula->clear();
+    }
+    NValEdit3->setFocus();
+}
+
+void TfnorvikB::FormShow() { showTodayInStatusBar(); }
+
+void TfnorvikB::IconButton7Click() { Calculate(); }
+
+void TfnorvikB::N1Click() { Calculate(); }
+
+void TfnorvikB::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
+    if (Key == '\r') {
+        Calculate();
+    }
+}
+
+void TfnorvikB::IconButton3Click() { ClearAll(); }
+
+void TfnorvikB::Clear1Click() { ClearAll(); }
+
+void TfnorvikB::IconButton8Click() { helpOpener_.open(helpFileBesideProgram()); }
+
+void TfnorvikB::IconButton5Click() { close(); }
+
+void TfnorvikB::N2Click() { close(); }
