@@ -3,7 +3,6 @@
 #include "controls/AnsiText.h"
 #include "controls/GdiCanvas.h"
 
-#include <QEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 
@@ -79,13 +78,6 @@ QString TCustomBoxLabel::GetLabelText() const {
 
 void TCustomBoxLabel::SetLabelText(const QString& text) {
     store(m_caption, text);
-}
-
-void TCustomBoxLabel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) {
-        update();
-    }
-    QWidget::changeEvent(event);
 }
 
 void TCustomBoxLabel::paintEvent(QPaintEvent* /*event*/) {

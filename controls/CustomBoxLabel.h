@@ -13,7 +13,8 @@ class GdiCanvas;
 
 // A windowless text label that paints an opaque box: a fill, up to two 3-D bevels, an optional
 // one-pixel border, and the caption placed inside by a horizontal and a vertical alignment.
-// Writing a property with its current value does nothing; any other write repaints.
+// Writing a drawn property with its current value does nothing, a new value repaints (Qt
+// repaints on a new font by itself); FormatString and Decimals are only stored.
 //
 // Mouse events the label has no use for go on to its parent, as they would for a control
 // without a window of its own: it only takes presses while something listens to its clicks.
@@ -70,7 +71,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     virtual void Paint(GdiCanvas& canvas);
 
-    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
