@@ -373,6 +373,16 @@ TEST_F(IconButtonTest, HoverColourAppliesOnlyWhenItDiffersFromTheLastApplied) {
     EXPECT_EQ(paints.count(), 0) << "InColor equals the colour applied last";
 }
 
+TEST_F(IconButtonTest, ANewOutColorShowsAtOnceOnlyWhileDesigning) {
+    button().setOutColor(kHoverFace);
+    EXPECT_EQ(button().Color(), kFace) << "at run time it waits for the next hover change";
+    button().setDesigning(true);
+    button().setOutColor(kFace);
+    EXPECT_EQ(button().Color(), kFace);
+    button().setOutColor(kHoverFace);
+    EXPECT_EQ(button().Color(), kHoverFace);
+}
+
 TEST_F(IconButtonTest, TheFaceIsLeftUnfilledWhileVisualStylesAreActive) {
     const QColor hostColor(1, 2, 3);
     QPalette palette = host().palette();
