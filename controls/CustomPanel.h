@@ -1,0 +1,52 @@
+#pragma once
+
+#include "controls/TColor.h"
+#include "controls/ToolkitTypes.h"
+
+#include <QWidget>
+
+class GdiCanvas;
+
+// The bevelled panel the icon button and the gradient panel are built on: an outer bevel, a
+// border in the panel colour, an inner bevel and a face filled with the panel colour. While the
+// visual styles are active the face is left unfilled, so the parent's background shows.
+//
+// The frame is state only a subclass may change; the gradient panel publishes it, the icon
+// button drives it from its own logic. Nothing here draws a caption: both subclasses cover the
+// face with their own painting.
+class TCustomPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    using TBevelCut = Toolkit::TBevelCut;
+    using enum Toolkit::TBevelCut;
+
+    explicit TCustomPanel(QWidget* parent = nullptr);
+
+    TBevelCut BevelOuter() const { return m_bevelOuter; }
+    TBevelCut BevelInner() const { return m_bevelInner; }
+    int BevelWidth() const { return m_bevelWidth; }
+    int BorderWidth() const { return m_borderWidth; }
+    TColor Color() const { return m_color; }
+
+protected:
+    // Each write repaints, also when the value is unchanged.
+    void setBevelOuter(TBevelCut value);
+    void setBevelInner(TBevelCut value);
+    void setBevelWidth(int value);
+    void setBorderWidth(int value);
+    void setColor(TColor value);
+
+    int drawnBevelCount() const;
+
+    void paintEvent(QPaintEvent* event) override;
+    // The panel's own painting; subclasses draw over it.
+    virtual void Paint(GdiCanvas& canvas);
+
+private:
+    TBevelCut m_bevelOuter = bvRaised;
+    TBevelCut m_bevelInner = bvNone;
+    int m_bevelWidth = 1;
+    int m_borderWidth = 0;
+    TColor m_color = clBtnFace;
+};

@@ -1,0 +1,190 @@
+#include "controls/GdiCanvas.h"
+
+#include "controls/ColorMap.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QRect toQRect(const GdiRect& rect) {
+    return {rect.left, rect.top, rect.width(), rect.height()};
+}
+
+int textFlags(GdiCanvas::TextFormat format) {
+    int flags = Qt::AlignTop | Qt::TextShowMnemonic;
+    switch (format.alignment) {
+    case Toolkit::taLeftJustify:
+        flags |= Qt::AlignLeft;
+        break;
+    case Toolkit::taRightJustify:
+        flags |= Qt::AlignRight;
+        break;
+    case Toolkit::taCenter:
+        flags |= Qt::AlignHCenter;
+        break;
+    }
+    if (format.wordBreak) {
+        flags |= Qt::TextWordWrap;
+    }
+    return flags;
+}
+
+// Of the icon's own images, the smallest that covers the target, else the largest.
+QSize bestImageSize(const QIcon& icon, QSize target) {
+    QList<QSize> sizes = icon.availableSizes();
+    if (sizes.isEmpty()) {
+        return target;
+    }
+    std::sort(sizes.begin(), sizes.end(),
+              [](QSize a, QSize b) { return a.width() * a.height() < b.width() * b.height(); });
+    const auto covering = std::find_if(sizes.cbegin(), sizes.cend(), [target](QSize size) {
+        return size.width() >= target.width() && size.height() >= target.height();
+    });
+    return covering != sizes.cend() ? *covering : sizes.back();
+}
+
+} // namespace
+
+GdiCanvas::GdiCanvas(QPaintDevice* device, const QPalette& palette, const QFont& font)
+    : m_painter(device)
+    , m_palette(palette) {
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    QFont unsmoothed = font;
+    unsmoothed.setStyleStrategy(QFont::NoAntialias);
+    m_painter.setFont(unsmoothed);
+}
+
+QColor GdiCanvas::color(TColor color) const {
+    return toQColor(color, m_palette);
+}
+
+void GdiCanvas::fill(const GdiRect& rect, TColor color) {
+    if (rect.width() > 0 && rect.height() > 0) {
+        m_painter.fillRect(toQRect(rect), this->color(color));
+    }
+}
+
+void GdiCanvas::plot(int x, int y, const QColor& color) {
+    m_painter.fillRect(QRect(x, y, 1, 1), color);
+}
+
+void GdiCanvas::line(GdiPoint from, GdiPoint to, TColor color) {
+    const QColor pen = this->color(color);
+    if (from.y == to.y && from.x != to.x) {
+        const int left = from.x < to.x ? from.x : to.x + 1;
+        m_painter.fillRect(QRect(left, from.y, std::abs(to.x - from.x), 1), pen);
+        return;
+    }
+    if (from.x == to.x && from.y != to.y) {
+        const int top = from.y < to.y ? from.y : to.y + 1;
+        m_painter.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), pen);
+        return;
+    }
+    // Any other slope: Bresenham's walk, stopping before the end point.
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int stepX = from.x < to.x ? 1 : -1;
+    const int stepY = from.y < to.y ? 1 : -1;
+    int error = dx + dy;
+    for (GdiPoint p = from; p != to;) {
+        plot(p.x, p.y, pen);
+        if (2 * error >= dy) {
+            error += dy;
+            p.x += stepX;
+        }
+        if (2 * error <= dx) {
+            error += dx;
+            p.y += stepY;
+        }
+    }
+}
+
+void GdiCanvas::lines(std::span<const GdiLine> lines) {
+    for (const GdiLine& l : lines) {
+        line(l.from, l.to, l.color);
+    }
+}
+
+void GdiCanvas::frameRect(const GdiRect& rect, TColor color) {
+    if (rect.width() <= 0 || rect.height() <= 0) {
+        return;
+    }
+    const QColor pen = this->color(color);
+    const QRect r = toQRect(rect);
+    m_painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), pen);
+    m_painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), pen);
+    m_painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), pen);
+    m_painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), pen);
+}
+
+void GdiCanvas::rectangle(const GdiRect& rect, TColor pen, TColor brush) {
+    fill(rect, brush);
+    frameRect(rect, pen);
+}
+
+QSize GdiCanvas::measureText(const QString& text, const GdiRect& bounds, bool wordBreak) const {
+    const int flags = textFlags({Toolkit::taLeftJustify, wordBreak});
+    return m_painter.fontMetrics().boundingRect(toQRect(bounds), flags, text).size();
+}
+
+void GdiCanvas::drawText(const QString& text, const GdiRect& box, TextFormat format, TColor color,
+                         std::optional<TColor> background) {
+    const QRect rect = toQRect(box);
+    const int flags = textFlags(format);
+    if (background) {
+        const QRect cells = m_painter.fontMetrics().boundingRect(rect, flags, text);
+        m_painter.fillRect(cells.intersected(rect), this->color(*background));
+    }
+    m_painter.setPen(this->color(color));
+    m_painter.drawText(rect, flags, text);
+}
+
+int GdiCanvas::textHeight() const {
+    return m_painter.fontMetrics().height();
+}
+
+void GdiCanvas::textOut(GdiPoint anchor, const QString& text, TextAnchor anchorKind, TColor color,
+                        int angle) {
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    const int width = metrics.horizontalAdvance(text);
+    int left = 0;
+    if (anchorKind == TextAnchor::Right) {
+        left = -width;
+    } else if (anchorKind == TextAnchor::Center) {
+        left = -width / 2;
+    }
+    m_painter.save();
+    m_painter.translate(anchor.x, anchor.y);
+    // The painter turns clockwise on a screen whose y axis points down.
+    m_painter.rotate(-angle);
+    m_painter.setPen(this->color(color));
+    m_painter.drawText(QPoint(left, metrics.ascent()), text);
+    m_painter.restore();
+}
+
+void GdiCanvas::drawPixmap(const QPixmap& pixmap, const GdiRect& target) {
+    if (target.width() > 0 && target.height() > 0) {
+        m_painter.drawPixmap(toQRect(target), pixmap);
+    }
+}
+
+void GdiCanvas::drawPixmap(const QPixmap& pixmap, GdiPoint topLeft) {
+    m_painter.drawPixmap(QPoint(topLeft.x, topLeft.y), pixmap);
+}
+
+void GdiCanvas::drawIcon(const QIcon& icon, const GdiRect& target) {
+    if (icon.isNull() || target.width() <= 0 || target.height() <= 0) {
+        return;
+    }
+    const QSize size(target.width(), target.height());
+    drawPixmap(icon.pixmap(bestImageSize(icon, size)), target);
+}

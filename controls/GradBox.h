@@ -1,0 +1,52 @@
+#pragma once
+
+#include "controls/GradBoxGeometry.h"
+#include "controls/TColor.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+// A windowless control that fills its bounds with a two-colour gradient of solid bands, running
+// left to right or top to bottom in GradStep + 1 steps. Its colours are read as plain RGB.
+//
+// OnChange fires after every write of a colour or of GradStep, even with an unchanged value,
+// and after a write of Direction that changes it.
+class TGradBox : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(TColor StartColor READ StartColor WRITE setStartColor)
+    Q_PROPERTY(TColor EndColor READ EndColor WRITE setEndColor)
+    Q_PROPERTY(std::uint8_t GradStep READ GradStep WRITE setGradStep)
+    Q_PROPERTY(GradBox::TGradDirection Direction READ Direction WRITE setDirection)
+
+public:
+    using TGradDirection = GradBox::TGradDirection;
+    using enum GradBox::TGradDirection;
+
+    explicit TGradBox(QWidget* parent = nullptr);
+
+    TColor StartColor() const { return m_startColor; }
+    void setStartColor(TColor value);
+    TColor EndColor() const { return m_endColor; }
+    void setEndColor(TColor value);
+    std::uint8_t GradStep() const { return m_gradStep; }
+    void setGradStep(std::uint8_t value);
+    TGradDirection Direction() const { return m_direction; }
+    void setDirection(TGradDirection value);
+
+signals:
+    void OnChange(TGradBox* Sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The two colours share one writer: index 1 is StartColor, anything else EndColor.
+    void setColorByIndex(int index, TColor value);
+    void changed();
+
+    TColor m_startColor = clWhite;
+    TColor m_endColor = clBlack;
+    std::uint8_t m_gradStep = 128;
+    TGradDirection m_direction = gdVertical;
+};

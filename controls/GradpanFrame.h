@@ -1,0 +1,30 @@
+#pragma once
+
+#include "controls/GdiTypes.h"
+#include "controls/ToolkitTypes.h"
+
+#include <vector>
+
+namespace Gradpan {
+
+struct FrameLayout {
+    int width = 0;
+    int height = 0;
+    int borderWidth = 0;
+    int bevelWidth = 1;
+    Toolkit::TBevelCut outer = Toolkit::bvNone;
+    Toolkit::TBevelCut inner = Toolkit::bvNone;
+    bool ctl3D = false;
+};
+
+// The frame drawn over everything else: white and grey bevel lines (plain RGB, whatever the
+// desktop's colours), then with the panel's own 3-D flag the border rectangles, which are
+// framed in the panel colour.
+struct FramePaint {
+    std::vector<GdiLine> lines;
+    std::vector<GdiRect> borderFrames;
+};
+
+FramePaint framePaint(const FrameLayout& layout);
+
+} // namespace Gradpan

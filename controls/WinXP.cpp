@@ -1,0 +1,16 @@
+#include "controls/WinXP.h"
+
+#include "controls/TForm.h"
+
+#include <stdexcept>
+
+TWinXP::TWinXP(QObject* owner)
+    : QObject(owner) {
+    // Already one of the owner's children here, so a throw below also takes it out again.
+    if (qobject_cast<TForm*>(owner) == nullptr) {
+        throw std::runtime_error("Control parent must be a form!");
+    }
+    if (owner->findChildren<TWinXP*>(Qt::FindDirectChildrenOnly).size() >= 2) {
+        throw std::runtime_error("Only one instance of TWinXP allowed on form");
+    }
+}

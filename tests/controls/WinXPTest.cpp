@@ -1,0 +1,45 @@
+#include "controls/WinXP.h"
+#include "controls/TForm.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+class DerivedForm : public TForm {};
+
+std::string refusal(QObject* owner) {
+    try {
+        TWinXP component(owner);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "accepted";
+}
+
+TEST(WinXP, LivesOnAFormOrAFormsDescendant) {
+    TForm form;
+    EXPECT_NO_THROW(new TWinXP(&form));
+    DerivedForm derived;
+    EXPECT_NO_THROW(new TWinXP(&derived));
+}
+
+TEST(WinXP, RefusesAnOwnerThatIsNotAForm) {
+    QWidget widget;
+    EXPECT_EQ(refusal(&widget), "Control parent must be a form!");
+    EXPECT_EQ(refusal(nullptr), "Control parent must be a form!");
+    EXPECT_TRUE(widget.children().isEmpty()) << "the refused component leaves its owner";
+}
+
+TEST(WinXP, RefusesASecondInstanceOnOneForm) {
+    TForm form;
+    new TWinXP(&form);
+    EXPECT_EQ(refusal(&form), "Only one instance of TWinXP allowed on form");
+    EXPECT_EQ(form.findChildren<TWinXP*>().size(), 1);
+}
+
+} // namespace

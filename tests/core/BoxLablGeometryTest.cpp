@@ -1,0 +1,86 @@
+#include "controls/BoxLablGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace BoxLabl;
+using Toolkit::taCenter;
+using Toolkit::taLeftJustify;
+using Toolkit::taRightJustify;
+
+TEST(BoxLablFrame, SingleBorderWithoutBevelsHasInsetOne) {
+    const FramePaint paint = framePaint(55, 15, {bvNone, bvNone, 1, bsSingle});
+    EXPECT_TRUE(paint.outerLines.empty());
+    EXPECT_TRUE(paint.innerLines.empty());
+    ASSERT_TRUE(paint.border.has_value());
+    EXPECT_EQ(*paint.border, (GdiRect{0, 0, 55, 15}));
+    EXPECT_EQ(paint.inset, 1);
+}
+
+struct InsetCase {
+    const char* name;
+    FrameStyle style;
+    int inset;
+    std::size_t lines;
+};
+
+TEST(BoxLablFrame, InsetCountsOnlyWhatIsDrawn) {
+    const InsetCase cases[] = {
+        {"BevelWidth 0 draws no line and adds nothing", {bvRaised, bvLowered, 0, bsNone}, 0, 0},
+        {"a bevel set to none adds nothing", {bvNone, bvLowered, 3, bsNone}, 3, 12},
+        {"bevels and border add up", {bvRaised, bvLowered, 2, bsSingle}, 5, 16},
+    };
+    for (const auto& c : cases) {
+        const FramePaint paint = framePaint(70, 20, c.style);
+        EXPECT_EQ(paint.inset, c.inset) << c.name;
+        EXPECT_EQ(paint.outerLines.size() + paint.innerLines.size(), c.lines) << c.name;
+    }
+}
+
+TEST(BoxLablFrame, BorderSitsInsideTheOuterBevel) {
+    const FramePaint paint = framePaint(70, 20, {bvRaised, bvNone, 2, bsSingle});
+    EXPECT_EQ(*paint.border, (GdiRect{2, 2, 68, 18}));
+    EXPECT_EQ(paint.inset, 3);
+}
+
+struct BoxCase {
+    const char* name;
+    TextPlacement placement;
+    GdiRect box;
+};
+
+TEST(BoxLablText, PlacesAndClampsTheTextBox) {
+    const BoxCase cases[] = {
+        {"55 × 15, border: centre 1.5 rounds to the even 2",
+         {55, 15, 1, 30, 12, taCenter, haCenter},
+         {1, 2, 54, 14}},
+        {"centre 2.5 rounds to the even 2",
+         {70, 20, 2, 30, 15, taCenter, haCenter},
+         {2, 2, 68, 17}},
+        {"centre 3.5 rounds to 4", {70, 21, 2, 30, 14, taCenter, haCenter}, {2, 4, 68, 18}},
+        {"left text starts at twice the inset",
+         {70, 20, 2, 30, 12, taLeftJustify, haTop},
+         {4, 2, 34, 14}},
+        {"right text ends at CW - 2d - 1",
+         {70, 20, 2, 30, 12, taRightJustify, haBottom},
+         {35, 6, 65, 18}},
+        {"a wide left text is clamped at the right",
+         {70, 20, 2, 80, 12, taLeftJustify, haTop},
+         {4, 2, 68, 14}},
+        {"a wide right text is clamped at the left",
+         {70, 20, 2, 80, 12, taRightJustify, haTop},
+         {2, 2, 65, 14}},
+        {"a tall centred text is clamped top and bottom",
+         {70, 20, 2, 30, 30, taCenter, haCenter},
+         {2, 2, 68, 18}},
+        {"a tall bottom text is clamped at the top",
+         {70, 20, 2, 30, 30, taCenter, haBottom},
+         {2, 2, 68, 18}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(textBox(c.placement), c.box) << c.name;
+    }
+}
+
+} // namespace
