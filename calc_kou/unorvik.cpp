@@ -10,10 +10,13 @@
 
 namespace {
 
-const QString kCaptionWhenShown = QStringLiteral("電算機計算の特例による源泉徴収税額算出-月額表甲欄-Kestwick-");
+const QString kCaptionWhenShown =
+    QStringLiteral("電算機計算の特例による源泉徴収税額算出-月額表甲欄-Kestwick-");
 constexpr QSize kClientSize(814, 562);
 
-std::string toStd(const QString& text) { return text.toStdString(); }
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace
 
@@ -41,10 +44,9 @@ Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
 
 void Tfnorvik::registerResultFields() {
     const std::pair<const char*, QLabel*> fields[] = {
-        {"formula5", formula5}, {"formula1", formula1}, {"data1", data1},
-        {"data2", data2},       {"data3", data3},       {"formula2", formula2},
-        {"data5", data5},       {"formula3", formula3}, {"formula4", formula4},
-        {"alldata", alldata},
+        {"formula5", formula5}, {"formula1", formula1}, {"data1", data1}, {"data2", data2},
+        {"data3", data3},       {"formula2", formula2}, {"data5", data5}, {"formula3", formula3},
+        {"formula4", formula4}, {"alldata", alldata},
     };
     for (const auto& [name, field] : fields) {
         resultFields_.add(name, field);
@@ -88,9 +90,13 @@ void Tfnorvik::FormShow() {
     showTodayInStatusBar();
 }
 
-void Tfnorvik::IconButton4Click() { Calculate(); }
+void Tfnorvik::IconButton4Click() {
+    Calculate();
+}
 
-void Tfnorvik::N1Click() { Calculate(); }
+void Tfnorvik::N1Click() {
+    Calculate();
+}
 
 void Tfnorvik::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
     if (Key == '\r') {
@@ -98,12 +104,22 @@ void Tfnorvik::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
     }
 }
 
-void Tfnorvik::IconButton13Click() { ClearAll(); }
+void Tfnorvik::IconButton13Click() {
+    ClearAll();
+}
 
-void Tfnorvik::Clear1Click() { ClearAll(); }
+void Tfnorvik::Clear1Click() {
+    ClearAll();
+}
 
-void Tfnorvik::IconButton8Click() { helpOpener_.open(helpFileBesideProgram()); }
+void Tfnorvik::IconButton8Click() {
+    helpOpener_.open(helpFileBesideProgram());
+}
 
-void Tfnorvik::IconButton7Click() { close(); }
+void Tfnorvik::IconButton7Click() {
+    close();
+}
 
-void Tfnorvik::N2Click() { close(); }
+void Tfnorvik::N2Click() {
+    close();
+}

@@ -34,12 +34,12 @@ TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
 
 void TfnorvikB::registerResultFields() {
     const std::pair<const char*, QLabel*> fields[] = {
-        {"formula1", formula1},   {"data1", data1},         {"formula2", formula2},
-        {"formula3", formula3},   {"data2", data2},         {"data11", data11},
-        {"formula11", formula11}, {"data4", data4},         {"formula4", formula4},
-        {"formula6", formula6},   {"data6", data6},         {"data12", data12},
-        {"formula12", formula12}, {"data9", data9},         {"formula9", formula9},
-        {"data5", data5},         {"formula5", formula5},   {"alldata", alldata},
+        {"formula1", formula1},     {"data1", data1},       {"formula2", formula2},
+        {"formula3", formula3},     {"data2", data2},       {"data11", data11},
+        {"formula11", formula11},   {"data4", data4},       {"formula4", formula4},
+        {"formula6", formula6},     {"data6", data6},       {"data12", data12},
+        {"formula12", formula12},   {"data9", data9},       {"formula9", formula9},
+        {"data5", data5},           {"formula5", formula5}, {"alldata", alldata},
         {"formulaall", formulaall},
     };
     for (const auto& [name, field] : fields) {
@@ -80,18 +80,24 @@ void TfnorvikB::ClearAll() {
     for (QLabel* amount : {alldata, data1, data2, data6, data11, data12, data4, data9, data5}) {
         amount->setText(QStringLiteral("0"));
     }
-    for (QLabel* formula :
-         {formula2, formula1, formula3, formula6, formula11, formula12, formula4, formula9, formula5}) {
+    for (QLabel* formula : {formula2, formula1, formula3, formula6, formula11, formula12, formula4,
+                            formula9, formula5}) {
         formula->clear();
     }
     NValEdit3->setFocus();
 }
 
-void TfnorvikB::FormShow() { showTodayInStatusBar(); }
+void TfnorvikB::FormShow() {
+    showTodayInStatusBar();
+}
 
-void TfnorvikB::IconButton7Click() { Calculate(); }
+void TfnorvikB::IconButton7Click() {
+    Calculate();
+}
 
-void TfnorvikB::N1Click() { Calculate(); }
+void TfnorvikB::N1Click() {
+    Calculate();
+}
 
 void TfnorvikB::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
     if (Key == '\r') {
@@ -99,12 +105,22 @@ void TfnorvikB::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
     }
 }
 
-void TfnorvikB::IconButton3Click() { ClearAll(); }
+void TfnorvikB::IconButton3Click() {
+    ClearAll();
+}
 
-void TfnorvikB::Clear1Click() { ClearAll(); }
+void TfnorvikB::Clear1Click() {
+    ClearAll();
+}
 
-void TfnorvikB::IconButton8Click() { helpOpener_.open(helpFileBesideProgram()); }
+void TfnorvikB::IconButton8Click() {
+    helpOpener_.open(helpFileBesideProgram());
+}
 
-void TfnorvikB::IconButton5Click() { close(); }
+void TfnorvikB::IconButton5Click() {
+    close();
+}
 
-void TfnorvikB::N2Click() { close(); }
+void TfnorvikB::N2Click() {
+    close();
+}

@@ -20,7 +20,17 @@ const FontSubstitute kSubstitutes[] = {
     {u"ＭＳ Ｐ明朝", {"IPAPMincho", "TakaoPMincho", "Noto Serif CJK JP"}},
 };
 
+const char16_t* const kWideWhenSubstituted = u"ＭＳ Ｐ明朝";
+constexpr int kCondensedStretch = 88;
+
 } // namespace
+
+void condenseWideSubstitute(QFont& font) {
+    const QString family = QString::fromUtf16(kWideWhenSubstituted);
+    if (font.family() == family && !QFontDatabase::families().contains(family)) {
+        font.setStretch(kCondensedStretch);
+    }
+}
 
 void installJapaneseFontSubstitutes() {
     const QStringList installed = QFontDatabase::families();

@@ -1,6 +1,8 @@
 #include "controls/TForm.h"
 
-#include "controls/PixelFontHeights.h"
+#include "controls/IconBtn.h"
+#include "controls/LayoutFonts.h"
+#include "controls/NValEdit.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
@@ -13,7 +15,11 @@
 #include <QStatusBar>
 
 TForm::TForm(QWidget* parent)
-    : QMainWindow(parent) {}
+    : QMainWindow(parent) {
+    // The icons and the panel bitmap live in the control library, which is linked statically,
+    // so its resources are registered by hand.
+    Q_INIT_RESOURCE(norvik);
+}
 
 QString TForm::statusPanelText() const {
     return statusPanel_ != nullptr ? statusPanel_->text() : QString();
@@ -28,7 +34,8 @@ void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    applyPixelFontHeights(this);
+    applyLayoutFonts(this);
+    runAfterLoadSteps();
 
     popupMenu_ = popupMenu;
     if (popupMenu_ != nullptr) {
@@ -43,6 +50,15 @@ void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
         bar->setSizeGripEnabled(false);
     }
     centreOnScreen();
+}
+
+void TForm::runAfterLoadSteps() {
+    for (TNValEdit* edit : findChildren<TNValEdit*>()) {
+        edit->Loaded();
+    }
+    for (TIconButton* button : findChildren<TIconButton*>()) {
+        button->Loaded();
+    }
 }
 
 void TForm::showTodayInStatusBar() {

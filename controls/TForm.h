@@ -22,8 +22,8 @@ public:
 
 protected:
     // Completes a form after its layout has been read: the fixed client size, white background,
-    // pixel font heights, the popup menu, the status-bar panel, and the position at the centre
-    // of the screen.
+    // pixel font heights, each control's after-load step, the popup menu, the status-bar panel,
+    // and the position at the centre of the screen.
     void finishLoading(QSize clientSize, QMenu* popupMenu);
 
     // Runs whenever the window is shown by the program (not when the desktop restores it).
@@ -36,6 +36,7 @@ protected:
 
 private:
     void centreOnScreen();
+    void runAfterLoadSteps();
 
     QMenu* popupMenu_ = nullptr;
     QLabel* statusPanel_ = nullptr;

@@ -1,9 +1,10 @@
 #include "controls/JapaneseFonts.h"
-#include "controls/PixelFontHeights.h"
+#include "controls/LayoutFonts.h"
 #include "controls/ResultFields.h"
 #include "controls/TStaticText.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 
@@ -30,7 +31,7 @@ TEST(JapaneseFonts, WindowsFamiliesRenderWithTheInstalledFontOfTheSameDesign) {
     }
 }
 
-TEST(PixelFontHeights, StoredSizesBecomePixelHeightsAndChildrenInheritThem) {
+TEST(LayoutFonts, StoredSizesBecomePixelHeightsAndChildrenInheritThem) {
     QWidget parent;
     QFont parentFont = parent.font();
     parentFont.setPointSize(12);
@@ -41,12 +42,25 @@ TEST(PixelFontHeights, StoredSizesBecomePixelHeightsAndChildrenInheritThem) {
     ownFont.setPointSize(15);
     own->setFont(ownFont);
 
-    applyPixelFontHeights(&parent);
+    applyLayoutFonts(&parent);
 
     EXPECT_EQ(parent.font().pixelSize(), 12);
     EXPECT_EQ(inheriting->font().pixelSize(), 12);
     EXPECT_EQ(own->font().pixelSize(), 15);
     EXPECT_EQ(own->font().family(), QStringLiteral("IPAGothic"));
+}
+
+TEST(LayoutFonts, TheCommandCaptionsFitTheBoxesDrawnForThem) {
+    // A 55-pixel box label with a one-pixel border leaves 53 pixels for its caption.
+    QWidget caption;
+    QFont font(QString::fromUtf16(u"ＭＳ Ｐ明朝"));
+    font.setPointSize(12);
+    caption.setFont(font);
+    applyLayoutFonts(&caption);
+    const QFontMetrics metrics(caption.font());
+    EXPECT_EQ(caption.font().pixelSize(), 12);
+    EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("Clear(Esc)")), 53);
+    EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf16(u"計算(f5)")), 53);
 }
 
 TEST(TStaticText, PaintsItsColourAndABlackSingleBorderWhateverItsTextColour) {

@@ -1,0 +1,29 @@
+#include "controls/LayoutFonts.h"
+
+#include "controls/JapaneseFonts.h"
+
+#include <QWidget>
+
+namespace {
+
+void adapt(QWidget* widget) {
+    if (!widget->testAttribute(Qt::WA_SetFont)) {
+        return; // inherits its parent's font, adapted already
+    }
+    QFont font = widget->font();
+    if ((font.resolveMask() & QFont::SizeResolved) && font.pointSize() > 0) {
+        font.setPixelSize(font.pointSize());
+    }
+    condenseWideSubstitute(font);
+    widget->setFont(font);
+}
+
+} // namespace
+
+void applyLayoutFonts(QWidget* root) {
+    // Parents first, so that children who inherit the size inherit the pixel size.
+    adapt(root);
+    for (QWidget* child : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        applyLayoutFonts(child);
+    }
+}

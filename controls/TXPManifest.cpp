@@ -1,0 +1,8 @@
+#include "controls/TXPManifest.h"
+
+#include "controls/VisualStyles.h"
+
+TXPManifest::TXPManifest(QObject* owner)
+    : QObject(owner) {
+    VisualStyles::enable();
+}
