@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+
+#include <ostream>
+#include <stdexcept>
+
+// Lets test failures show Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Drives a real main window the way a clerk does: keys go to whatever has the focus, fields are
+// read by the names the layout gives them.
+class FormDriver {
+public:
+    explicit FormDriver(QWidget& form)
+        : form_(form) {}
+
+    // Shows the window and waits until it is the active one, as after the program starts.
+    bool showAndActivate() {
+        form_.show();
+        QApplication::setActiveWindow(&form_);
+        return QTest::qWaitForWindowActive(&form_);
+    }
+
+    void type(const QString& keys) { QTest::keyClicks(focused(), keys); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focused(), key, modifiers);
+    }
+
+    QString text(const char* field) const { return widget<QLabel>(field)->text(); }
+
+    template <typename W>
+    W* widget(const char* name) const {
+        W* found = form_.findChild<W*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            throw std::logic_error(std::string("the window has no ") + name);
+        }
+        return found;
+    }
+
+    QString focusName() const {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus->objectName() : QString();
+    }
+
+private:
+    QWidget* focused() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus : &form_;
+    }
+
+    QWidget& form_;
+};

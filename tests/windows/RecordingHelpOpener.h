@@ -1,0 +1,13 @@
+#pragma once
+
+#include "controls/HelpOpener.h"
+
+#include <QList>
+
+// Remembers every help file the window asks the desktop to open.
+class RecordingHelpOpener final : public HelpOpener {
+public:
+    void open(const QUrl& file) override { opened.append(file); }
+
+    QList<QUrl> opened;
+};
