@@ -21,10 +21,6 @@ Currency employmentDeduction(Extended salary, const DeductionRow& row) {
                                   static_cast<Extended>(row.addend));
 }
 
-std::string employmentFormula(const std::string& salaryText, const DeductionRow& row) {
-    return row.isFixed() ? std::string("定額") : concat(salaryText, row.rateText);
-}
-
 // The deductions as the formulas write them: plain numbers, the basic deduction as 31667.
 std::string deductionTerms(const std::string& salaryText, const KouAmounts& a) {
     return concat(salaryText, "-", Plain(a.employmentDeduction), "-31667-",
@@ -61,13 +57,17 @@ KouResult computeKou(const KouInput& in) {
     KouResult result;
     KouAmounts& a = result.amounts;
     FieldTexts& texts = result.texts;
-    texts.reserve(10);
+    texts.reserve(10, 512);
 
-    texts.add("formula5", std::string(kLegend));
+    texts.add("formula5", kLegend);
 
     const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
     a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
-    texts.add("formula1", employmentFormula(in.salaryText, deductionRow));
+    if (deductionRow.isFixed()) {
+        texts.add("formula1", "定額"); // the fixed amount has no working to show
+    } else {
+        texts.add("formula1", in.salaryText, deductionRow.rateText);
+    }
     texts.add("data1", Amt(a.employmentDeduction));
 
     const bool withSpouse = in.spouseIndex == 0;
@@ -77,7 +77,7 @@ KouResult computeKou(const KouInput& in) {
     a.dependentsDeduction =
         Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
     texts.add("data3", Amt(a.dependentsDeduction));
-    texts.add("formula2", concat("31,667円×", in.dependentsText, "人"));
+    texts.add("formula2", "31,667円×", in.dependentsText, "人");
 
     const Extended taxableRaw = taxableTenThousandths(in.salary, a);
     a.taxable = Currency::fromExtendedRaw(taxableRaw);
@@ -87,11 +87,12 @@ KouResult computeKou(const KouInput& in) {
     const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
     a.tableTax = tableTax(taxableRaw, taxRow);
     const std::string terms = deductionTerms(in.salaryText, a);
-    texts.add("formula3", concat("(", terms, ")", taxRow.rateText));
+    texts.add("formula3", "(", terms, ")", taxRow.rateText);
     texts.add("formula4", terms);
 
     a.shownTax = roundToTens(a.tableTax);
-    texts.add("alldata", a.tableTax.isNegative() ? std::string("0") : Amt(a.shownTax));
+    const NumberText shown = Amt(a.shownTax);
+    texts.add("alldata", a.tableTax.isNegative() ? std::string_view("0") : shown.view());
     return result;
 }
 

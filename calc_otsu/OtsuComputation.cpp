@@ -1,7 +1,6 @@
 #include "calc_otsu/OtsuComputation.h"
 
 #include "money/AmountText.h"
-#include "money/Concat.h"
 #include "money/WithholdingTables.h"
 
 #include <array>
@@ -82,25 +81,25 @@ struct PartTax {
     std::int64_t tax;
 };
 
-PartTax taxOnMultiple(Currency base, const Multiple& m, FieldTexts& texts) {
+PartTax taxOnMultiple(Currency base, std::string_view baseText, const Multiple& m,
+                      FieldTexts& texts) {
     const std::int64_t amount = base.raw() * m.tenths;
     const DeductionRow& deductionRow = deductionRowFor(amount / kMultipleScale);
-    const std::string baseText = Amt(base);
     PartTax part{};
     part.deduction = employmentDeduction(amount, deductionRow);
-    const std::string deductionText = Amt(part.deduction);
-    texts.add(m.deductionFormula, concat(baseText, m.text, deductionRow.rateText));
+    const NumberText deductionText = Amt(part.deduction);
+    texts.add(m.deductionFormula, baseText, m.text, deductionRow.rateText);
     texts.add(m.deduction, deductionText);
 
     part.taxable = (amount - (part.deduction + kBasicDeduction) * kMultipleScale) / kMultipleScale;
-    const std::string taxableText = Amt(part.taxable);
+    const NumberText taxableText = Amt(part.taxable);
     texts.add(m.taxable, taxableText);
-    texts.add(m.taxableFormula, concat("(", baseText, m.text, ")-", deductionText, "-31,667円"));
+    texts.add(m.taxableFormula, "(", baseText, m.text, ")-", deductionText, "-31,667円");
 
     const TaxRow& taxRow = taxRowFor(part.taxable);
     part.tax = tableTax(part.taxable, taxRow);
     texts.add(m.tax, Amt(part.tax));
-    texts.add(m.taxFormula, concat(taxableText, taxRow.rateText));
+    texts.add(m.taxFormula, taxableText, taxRow.rateText);
     return part;
 }
 
@@ -129,21 +128,21 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     OtsuResult result;
     OtsuAmounts& a = result.amounts;
     FieldTexts& texts = result.texts;
-    texts.reserve(19);
+    texts.reserve(19, 1024);
 
     const StepBand& band = bandFor(Trunc(salary));
     const std::int64_t steps = Trunc(salary - static_cast<Extended>(band.lowest));
     a.quotient = steps / band.width;
     a.remainder = steps % band.width;
     a.base = Currency::fromExtended(salary - static_cast<Extended>(a.remainder));
-    const std::string salaryText = Amt(salary);
-    texts.add("formula1",
-              concat(salaryText, band.text, Plain(a.quotient), "...", Plain(a.remainder)));
-    texts.add("data1", Amt(a.base));
-    texts.add("formula2", concat(salaryText, "-", Amt(a.remainder), "=", Amt(a.base)));
+    const NumberText salaryText = Amt(salary);
+    const NumberText baseText = Amt(a.base);
+    texts.add("formula1", salaryText, band.text, Plain(a.quotient), "...", Plain(a.remainder));
+    texts.add("data1", baseText);
+    texts.add("formula2", salaryText, "-", Amt(a.remainder), "=", baseText);
 
-    const PartTax combined = taxOnMultiple(a.base, kCombined, texts);
-    const PartTax mainOnly = taxOnMultiple(a.base, kMainOnly, texts);
+    const PartTax combined = taxOnMultiple(a.base, baseText, kCombined, texts);
+    const PartTax mainOnly = taxOnMultiple(a.base, baseText, kMainOnly, texts);
     a.combinedDeduction = Currency::fromYen(combined.deduction);
     a.combinedTaxable = combined.taxable;
     a.combinedTax = combined.tax;
@@ -154,11 +153,11 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     a.dependentsDeduction =
         Currency::fromExtended(dependents * static_cast<Extended>(kPerDependent));
     texts.add("data5", Amt(a.dependentsDeduction));
-    texts.add("formula5", concat(Amt(dependents), "人×1,580円"));
+    texts.add("formula5", Amt(dependents), "人×1,580円");
 
     a.tax = roundToHundreds(Currency::fromYen(combined.tax - mainOnly.tax) - a.dependentsDeduction);
     texts.add("alldata", Amt(a.tax));
-    texts.add("formulaall", std::string(kExplanation));
+    texts.add("formulaall", kExplanation);
     return result;
 }
 

@@ -19,6 +19,6 @@ QLabel* ResultFields::find(std::string_view name) const {
 
 void ResultFields::write(const norvik::FieldTexts& texts) const {
     for (const auto& [name, text] : texts) {
-        find(name)->setText(QString::fromStdString(text));
+        find(name)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 }

@@ -1,6 +1,5 @@
 #include "money/AmountText.h"
 
-#include <array>
 #include <cmath>
 
 namespace norvik {
@@ -12,43 +11,18 @@ std::uint64_t magnitude(std::int64_t value) {
     return value < 0 ? ~static_cast<std::uint64_t>(value) + 1 : static_cast<std::uint64_t>(value);
 }
 
-// Writes the number from the right end of a buffer so that no intermediate string is built;
-// the texts are short enough to stay in std::string's inline storage.
-class DigitWriter {
-public:
-    void digitsOf(std::uint64_t value, bool separators) {
-        int written = 0;
-        do {
-            if (separators && written != 0 && written % 3 == 0) {
-                put(',');
-            }
-            put(static_cast<char>('0' + value % 10));
-            value /= 10;
-            ++written;
-        } while (value != 0);
-    }
-    void put(char c) { buffer_[--start_] = c; }
-    std::string text() const {
-        return std::string(buffer_.data() + start_, buffer_.size() - start_);
-    }
-
-private:
-    std::array<char, 48> buffer_{};
-    std::size_t start_ = buffer_.size();
-};
-
-std::string signedGrouped(bool negative, std::uint64_t wholeYen) {
-    DigitWriter writer;
-    writer.digitsOf(wholeYen, true);
+NumberText signedGrouped(bool negative, std::uint64_t wholeYen) {
+    NumberText text;
+    text.prependDigits(wholeYen, true);
     if (negative && wholeYen != 0) {
-        writer.put('-');
+        text.prepend('-');
     }
-    return writer.text();
+    return text;
 }
 
 } // namespace
 
-std::string Amt(Currency amount) {
+NumberText Amt(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
     std::uint64_t yen = mag / scale;
@@ -60,19 +34,19 @@ std::string Amt(Currency amount) {
     return signedGrouped(amount.isNegative(), yen);
 }
 
-std::string Amt(Extended amount) {
+NumberText Amt(Extended amount) {
     const std::int64_t yen = RoundHalfEven(std::fabs(amount));
     return signedGrouped(amount < 0, magnitude(yen));
 }
 
-std::string Amt(std::int64_t yen) {
+NumberText Amt(std::int64_t yen) {
     return signedGrouped(yen < 0, magnitude(yen));
 }
 
-std::string Plain(Currency amount) {
+NumberText Plain(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
-    DigitWriter writer;
+    NumberText text;
     std::uint64_t fraction = mag % scale;
     if (fraction != 0) {
         int decimals = 4;
@@ -80,24 +54,24 @@ std::string Plain(Currency amount) {
             --decimals; // trailing zeros of the fraction are not significant
         }
         for (int i = 0; i < decimals; ++i, fraction /= 10) {
-            writer.put(static_cast<char>('0' + fraction % 10));
+            text.prepend(static_cast<char>('0' + fraction % 10));
         }
-        writer.put('.');
+        text.prepend('.');
     }
-    writer.digitsOf(mag / scale, false);
+    text.prependDigits(mag / scale, false);
     if (amount.isNegative()) {
-        writer.put('-');
+        text.prepend('-');
     }
-    return writer.text();
+    return text;
 }
 
-std::string Plain(std::int64_t value) {
-    DigitWriter writer;
-    writer.digitsOf(magnitude(value), false);
+NumberText Plain(std::int64_t value) {
+    NumberText text;
+    text.prependDigits(magnitude(value), false);
     if (value < 0) {
-        writer.put('-');
+        text.prepend('-');
     }
-    return writer.text();
+    return text;
 }
 
 } // namespace norvik

@@ -19,11 +19,11 @@ void addEntry(GoldenCase& current, const std::string& line, int lineNumber) {
         throw std::runtime_error("golden line " + std::to_string(lineNumber) + " has no ': '");
     }
     const std::string key = line.substr(0, colon);
-    std::string value = unescapeLineBreaks(line.substr(colon + 2));
+    const std::string value = unescapeLineBreaks(line.substr(colon + 2));
     if (key.rfind("in.", 0) == 0) {
-        current.inputs.set(key.substr(3), std::move(value));
+        current.inputs.set(key.substr(3), value);
     } else {
-        current.expected.set(key, std::move(value));
+        current.expected.set(key, value);
     }
 }
 

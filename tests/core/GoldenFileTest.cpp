@@ -13,7 +13,7 @@
 namespace {
 
 norvik::Extended extendedInput(const GoldenCase& c, const char* name) {
-    return std::strtold(c.inputs.at(name).c_str(), nullptr);
+    return std::strtold(std::string(c.inputs.at(name)).c_str(), nullptr);
 }
 
 void expectSameFields(const GoldenCase& c, const norvik::FieldTexts& actual) {
@@ -31,9 +31,10 @@ TEST(GoldenKou, EveryFieldOfEveryReviewedCase) {
     const auto cases = loadGoldenCases(NORVIK_GOLDEN_DIR "/kou_cases.txt");
     ASSERT_GE(cases.size(), 10u);
     for (const GoldenCase& c : cases) {
-        const norvik::KouInput input{extendedInput(c, "salary"), c.inputs.at("salaryText"),
-                                     extendedInput(c, "dependents"), c.inputs.at("dependentsText"),
-                                     std::atoi(c.inputs.at("spouse").c_str())};
+        const norvik::KouInput input{
+            extendedInput(c, "salary"), std::string(c.inputs.at("salaryText")),
+            extendedInput(c, "dependents"), std::string(c.inputs.at("dependentsText")),
+            std::atoi(std::string(c.inputs.at("spouse")).c_str())};
         expectSameFields(c, norvik::computeKou(input).texts);
     }
 }

@@ -20,7 +20,7 @@ constexpr int kWithoutSpouse = 1;
 constexpr int kNoChoice = -1;
 
 KouResult compute(Extended salary, Extended dependents = 0, int spouse = kWithoutSpouse) {
-    return computeKou(KouInput{salary, norvik::Amt(salary), dependents, "0", spouse});
+    return computeKou(KouInput{salary, norvik::Amt(salary).str(), dependents, "0", spouse});
 }
 
 std::int64_t deductionYen(Extended salary) {
@@ -171,7 +171,7 @@ TEST(KouResultSet, FieldsComeInTheOrderTheyAreWritten) {
     const KouResult r = compute(300000);
     std::vector<std::string> names;
     for (const auto& field : r.texts) {
-        names.push_back(field.first);
+        names.emplace_back(field.first);
     }
     const std::vector<std::string> expected{"formula5", "formula1", "data1", "data2",
                                             "data3",    "formula2", "data5", "formula3",

@@ -82,7 +82,7 @@ TEST_F(KouWindow, EnterInTheDependentsEditMovesToTheSpouseChoiceAndComputesEvery
     const GoldenCase& first = cases.front(); // 300,000 yen, 2 dependents, with spouse
     ASSERT_EQ(first.inputs.at("salaryText"), "300,000");
     for (const auto& [field, expected] : first.expected) {
-        EXPECT_EQ(text(field.c_str()).toStdString(), expected) << field;
+        EXPECT_EQ(text(std::string(field).c_str()).toStdString(), expected) << field;
     }
     EXPECT_EQ(text("data4"), "31,667");
 }

@@ -86,7 +86,7 @@ TEST_F(OtsuWindow, EnterInTheDependentsEditComputesEveryFieldAndReturnsToTheSala
     const GoldenCase& example = cases.front(); // 300,000 yen, 2 dependents
     ASSERT_EQ(example.inputs.at("salary"), "300000");
     for (const auto& [field, expected] : example.expected) {
-        EXPECT_EQ(text(field.c_str()).toStdString(), expected) << field;
+        EXPECT_EQ(text(std::string(field).c_str()).toStdString(), expected) << field;
     }
     EXPECT_EQ(text("data3"), "31,667");
     EXPECT_EQ(text("data8"), "31,667");
