@@ -59,7 +59,8 @@ GdiCanvas::GdiCanvas(QPaintDevice* device, const QPalette& palette, const QFont&
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QFont unsmoothed = font;
-    unsmoothed.setStyleStrategy(QFont::NoAntialias);
+    unsmoothed.setStyleStrategy(
+        static_cast<QFont::StyleStrategy>(font.styleStrategy() | QFont::NoAntialias));
     m_painter.setFont(unsmoothed);
 }
 

@@ -27,7 +27,8 @@ constexpr int kCondensedStretch = 88;
 
 void condenseWideSubstitute(QFont& font) {
     const QString family = QString::fromUtf16(kWideWhenSubstituted);
-    if (font.family() == family && !QFontDatabase::families().contains(family)) {
+    // Substitutes are installed only for families that are missing, so their presence tells.
+    if (font.family() == family && !QFont::substitutes(family).isEmpty()) {
         font.setStretch(kCondensedStretch);
     }
 }

@@ -15,6 +15,7 @@ void adapt(QWidget* widget) {
         font.setPixelSize(font.pointSize());
     }
     condenseWideSubstitute(font);
+    font.setStyleStrategy(QFont::NoFontMerging);
     widget->setFont(font);
 }
 
