@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-program=norvik_${1:-a}
-case "$program" in
-    norvik_a | norvik_b) ;;
+case "${1:-a}" in
+    a) program=norvik_a folder=calc_kou ;;
+    b) program=norvik_b folder=calc_otsu ;;
     *)
         echo "usage: scripts/run.sh [a|b]" >&2
         exit 2
@@ -15,18 +15,12 @@ esac
 
 scripts/setup-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target "$program"
 
-binary=$(find build -type f -name "$program" -perm -u+x | head -n 1)
-if [ -z "$binary" ]; then
-    echo "$program is not built yet: the windows come later. The computations and their tests"
-    echo "are built; run scripts/test.sh to run them."
-    exit 0
-fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "There is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)."
-    echo "To see the window without a desktop, take a screenshot instead:"
-    echo "    scripts/screenshot.sh $program out.png"
+    echo "$program is built, but there is no display to show its window on (neither DISPLAY nor"
+    echo "WAYLAND_DISPLAY is set). To see the window without a desktop, take a screenshot:"
+    echo "    scripts/screenshot.sh $program out.png 300000 2"
     exit 1
 fi
-exec "$binary"
+exec "build/$folder/$program"

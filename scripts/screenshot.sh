@@ -8,13 +8,21 @@ cd "$(dirname "$0")/.."
 
 program=${1:?usage: scripts/screenshot.sh norvik_a|norvik_b OUT.png [SALARY DEPENDENTS]}
 out=${2:?usage: scripts/screenshot.sh norvik_a|norvik_b OUT.png [SALARY DEPENDENTS]}
+case "$program" in
+    norvik_a | norvik_b) ;;
+    *)
+        echo "usage: scripts/screenshot.sh norvik_a|norvik_b OUT.png [SALARY DEPENDENTS]" >&2
+        exit 2
+        ;;
+esac
 salary=${3:-}
 dependents=${4:-}
 
 scripts/setup-deps.sh xdotool imagemagick >/dev/null
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target "$program" >/dev/null
-binary=$(find build -type f -name "$program" -perm -u+x | head -n 1)
+binary=build/calc_kou/norvik_a
+[ "$program" = norvik_b ] && binary=build/calc_otsu/norvik_b
 
 display_number=$(for n in $(seq 90 199); do [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; break; }; done)
 export DISPLAY=":$display_number"
