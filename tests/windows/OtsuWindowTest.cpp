@@ -7,6 +7,7 @@
 #include "../core/GoldenCases.h"
 #include "calc_otsu/unorvikB.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -183,6 +184,17 @@ TEST_F(OtsuWindow, ThePopupMenuCommandsDoWhatTheirKeysDo) {
     expectCleared();
     items[2]->trigger();
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(OtsuWindow, ARightClickOnTheEditsTheComputeButtonOrAnywhereOpensThePopupMenu) {
+    for (const char* place : {"NValEdit3", "NValEdit4", "IconButton7", "data11", "GroupBox3"}) {
+        QWidget* target = driver.widget<QWidget>(place);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &click);
+        ASSERT_TRUE(form.PopupMenu()->isVisible()) << place;
+        form.PopupMenu()->hide();
+    }
 }
 
 TEST_F(OtsuWindow, HelpIsTheButtonBesideHelpAndOpensTheFileBesideTheProgram) {
