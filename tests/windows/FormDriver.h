@@ -28,6 +28,18 @@ public:
     }
 
     void type(const QString& keys) { QTest::keyClicks(focused(), keys); }
+
+    // A request as a clerk makes it: salary, Enter, dependents, Enter, starting in the salary
+    // edit. The window is made active first: a message box closed a moment ago may have left
+    // it inactive offscreen.
+    void enterSalaryAndDependents(const QString& salary, const QString& dependents) {
+        showAndActivate();
+        widget<QWidget>("NValEdit3")->setFocus();
+        type(salary);
+        press(Qt::Key_Return);
+        type(dependents);
+        press(Qt::Key_Return);
+    }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(focused(), key, modifiers);
     }

@@ -38,13 +38,6 @@ protected:
         EXPECT_EQ(text("data4"), "31,667");
     }
 
-    void enterSalaryAndDependents(const QString& salary, const QString& dependents) {
-        driver.type(salary);
-        driver.press(Qt::Key_Return);
-        driver.type(dependents);
-        driver.press(Qt::Key_Return);
-    }
-
     RecordingHelpOpener help;
     Tfnorvik form{help};
     FormDriver driver{form};
@@ -75,7 +68,7 @@ TEST(KouWindowBeforeShowing, CarriesItsStoredCaption) {
 }
 
 TEST_F(KouWindow, EnterInTheDependentsEditMovesToTheSpouseChoiceAndComputesEveryField) {
-    enterSalaryAndDependents("300000", "2");
+    driver.enterSalaryAndDependents("300000", "2");
 
     EXPECT_EQ(driver.focusName(), "RadioGroup2Item0");
     const auto cases = loadGoldenCases(NORVIK_GOLDEN_DIR "/kou_cases.txt");
@@ -105,8 +98,7 @@ TEST_F(KouWindow, EnterInTheSalaryEditOnlyMovesOn) {
 
 TEST_F(KouWindow, EscInEitherEditClearsEverythingButTheLegendAndFocusesTheSalary) {
     for (const char* edit : {"NValEdit3", "NValEdit4"}) {
-        driver.widget<TNValEdit>("NValEdit3")->setFocus();
-        enterSalaryAndDependents("300000", "2");
+        driver.enterSalaryAndDependents("300000", "2");
         ASSERT_EQ(text("alldata"), "3,420");
         driver.widget<TNValEdit>(edit)->setFocus();
 
@@ -128,7 +120,7 @@ TEST_F(KouWindow, EndInAnEditClosesTheWindow) {
 }
 
 TEST_F(KouWindow, SwitchingTheSpouseChoiceChangesNothingUntilTheNextRequest) {
-    enterSalaryAndDependents("300000", "2");
+    driver.enterSalaryAndDependents("300000", "2");
     QTest::mouseClick(driver.widget<QRadioButton>("RadioGroup2Item1"), Qt::LeftButton);
     EXPECT_EQ(text("data2"), "31,667");
     EXPECT_EQ(text("alldata"), "3,420");
@@ -139,7 +131,7 @@ TEST_F(KouWindow, SwitchingTheSpouseChoiceChangesNothingUntilTheNextRequest) {
 }
 
 TEST_F(KouWindow, TheSameInputsTwiceGiveTheSameTexts) {
-    enterSalaryAndDependents("1234567", "3");
+    driver.enterSalaryAndDependents("1234567", "3");
     QStringList first;
     for (const char* field : kAmountFields) {
         first << text(field);

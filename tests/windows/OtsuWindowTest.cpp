@@ -53,16 +53,6 @@ protected:
         EXPECT_EQ(text("data8"), "31,667");
     }
 
-    void enterSalaryAndDependents(const QString& salary, const QString& dependents) {
-        // A message box closed a moment ago may have left the window inactive offscreen.
-        ASSERT_TRUE(driver.showAndActivate());
-        driver.widget<TNValEdit>("NValEdit3")->setFocus();
-        driver.type(salary);
-        driver.press(Qt::Key_Return);
-        driver.type(dependents);
-        driver.press(Qt::Key_Return);
-    }
-
     RecordingHelpOpener help;
     TfnorvikB form{help};
     FormDriver driver{form};
@@ -80,7 +70,7 @@ TEST_F(OtsuWindow, StartsWithZerosTheBasicDeductionsAndTheFocusInTheSalary) {
 }
 
 TEST_F(OtsuWindow, EnterInTheDependentsEditComputesEveryFieldAndReturnsToTheSalary) {
-    enterSalaryAndDependents("300000", "2");
+    driver.enterSalaryAndDependents("300000", "2");
 
     EXPECT_EQ(driver.focusName(), "NValEdit3");
     const auto cases = loadGoldenCases(NORVIK_GOLDEN_DIR "/otsu_cases.txt");
@@ -103,7 +93,7 @@ TEST_F(OtsuWindow, ASalaryOutOfRangeIsRefusedInAnInformationBoxAndChangesNothing
     for (const auto& c : cases) {
         const QStringList before = allTexts();
         ModalBoxCloser closer;
-        enterSalaryAndDependents(c.salary, "0");
+        driver.enterSalaryAndDependents(c.salary, "0");
         QCoreApplication::processEvents();
         EXPECT_EQ(closer.seen, !c.accepted) << c.salary;
         if (c.accepted) {
@@ -140,7 +130,7 @@ TEST_F(OtsuWindow, EnterInTheSalaryEditOnlyMovesOn) {
 }
 
 TEST_F(OtsuWindow, EscClearsEverythingButTheExplanationAndTheBasicDeductions) {
-    enterSalaryAndDependents("300000", "2");
+    driver.enterSalaryAndDependents("300000", "2");
     driver.widget<TNValEdit>("NValEdit4")->setFocus();
     driver.press(Qt::Key_Escape);
     expectCleared();
