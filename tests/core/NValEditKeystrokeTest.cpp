@@ -1,4 +1,4 @@
-#include "NValEditHarness.h"
+#include "NValEditConfigs.h"
 
 #include <gtest/gtest.h>
 
@@ -11,28 +11,6 @@ struct KeystrokeCase {
     const char* shown; // the text after each token, joined by " | "
     int beeps;
 };
-
-NValEditConfig WithoutZeroDisplay() {
-    NValEditConfig c;
-    c.zeroDisplay = false;
-    return c;
-}
-NValEditConfig Fixed(int decimals, norvik::Extended value = 0) {
-    NValEditConfig c;
-    c.fixDecimal = decimals;
-    c.value = value;
-    return c;
-}
-NValEditConfig StartingAt(norvik::Extended value) {
-    NValEditConfig c;
-    c.value = value;
-    return c;
-}
-NValEditConfig Digits(int maxDigits) {
-    NValEditConfig c;
-    c.maxDigits = maxDigits;
-    return c;
-}
 
 void Expect(const KeystrokeCase& c) {
     NValEditHarness box(c.config);
@@ -200,14 +178,10 @@ TEST(NValEditKeystrokes, FixedDecimals) {
 }
 
 TEST(NValEditKeystrokes, OtherProperties) {
-    NValEditConfig positive;
-    positive.prmtNegative = false;
-    NValEditConfig plain;
-    plain.putAComma = false;
-    NValEditConfig yen;
-    yen.leadingChar = '\\';
-    NValEditConfig yenNoZero = yen;
-    yenNoZero.zeroDisplay = false;
+    const NValEditConfig positive = NonNegative();
+    const NValEditConfig plain = WithoutSeparators();
+    const NValEditConfig yen = WithLeadingChar('\\');
+    const NValEditConfig yenNoZero = WithLeadingChar('\\', false);
     const KeystrokeCase cases[] = {
         {"without ZeroDisplay zero is an empty box", WithoutZeroDisplay(), "0 5 BS", " | 5 | ", 0},
         {"without ZeroDisplay a minus on zero shows the bare sign", WithoutZeroDisplay(), "- 5 BS",

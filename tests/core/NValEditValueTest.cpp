@@ -1,4 +1,4 @@
-#include "NValEditHarness.h"
+#include "NValEditConfigs.h"
 #include "controls/NValEditDesignError.h"
 
 #include <gtest/gtest.h>
@@ -19,23 +19,12 @@ struct AssignmentCase {
     Extended valueAfter;
 };
 
-NValEditConfig Fixed(int decimals) {
-    NValEditConfig c;
-    c.fixDecimal = decimals;
-    return c;
-}
-
 TEST(NValEditValue, AssignmentRendersTheNumber) {
-    NValEditConfig positive;
-    positive.prmtNegative = false;
-    NValEditConfig plain;
-    plain.putAComma = false;
-    NValEditConfig yen;
-    yen.leadingChar = '\\';
-    NValEditConfig yenNoZero = yen;
-    yenNoZero.zeroDisplay = false;
-    NValEditConfig noZero;
-    noZero.zeroDisplay = false;
+    const NValEditConfig positive = NonNegative();
+    const NValEditConfig plain = WithoutSeparators();
+    const NValEditConfig yen = WithLeadingChar('\\');
+    const NValEditConfig yenNoZero = WithLeadingChar('\\', false);
+    const NValEditConfig noZero = WithoutZeroDisplay();
     NValEditConfig fifteen;
     fifteen.maxDigits = 15;
     const Extended nan = std::numeric_limits<Extended>::quiet_NaN();

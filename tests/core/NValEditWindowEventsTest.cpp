@@ -1,16 +1,10 @@
-#include "NValEditHarness.h"
+#include "NValEditConfigs.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using norvik::Extended;
-
-NValEditConfig StartingAt(Extended value) {
-    NValEditConfig c;
-    c.value = value;
-    return c;
-}
 
 TEST(NValEditFocus, KeyboardFocusSelectsAllButAClickDoesNot) {
     NValEditHarness box(StartingAt(1234));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QTest>
 #include <QWidget>
@@ -42,6 +43,14 @@ public:
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(focused(), key, modifiers);
+    }
+
+    // A right click on a named control, as the desktop delivers it.
+    void rightClick(const char* name) {
+        QWidget* target = widget<QWidget>(name);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &click);
     }
 
     QString text(const char* field) const { return widget<QLabel>(field)->text(); }

@@ -180,10 +180,7 @@ TEST_F(KouWindow, ThePopupMenuCommandsDoWhatTheirKeysDo) {
 
 TEST_F(KouWindow, ARightClickAnywhereOpensThePopupMenu) {
     for (const char* place : {"data5", "NValEdit3", "RadioGroup2"}) {
-        QWidget* target = driver.widget<QWidget>(place);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                target->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(target, &click);
+        driver.rightClick(place);
         ASSERT_TRUE(form.PopupMenu()->isVisible()) << place;
         form.PopupMenu()->hide();
     }

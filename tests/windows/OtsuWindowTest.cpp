@@ -7,7 +7,6 @@
 #include "../core/GoldenCases.h"
 #include "calc_otsu/unorvikB.h"
 
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -178,10 +177,7 @@ TEST_F(OtsuWindow, ThePopupMenuCommandsDoWhatTheirKeysDo) {
 
 TEST_F(OtsuWindow, ARightClickOnTheEditsTheComputeButtonOrAnywhereOpensThePopupMenu) {
     for (const char* place : {"NValEdit3", "NValEdit4", "IconButton7", "data11", "GroupBox3"}) {
-        QWidget* target = driver.widget<QWidget>(place);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                target->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(target, &click);
+        driver.rightClick(place);
         ASSERT_TRUE(form.PopupMenu()->isVisible()) << place;
         form.PopupMenu()->hide();
     }
