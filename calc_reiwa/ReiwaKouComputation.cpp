@@ -1,0 +1,155 @@
+#include "calc_reiwa/ReiwaKouComputation.h"
+
+#include "calc_reiwa/ReiwaTables.h"
+#include "money/AmountText.h"
+#include "money/Concat.h"
+
+#include <cmath>
+#include <string>
+
+namespace norvik {
+
+namespace {
+
+constexpr std::string_view kLegend =
+    "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額";
+
+// What a refusal calls an input, and how it asks for a whole number instead of a fraction.
+struct InputName {
+    std::string_view name;
+    std::string_view fractionAdvice;
+};
+
+constexpr InputName kSalaryName{"社会保険料控除後の給与等の金額",
+                                "1円未満の端数は使えません。円単位の整数で指定してください。"};
+constexpr InputName kDependentsName{"扶養家族数",
+                                    "端数は使えません。人数を整数で指定してください。"};
+
+struct WholeNumber {
+    std::int64_t value = 0;
+    std::optional<RulesRefusal> refusal;
+};
+
+WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
+    auto refuse = [&](std::string_view particle, std::string_view reason) {
+        return WholeNumber{0, RulesRefusal{concat(ruleSetName(rules), "の規定では、", input.name,
+                                                  particle, reason)}};
+    };
+    if (!std::isfinite(value)) {
+        return refuse("が", "数値ではありません。");
+    }
+    if (value < 0) {
+        return refuse("に", "負の数は使えません。");
+    }
+    if (value != std::floor(value)) {
+        return refuse("に", input.fractionAdvice);
+    }
+    if (value > static_cast<Extended>(kLargestReiwaInput)) {
+        return refuse("は", concat(Amt(kLargestReiwaInput).view(), " までです。"));
+    }
+    return WholeNumber{static_cast<std::int64_t>(value), std::nullopt};
+}
+
+template <typename Band>
+const Band& bandFor(std::span<const Band> bands, std::int64_t amount) {
+    for (std::size_t i = bands.size() - 1; i > 0; --i) {
+        if (amount >= bands[i].from) {
+            return bands[i];
+        }
+    }
+    return bands.front();
+}
+
+// A fraction of a yen is raised to the next whole yen; the salary is never negative here.
+std::int64_t employmentDeduction(std::int64_t salary, const EmploymentBand& band) {
+    if (band.percent == 0) {
+        return band.amount;
+    }
+    return (salary * band.percent + 99) / 100 + band.amount;
+}
+
+std::int64_t basicDeduction(std::int64_t salary, std::span<const BasicDeductionStep> steps) {
+    for (const BasicDeductionStep& step : steps) {
+        if (salary <= step.upTo) {
+            return step.amount;
+        }
+    }
+    return 0;
+}
+
+// The exact tax is rounded once, to the nearest ten yen with five yen going up.
+std::int64_t taxInTensOfYen(std::int64_t exactTax) {
+    if (exactTax <= 0) {
+        return 0;
+    }
+    constexpr std::int64_t ten = 10 * kExactTaxScale;
+    return (exactTax + ten / 2) / ten * 10;
+}
+
+void writeTexts(const ReiwaKouAmounts& a, std::string_view dependentsCount,
+                const EmploymentBand& employmentBand, const TaxBand& taxBand, FieldTexts& texts) {
+    const NumberText salaryText = Amt(a.salary);
+    texts.add("formula5", kLegend);
+    if (employmentBand.percent == 0) {
+        texts.add("formula1", "定額");
+    } else {
+        texts.add("formula1", salaryText, employmentBand.formulaText);
+    }
+    texts.add("data1", Amt(a.employmentDeduction));
+    texts.add("data2", Amt(a.spouseDeduction));
+    texts.add("data3", Amt(a.dependentsDeduction));
+    texts.add("formula2", "31,667円×", dependentsCount, "人");
+    texts.add("data4", Amt(a.basicDeduction));
+    texts.add("data5", Amt(a.taxable));
+    const std::string terms =
+        concat(salaryText, "-", Plain(a.employmentDeduction), "-", Plain(a.basicDeduction), "-",
+               Plain(a.spouseDeduction), "-", Plain(a.dependentsDeduction));
+    texts.add("formula3", "(", terms, ")", taxBand.formulaText);
+    texts.add("formula4", terms);
+    texts.add("alldata", Amt(a.tax));
+}
+
+} // namespace
+
+ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
+    const ReiwaTables& tables = reiwaTablesFor(rules);
+    ReiwaKouResult result;
+    result.rulesName = ruleSetName(rules);
+
+    const WholeNumber salary = wholeNumber(input.salary, kSalaryName, rules);
+    const WholeNumber dependents = wholeNumber(input.dependents, kDependentsName, rules);
+    if (salary.refusal || dependents.refusal) {
+        result.refusal = salary.refusal ? salary.refusal : dependents.refusal;
+        return result;
+    }
+
+    ReiwaKouAmounts& a = result.amounts;
+    a.salary = salary.value;
+    const EmploymentBand& employmentBand = bandFor(tables.employment, a.salary);
+    a.employmentDeduction = employmentDeduction(a.salary, employmentBand);
+    a.spouseDeduction = input.withSpouse ? kPersonDeduction : 0;
+    a.dependentsDeduction = dependents.value * kPersonDeduction;
+    a.basicDeduction = basicDeduction(a.salary, tables.basic);
+    a.taxable = a.salary - a.employmentDeduction - a.basicDeduction - a.spouseDeduction -
+                a.dependentsDeduction;
+    // A taxable amount of zero or less is worked in the first band, whose tax it makes nil.
+    const TaxBand& taxBand = bandFor(tables.tax, a.taxable);
+    a.exactTax = a.taxable * taxBand.rate - taxBand.subtraction * kExactTaxScale;
+    a.tax = a.taxable > 0 ? taxInTensOfYen(a.exactTax) : 0;
+
+    result.texts.reserve(11, 640);
+    writeTexts(a, Amt(dependents.value), employmentBand, taxBand, result.texts);
+    return result;
+}
+
+std::optional<RulesRefusal> otsuRefusalUnder(RuleSet rules) {
+    if (rules == RuleSet::Paid2007to2012) {
+        return std::nullopt;
+    }
+    return RulesRefusal{concat(ruleSetName(rules),
+                               "の規定には、乙欄の電算機計算の特例はありません（乙欄の税額は"
+                               "表から求めます）。源泉徴収税額表（月額表）の乙欄で税額を求めて"
+                               "ください。")};
+}
+
+} // namespace norvik

@@ -1,0 +1,119 @@
+#include "calc_reiwa/RuleSelection.h"
+
+#include "money/Concat.h"
+
+#include <array>
+#include <chrono>
+#include <string>
+
+namespace norvik {
+
+namespace {
+
+// Payment dates are compared as YYYY-MM-DD texts: for well-formed dates the text order is
+// the calendar order.
+struct Period {
+    RuleSet rules;
+    std::string_view firstDay, lastDay;
+};
+
+constexpr std::array<Period, 4> kPeriods{{
+    {RuleSet::Paid2007to2012, "2007-01-01", "2012-12-31"},
+    {RuleSet::Paid2020to2025, "2020-01-01", "2025-12-31"},
+    {RuleSet::Paid2026, "2026-01-01", "2026-12-31"},
+    {RuleSet::Paid2027, "2027-01-01", "2027-12-31"},
+}};
+
+std::string coveredPeriods() {
+    std::string text = "使える規定は ";
+    for (const Period& p : kPeriods) {
+        if (p.rules != kPeriods.front().rules) {
+            text += "、";
+        }
+        text += concat(ruleSetYear(p.rules), "（", ruleSetName(p.rules), ": ", p.firstDay, "～",
+                       p.lastDay, " 支払分", p.rules == kDefaultRuleSet ? "、既定" : "", "）");
+    }
+    return text + " です。";
+}
+
+RuleChoice chosen(RuleSet rules) {
+    return RuleChoice{rules, std::nullopt};
+}
+
+RuleChoice refused(std::string_view reason) {
+    return RuleChoice{kDefaultRuleSet, RulesRefusal{concat(reason, coveredPeriods())}};
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int digitsAt(std::string_view text, std::size_t first, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// YYYY-MM-DD with every digit in place and a day that exists in that month and year.
+bool isCalendarDate(std::string_view text) {
+    constexpr std::string_view shape = "0000-00-00";
+    if (text.size() != shape.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        if (shape[i] == '0' ? !isDigit(text[i]) : text[i] != shape[i]) {
+            return false;
+        }
+    }
+    using namespace std::chrono;
+    const year_month_day day{year{digitsAt(text, 0, 4)},
+                             month{static_cast<unsigned>(digitsAt(text, 5, 2))},
+                             std::chrono::day{static_cast<unsigned>(digitsAt(text, 8, 2))}};
+    return day.ok();
+}
+
+} // namespace
+
+RuleChoice rulesNamed(std::string_view year) {
+    for (const Period& p : kPeriods) {
+        if (year == ruleSetYear(p.rules)) {
+            return chosen(p.rules);
+        }
+    }
+    return refused(concat("規定「", year, "」はありません。"));
+}
+
+RuleChoice rulesForPaymentDate(std::string_view date) {
+    if (!isCalendarDate(date)) {
+        return refused(concat("支払日「", date, "」は YYYY-MM-DD の形の日付ではありません。"));
+    }
+    for (const Period& p : kPeriods) {
+        if (date >= p.firstDay && date <= p.lastDay) {
+            return chosen(p.rules);
+        }
+    }
+    return refused(concat("支払日 ", date, " の給与に使える規定はありません。"));
+}
+
+RuleChoice chooseRules(std::optional<std::string_view> year,
+                       std::optional<std::string_view> paymentDate) {
+    if (!paymentDate) {
+        return year ? rulesNamed(*year) : chosen(kDefaultRuleSet);
+    }
+    const RuleChoice byDate = rulesForPaymentDate(*paymentDate);
+    if (!year || byDate.refusal) {
+        return byDate;
+    }
+    const RuleChoice named = rulesNamed(*year);
+    if (named.refusal || named.rules == byDate.rules) {
+        return named;
+    }
+    return refused(concat("規定 ", *year, "（", ruleSetName(named.rules), "）と支払日 ",
+                          *paymentDate, " が食い違っています。この支払日の給与には ",
+                          ruleSetYear(byDate.rules), "（", ruleSetName(byDate.rules),
+                          "）の規定が使われます。"));
+}
+
+} // namespace norvik
