@@ -45,7 +45,7 @@ WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
         return refuse("に", input.fractionAdvice);
     }
     if (value > static_cast<Extended>(kLargestReiwaInput)) {
-        return refuse("は", concat(Amt(kLargestReiwaInput).view(), " までです。"));
+        return refuse("は", concat(Amt(kLargestReiwaInput).view(), "までです。"));
     }
     return WholeNumber{static_cast<std::int64_t>(value), std::nullopt};
 }
