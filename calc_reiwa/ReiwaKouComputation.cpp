@@ -79,9 +79,6 @@ std::int64_t basicDeduction(std::int64_t salary, std::span<const BasicDeductionS
 
 // The exact tax is rounded once, to the nearest ten yen with five yen going up.
 std::int64_t taxInTensOfYen(std::int64_t exactTax) {
-    if (exactTax <= 0) {
-        return 0;
-    }
     constexpr std::int64_t ten = 10 * kExactTaxScale;
     return (exactTax + ten / 2) / ten * 10;
 }
@@ -132,10 +129,13 @@ ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
     a.basicDeduction = basicDeduction(a.salary, tables.basic);
     a.taxable = a.salary - a.employmentDeduction - a.basicDeduction - a.spouseDeduction -
                 a.dependentsDeduction;
-    // A taxable amount of zero or less is worked in the first band, whose tax it makes nil.
+    // A taxable amount of zero or less is shown against the first band and taxed nothing;
+    // it is never multiplied, so no count of dependents can overflow the product.
     const TaxBand& taxBand = bandFor(tables.tax, a.taxable);
-    a.exactTax = a.taxable * taxBand.rate - taxBand.subtraction * kExactTaxScale;
-    a.tax = a.taxable > 0 ? taxInTensOfYen(a.exactTax) : 0;
+    if (a.taxable > 0) {
+        a.exactTax = a.taxable * taxBand.rate - taxBand.subtraction * kExactTaxScale;
+        a.tax = taxInTensOfYen(a.exactTax);
+    }
 
     result.texts.reserve(11, 640);
     writeTexts(a, Amt(dependents.value), employmentBand, taxBand, result.texts);

@@ -31,8 +31,8 @@ struct ReiwaKouAmounts {
     std::int64_t dependentsDeduction = 0; // 31,667 × dependents
     std::int64_t basicDeduction = 0;      // K
     std::int64_t taxable = 0;             // B = A − E − spouse − dependents − K
-    std::int64_t exactTax = 0;            // B × rate − subtraction, in kExactTaxScale units
-    std::int64_t tax = 0; // the exact tax rounded half up to tens of yen; 0 when B ≤ 0
+    std::int64_t exactTax = 0; // B × rate − subtraction in kExactTaxScale units; 0 when B ≤ 0
+    std::int64_t tax = 0;      // the exact tax rounded half up to tens of yen
 };
 
 struct ReiwaKouResult {

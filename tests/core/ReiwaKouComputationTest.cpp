@@ -225,6 +225,7 @@ TEST(ReiwaKou, NoTaxOnATaxableAmountOfZeroOrLess) {
     const ReiwaKouResult negative = compute(k2026, 100000, 0, true);
     EXPECT_EQ(negative.texts.at("data5"), "-34,168");
     EXPECT_EQ(negative.texts.at("formula3"), "(100,000-54167-48334-31667-0)×5.105%");
+    EXPECT_EQ(negative.amounts.exactTax, 0);
     EXPECT_EQ(negative.amounts.tax, 0);
     EXPECT_EQ(negative.texts.at("alldata"), "0");
 }
