@@ -3,6 +3,7 @@
 
 #include "calc_kou/KouComputation.h"
 #include "calc_otsu/OtsuComputation.h"
+#include "calc_reiwa/ReiwaKouComputation.h"
 #include "money/AmountText.h"
 
 #include <benchmark/benchmark.h>
@@ -30,6 +31,14 @@ void OtsuRefusal(benchmark::State& state) {
     }
 }
 BENCHMARK(OtsuRefusal);
+
+void ReiwaKouFullResultSet(benchmark::State& state) {
+    const norvik::ReiwaKouInput input{300000, 2, true};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(norvik::computeReiwaKou(norvik::RuleSet::Paid2026, input));
+    }
+}
+BENCHMARK(ReiwaKouFullResultSet);
 
 // The salary texts are formed outside the timed computation, as the window hands them over.
 void KouSweep(benchmark::State& state) {
