@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "monthly withholding tax calculators (源泉徴収税額 甲欄・乙欄)")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/dist/package-description)
 set(CPACK_PACKAGE_HOMEPAGE_URL "${NORVIK_HOMEPAGE}")
-set(CPACK_STRIP_FILES ON)
+# Stripped as Debian's own packages are (dh_strip): the debugging symbols and the compiler's notes.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianStrip.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 

@@ -4,7 +4,8 @@
 # pages and the package's documents. Included after every folder, so that the help's target
 # exists here whichever folder defines it.
 
-set(NORVIK_PRIVATE_DIR lib/norvik)
+# FHS 3.0 keeps a program's internal executables in libexec/, which is where Debian's lintian asks for them.
+set(NORVIK_PRIVATE_DIR libexec/norvik)
 # No home has been chosen for the project yet: the reserved example.org names stand in for it in
 # the software-centre description until one is.
 set(NORVIK_APP_ID org.example.norvik)
@@ -75,3 +76,9 @@ add_test(NAME Install.Tree
 add_test(NAME Install.EntriesValidate
     COMMAND ${PROJECT_SOURCE_DIR}/tests/install/validate-entries.sh ${PROJECT_BINARY_DIR})
 set_tests_properties(Install.EntriesValidate PROPERTIES SKIP_RETURN_CODE 77)
+
+# Everything the install rules copy, so that a packaging build need not build the tests.
+add_custom_target(norvik_installed DEPENDS norvik_a norvik_b norvik_documents)
+if(TARGET norvik_help)
+    add_dependencies(norvik_installed norvik_help)
+endif()

@@ -20,7 +20,7 @@ fail() {
 
 expected=(
     bin/norvik_a bin/norvik_b
-    lib/norvik/norvik_a lib/norvik/norvik_b
+    libexec/norvik/norvik_a libexec/norvik/norvik_b
     share/applications/norvik_a.desktop share/applications/norvik_b.desktop
     share/metainfo/org.example.norvik.metainfo.xml
     share/man/man1/norvik_a.1.gz share/man/man1/norvik_b.1.gz
@@ -31,7 +31,7 @@ for side in "${icon_sides[@]}"; do
     expected+=("share/icons/hicolor/${side}x${side}/apps/norvik.png")
 done
 if [ "$help_built" = 1 ]; then
-    expected+=(lib/norvik/norvik.CHM)
+    expected+=(libexec/norvik/norvik.CHM)
 fi
 
 # The whole list both ways: a file missing, or one installed that no one asked for.
@@ -45,9 +45,9 @@ for program in norvik_a norvik_b; do
     case "$(readlink "$link")" in
         /*) fail "bin/$program points to an absolute path, which breaks under DESTDIR" ;;
     esac
-    [ "$(readlink -f "$link")" = "$(readlink -f "$root/lib/norvik/$program")" ] ||
-        fail "bin/$program does not lead to lib/norvik/$program"
-    [ -x "$root/lib/norvik/$program" ] || fail "lib/norvik/$program is not executable"
+    [ "$(readlink -f "$link")" = "$(readlink -f "$root/libexec/norvik/$program")" ] ||
+        fail "bin/$program does not lead to libexec/norvik/$program"
+    [ -x "$root/libexec/norvik/$program" ] || fail "libexec/norvik/$program is not executable"
 
     entry="$root/share/applications/$program.desktop"
     exec_line=$(sed -n 's/^Exec=//p' "$entry")
@@ -71,7 +71,7 @@ for side in "${icon_sides[@]}"; do
 done
 
 if [ "$help_built" != 1 ]; then
-    echo "note: the help is not built in this tree, so only the programs are checked in lib/norvik"
+    echo "note: the help is not built in this tree, so only the programs are checked in libexec/norvik"
 fi
 if ((failures > 0)); then
     echo "$failures check(s) failed"
