@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 # dpkg-shlibdeps (dpkg-dev) and file compute the dependencies on the libraries the programs use.
 scripts/setup-deps.sh dpkg-dev file lintian desktop-file-utils appstream
 
-build=build-package
+build="build-package"
 # The package's dates are the last commit's, so that packing the same commit twice gives the same
 # files.
 # All of the hardening Debian knows, bind-now included.
