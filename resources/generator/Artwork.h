@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 namespace norvik {
 
 // The drawings at their stored sizes, before they are reduced to their colour depth. The
@@ -16,6 +18,9 @@ QImage drawClear();   // 32 x 32, classic palette: two hands over a dark slate
 QImage drawHelp();    // 32 x 32: a tea cup on a saucer
 QImage drawExit();    // 32 x 32, classic palette: a blue arrow pointing into an open door
 QImage drawPanel();   // 50 x 50: a white square with a one-pixel black frame
+
+// The monitor subject painted in 48 x 48 units, for callers that scale it to other sizes.
+void paintMonitor(QPainter& painter);
 
 inline QImage transparentCanvas(int side) {
     QImage canvas(side, side, QImage::Format_ARGB32_Premultiplied);

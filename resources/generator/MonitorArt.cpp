@@ -70,13 +70,17 @@ void drawChart(QPainter& painter) {
 
 } // namespace
 
+void paintMonitor(QPainter& painter) {
+    drawStand(painter);
+    drawCase(painter);
+    drawChart(painter);
+}
+
 QImage drawMonitor() {
     QImage image = transparentCanvas(48);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawStand(painter);
-    drawCase(painter);
-    drawChart(painter);
+    paintMonitor(painter);
     return image;
 }
 

@@ -3,9 +3,11 @@
 
 #include "Artwork.h"
 #include "BmpEncoder.h"
+#include "DesktopIconArt.h"
 #include "IcoEncoder.h"
 #include "MedianCut.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,25 @@ void writeFile(const QDir& folder, const QString& name, const QByteArray& bytes)
     std::printf("wrote %s (%lld bytes)\n", qPrintable(path), static_cast<long long>(bytes.size()));
 }
 
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+    return bytes;
+}
+
+// Laid out as the hicolor theme is, so that the install copies the folder as it stands.
+void writeDesktopIcons(const QDir& folder) {
+    for (const int side : norvik::kDesktopIconSides) {
+        const QString sizeFolder = QStringLiteral("hicolor/%1x%1/apps").arg(side);
+        if (!folder.mkpath(sizeFolder)) {
+            throw std::runtime_error("cannot create " + folder.filePath(sizeFolder).toStdString());
+        }
+        writeFile(folder, sizeFolder + "/norvik.png", pngBytes(norvik::drawDesktopIcon(side)));
+    }
+}
+
 void writeAll(const QDir& folder) {
     const IconJob jobs[] = {
         {"monitor", norvik::drawMonitor, 8}, {"compute", norvik::drawCompute, 8},
@@ -54,6 +75,7 @@ void writeAll(const QDir& folder) {
         writeFile(folder, QString::fromLatin1(job.name) + ".ico", ico);
     }
     writeFile(folder, "panel.bmp", norvik::BmpEncoder().encode(norvik::drawPanel()));
+    writeDesktopIcons(folder);
 }
 
 } // namespace
