@@ -9,9 +9,8 @@ namespace norvik {
 
 namespace {
 
-constexpr Extended kLowestRefused = 88000; // this salary and any below it are refused
-constexpr Extended kHighestAccepted = 1010000;
-constexpr std::int64_t kPerDependent = 1580;
+constexpr Extended kLowestRefused = kOtsuLowestRefused;
+constexpr Extended kHighestAccepted = kOtsuHighestAccepted;
 
 constexpr std::string_view kRefusalTitle = "情報";
 constexpr std::string_view kRefusalMessage =
@@ -20,11 +19,7 @@ constexpr std::string_view kRefusalMessage =
 constexpr std::string_view kExplanation =
     "主たる給与と従たる給与の合計額に対する税額-主たる給与に対する税額-扶養控除";
 
-struct StepBand {
-    std::int64_t lowest; // 同一階差の最小値
-    std::int64_t width;  // 階差
-    std::string_view text;
-};
+using StepBand = OtsuStepBand;
 
 constexpr std::array<StepBand, 3> kBands{{
     {87000, 1000, "-87000/1000="},
@@ -151,7 +146,7 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     a.mainTax = mainOnly.tax;
 
     a.dependentsDeduction =
-        Currency::fromExtended(dependents * static_cast<Extended>(kPerDependent));
+        Currency::fromExtended(dependents * static_cast<Extended>(kOtsuPerDependent));
     texts.add("data5", Amt(a.dependentsDeduction));
     texts.add("formula5", Amt(dependents), "人×1,580円");
 
@@ -159,6 +154,10 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     texts.add("alldata", Amt(a.tax));
     texts.add("formulaall", kExplanation);
     return result;
+}
+
+std::span<const OtsuStepBand> otsuStepBands() {
+    return kBands;
 }
 
 } // namespace norvik

@@ -6,9 +6,27 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace norvik {
+
+// Salaries above the lowest refused one up to the highest accepted one are computed.
+inline constexpr std::int64_t kOtsuLowestRefused = 88000;
+inline constexpr std::int64_t kOtsuHighestAccepted = 1010000;
+inline constexpr std::int64_t kOtsuPerDependent = 1580;
+
+// A step band: the salaries from `lowest` on are divided into steps of `width` yen.
+struct OtsuStepBand {
+    std::int64_t lowest; // 同一階差の最小値
+    std::int64_t width;  // 階差
+    std::string_view text;
+};
+
+// Every band in order, for what prints them (the help); a band ends where the next begins and
+// the last at the highest accepted salary.
+std::span<const OtsuStepBand> otsuStepBands();
 
 // The refusal of a salary outside the range the method covers, as the window shows it in an
 // information box.

@@ -49,4 +49,12 @@ const TaxRow& taxRowFor(std::int64_t wholeYen) {
     return rowFor(kTaxRows, wholeYen);
 }
 
+std::span<const DeductionRow> deductionRows() {
+    return kDeductionRows;
+}
+
+std::span<const TaxRow> taxRows() {
+    return kTaxRows;
+}
+
 } // namespace norvik

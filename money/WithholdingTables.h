@@ -3,6 +3,7 @@
 #include "money/Extended.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace norvik {
@@ -38,5 +39,9 @@ struct TaxRow {
 // one, which is how the tables have always been read by these calculators.
 const DeductionRow& deductionRowFor(std::int64_t wholeYen);
 const TaxRow& taxRowFor(std::int64_t wholeYen);
+
+// Every row in order, for what prints the tables (the help); a row ends where the next begins.
+std::span<const DeductionRow> deductionRows();
+std::span<const TaxRow> taxRows();
 
 } // namespace norvik

@@ -9,7 +9,13 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth
-    desktop-file-utils appstream
+    # The help: its compiler, its reader for the tests, and a viewer that the desktop opens
+    # *.CHM with even where no desktop runs (xdg-open then reads the MIME type and the
+    # handler from these packages' databases).
+    fp-utils-3.2.2 libchm-bin xdotool
+    xchm xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl
+    # The install test validates the menu entries and the software-centre description.
+    appstream
     "$@"
 )
 

@@ -1,0 +1,81 @@
+// The worked examples in the compiled help show exactly what the windows show for the same
+// inputs, field by field, and the refusal reads as the program's message box does.
+
+#include "ExtractedHelp.h"
+#include "calc_kou/KouComputation.h"
+#include "calc_otsu/OtsuComputation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <string>
+
+namespace {
+
+const ExtractedHelp kHelp{NORVIK_HELP_EXTRACTED_DIR};
+
+std::string unescapeHtml(std::string text) {
+    const std::pair<const char*, const char*> entities[] = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+    for (const auto& [entity, plain] : entities) {
+        for (std::size_t at = text.find(entity); at != std::string::npos;
+             at = text.find(entity, at + 1)) {
+            text.replace(at, std::string(entity).size(), plain);
+        }
+    }
+    return text;
+}
+
+// The cells of a page that stand for display fields: <td ... id="PREFIX-FIELD">text</td>.
+std::map<std::string, std::string> shownFields(const std::string& page, const std::string& prefix) {
+    const std::string text = kHelp.text(page);
+    const std::regex cell("id=\"" + prefix + "-([A-Za-z0-9]+)\">([^<]*)</td>");
+    std::map<std::string, std::string> fields;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), cell);
+         it != std::sregex_iterator(); ++it) {
+        fields[(*it)[1]] = unescapeHtml((*it)[2]);
+    }
+    return fields;
+}
+
+void expectEveryFieldShownAsComputed(const norvik::FieldTexts& computed,
+                                     const std::map<std::string, std::string>& shown) {
+    EXPECT_EQ(shown.size(), computed.size());
+    for (const auto& [field, text] : computed) {
+        const auto it = shown.find(std::string(field));
+        ASSERT_NE(it, shown.end()) << "the example does not show " << field;
+        EXPECT_EQ(it->second, text) << field;
+    }
+}
+
+TEST(WorkedExample, ColumnKouShowsEveryFieldAsTheComputationWritesIt) {
+    norvik::KouInput input;
+    input.salary = 300000;
+    input.salaryText = "300,000";
+    input.dependents = 2;
+    input.dependentsText = "2";
+    input.spouseIndex = 0;
+    const norvik::KouResult result = norvik::computeKou(input);
+    expectEveryFieldShownAsComputed(result.texts, shownFields("kou.html", "kou"));
+    EXPECT_EQ(result.texts.at("alldata"), "3,420");
+}
+
+TEST(WorkedExample, ColumnOtsuShowsEveryFieldAsTheComputationWritesIt) {
+    const norvik::OtsuResult result = norvik::computeOtsu(300000, 2);
+    expectEveryFieldShownAsComputed(result.texts, shownFields("otsu.html", "otsu"));
+    EXPECT_EQ(result.texts.at("alldata"), "48,600");
+}
+
+TEST(WorkedExample, TheRefusalReadsAsTheMessageBoxShowsIt) {
+    const norvik::OtsuRefusal refusal = *norvik::computeOtsu(88000, 0).refusal;
+    std::string message = refusal.message;
+    message.replace(message.find("\r\n"), 2, "<br>");
+    for (const char* page : {"usage.html", "otsu.html"}) {
+        const std::string text = kHelp.text(page);
+        EXPECT_NE(text.find(message), std::string::npos) << page;
+        EXPECT_NE(text.find("「" + refusal.title + "」"), std::string::npos) << page;
+    }
+}
+
+} // namespace
