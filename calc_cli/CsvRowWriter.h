@@ -11,9 +11,8 @@
 
 namespace norvik {
 
-// Writes CSV rows as spreadsheet programs read them: every field quoted (RFC 4180), CRLF line
-// ends, and the chosen encoding with its byte-order mark. Rows collect in a buffer that goes
-// out in large writes.
+// Writes CSV rows as spreadsheet programs read them: RFC 4180 quoting, CRLF line ends, and the
+// chosen encoding with its byte-order mark. Rows collect in a buffer that goes out in large writes.
 class CsvRowWriter {
 public:
     CsvRowWriter(std::FILE* output, CsvEncoding encoding);

@@ -31,6 +31,8 @@ public:
     int MaxDigits() const { return edit_.MaxDigits(); }
 
 private:
+    EntryReading ReadLikeThePaste(std::string_view text);
+
     EditTextSink sink_;
     NValEditCore edit_;
 };

@@ -36,13 +36,35 @@ std::span<const std::string_view> ResultColumns::Row(Inputs inputs, const TaxOut
     std::fill(cells_.begin(), cells_.end(), std::string_view());
     std::copy(inputs.begin(), inputs.end(), cells_.begin());
     if (outcome != nullptr) {
+        const Layout& layout = LayoutOf(outcome->texts);
+        auto column = layout.columns.begin();
         for (const auto& [field, text] : outcome->texts) {
-            cells_[ColumnOf(field)] = text;
+            cells_[*column++] = text;
         }
     }
     cells_[cells_.size() - 2] = tax;
     cells_.back() = status;
     return cells_;
+}
+
+// A computation writes the same fields in the same order every time, so a row costs one
+// comparison per field instead of a search.
+const ResultColumns::Layout& ResultColumns::LayoutOf(const FieldTexts& texts) {
+    for (const Layout& layout : layouts_) {
+        if (layout.fields.size() == texts.size() &&
+            std::equal(layout.fields.begin(), layout.fields.end(), texts.begin(),
+                       [](const std::string& known, const FieldTexts::Field& field) {
+                           return known == field.first;
+                       })) {
+            return layout;
+        }
+    }
+    Layout layout;
+    for (const auto& [field, text] : texts) {
+        layout.fields.emplace_back(field);
+        layout.columns.push_back(ColumnOf(field));
+    }
+    return layouts_.emplace_back(std::move(layout));
 }
 
 std::size_t ResultColumns::ColumnOf(std::string_view field) const {

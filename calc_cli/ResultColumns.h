@@ -30,11 +30,19 @@ public:
                                           std::string_view tax, std::string_view status);
 
 private:
+    // Where the fields of one kind of result set go, in the order the computation writes them.
+    struct Layout {
+        std::vector<std::string> fields;
+        std::vector<std::size_t> columns;
+    };
+
+    const Layout& LayoutOf(const FieldTexts& texts);
     std::size_t ColumnOf(std::string_view field) const;
 
     std::vector<std::string_view> fields_;
     std::vector<std::string> header_;
     std::vector<std::string_view> cells_;
+    std::vector<Layout> layouts_;
 };
 
 } // namespace norvik
