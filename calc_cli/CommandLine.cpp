@@ -27,7 +27,7 @@ const char* const kFooter =
     "  norvik_calc otsu --salary 300000 --dependents 2 --format json\n"
     "  norvik_calc batch payroll.csv --output result.csv\n"
     "終了コード / exit status: 0 正常 / done, 1 不正な入力 / bad input, 2 コマンドの誤り / "
-    "usage error";
+    "usage error\n";
 
 const std::map<std::string, ReportFormat> kFormats = {
     {"text", ReportFormat::Text}, {"csv", ReportFormat::Csv}, {"json", ReportFormat::Json}};
@@ -59,8 +59,9 @@ void AddSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
                         "配偶者控除 yes|no (あり|なし) / spouse deduction")
             ->required();
     }
-    command.add_option("--format", options.format, "出力形式 / output format: text|csv|json")
-        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case));
+    command.add_option("--format", options.format, "出力形式 / output format")
+        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case).description(""))
+        ->option_text("text|csv|json");
     command.add_option("--output", options.output,
                        "出力ファイル (省略時は標準出力) / output file (default: standard output)");
 }
@@ -76,13 +77,15 @@ void AddBatchOptions(CLI::App& command, BatchOptions& options) {
                        "when every row is good");
     command
         .add_option("--encoding", options.inputEncoding,
-                    "入力の文字コード / input encoding: utf-8|cp932 (Shift_JIS)")
-        ->transform(CLI::CheckedTransformer(kInputEncodings, CLI::ignore_case));
+                    "入力の文字コード (cp932 は Shift_JIS) / input encoding (cp932: Shift_JIS)")
+        ->transform(CLI::CheckedTransformer(kInputEncodings, CLI::ignore_case).description(""))
+        ->option_text("utf-8|cp932");
     command
         .add_option("--output-encoding", options.outputEncoding,
                     "出力の文字コード (省略時は入力と同じ) / output encoding (default: as the "
-                    "input): utf-8|utf-8-bom|cp932")
-        ->transform(CLI::CheckedTransformer(kOutputEncodings, CLI::ignore_case));
+                    "input)")
+        ->transform(CLI::CheckedTransformer(kOutputEncodings, CLI::ignore_case).description(""))
+        ->option_text("utf-8|utf-8-bom|cp932");
     command.add_flag("--captions", options.captions,
                      "結果の列名を窓の表示名にする / name result columns by the windows' captions");
     command.add_flag("--keep-going", options.keepGoing,
@@ -123,7 +126,7 @@ CommandLine::CommandLine(const TaxRules& rules, std::ostream& errors)
 int CommandLine::Run(int argc, char** argv) {
     CLI::App app(kDescription, "norvik_calc");
     app.footer(kFooter);
-    app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION);
+    app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION, "版 / version");
     app.require_subcommand(1);
     app.set_help_flag("-h,--help", "この説明 / this help");
 

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth
+    libcli11-dev nlohmann-json3-dev libcsv-dev
     "$@"
 )
 
