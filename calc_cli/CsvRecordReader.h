@@ -2,6 +2,7 @@
 
 #include "calc_cli/CsvEncoding.h"
 #include "calc_cli/CsvRecord.h"
+#include "calc_cli/CsvSyntaxError.h"
 #include "calc_cli/TextConverter.h"
 
 #include <csv.h>
@@ -9,23 +10,10 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace norvik {
-
-// Quoting that does not follow RFC 4180: nothing after it can be read reliably.
-class CsvSyntaxError : public std::runtime_error {
-public:
-    CsvSyntaxError(long line, const std::string& what)
-        : std::runtime_error(what)
-        , line_(line) {}
-    long Line() const { return line_; }
-
-private:
-    long line_;
-};
 
 // Reads a CSV file record by record as it streams in (RFC 4180: quoted fields may hold commas,
 // quotes and line breaks; CRLF or LF line ends; a UTF-8 byte-order mark is dropped), decoding
