@@ -33,10 +33,27 @@ if [ "$encoding" = cp932 ]; then
 fi
 echo "input: $rows rows, $(du -h "$input" | cut -f1), $encoding"
 
-/usr/bin/time -v "$program" batch "$input" --encoding "$encoding" --output "$work/result.csv" \
-    2> "$work/time.txt"
-wall=$(grep 'Elapsed (wall clock)' "$work/time.txt" | awk '{print $NF}')
-rss=$(grep 'Maximum resident set size' "$work/time.txt" | awk '{print $NF}')
-seconds=$(echo "$wall" | awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
-echo "output: $(($(wc -l < "$work/result.csv") - 1)) rows, $(du -h "$work/result.csv" | cut -f1)"
-echo "wall: ${seconds} s, $(awk -v r="$rows" -v s="$seconds" 'BEGIN { printf "%.0f", r / s }') rows/s, peak RSS: ${rss} KiB"
+# The file output (written under a temporary name, synced, renamed), then the same run into
+# /dev/null, which leaves out the disk. The machine is shared: CPU time is given beside the wall
+# time, and the load average says how busy it was.
+measure() {
+    local label=$1 stdout=$2
+    shift 2
+    /usr/bin/time -v "$program" batch "$input" --encoding "$encoding" "$@" \
+        > "$stdout" 2> "$work/time.txt"
+    local wall user sys rss seconds
+    wall=$(grep 'Elapsed (wall clock)' "$work/time.txt" | awk '{print $NF}')
+    user=$(grep 'User time' "$work/time.txt" | awk '{print $NF}')
+    sys=$(grep 'System time' "$work/time.txt" | awk '{print $NF}')
+    rss=$(grep 'Maximum resident set size' "$work/time.txt" | awk '{print $NF}')
+    seconds=$(echo "$wall" | awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
+    echo "$label: wall ${seconds} s ($(awk -v r="$rows" -v s="$seconds" 'BEGIN { printf "%.0f", r / s }') rows/s)," \
+        "CPU ${user} s user + ${sys} s sys ($(awk -v r="$rows" -v s="$user" -v t="$sys" 'BEGIN { printf "%.0f", r / (s + t) }') rows/s)," \
+        "peak RSS ${rss} KiB"
+}
+
+measure "--output file" /dev/null --output "$work/result.csv"
+echo "  result: $(($(wc -l < "$work/result.csv") - 1)) rows, $(du -h "$work/result.csv" | cut -f1)"
+rm -f "$work/result.csv"
+measure "stdout > /dev/null" /dev/null
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
