@@ -55,6 +55,15 @@ TEST(Batch, OutputEncodingCanBeChosen) {
     EXPECT_EQ(run.out, expected);
 }
 
+TEST(Batch, CaptionsNameBothColumnsWhereAFieldNameMeansTwoThings) {
+    const ProgramRun run = RunCalc("batch --captions -", "id,column,salary,dependents,spouse\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(",甲: 給与所得控除額(第１表) 控除額 / 乙: 計算基準額,"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(",乙: 主たる給与に対する税額 税　額,"), std::string::npos);
+}
+
 struct BadRow {
     const char* kind;
     std::string row;     // the row on line 4
