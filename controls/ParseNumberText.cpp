@@ -72,16 +72,23 @@ std::string WithoutSeparators(const std::u32string& text) {
 } // namespace
 
 Extended ParseNumberText(std::string_view utf8, unsigned char leadingChar) {
+    return TryParseNumberText(utf8, leadingChar).value_or(0);
+}
+
+std::optional<Extended> TryParseNumberText(std::string_view utf8, unsigned char leadingChar) {
     auto text = ToHalfWidth(utf8);
     if (!text || text->empty()) {
-        return 0;
+        return std::nullopt;
     }
     RemovePrefix(*text, leadingChar);
+    if (text->empty()) {
+        return std::nullopt;
+    }
     const std::size_t point = std::min(text->find(U'.'), text->size());
     if (!CharactersValid(*text, point) || !SeparatorCountValid(*text, point)) {
-        return 0;
+        return std::nullopt;
     }
-    return ReadNumber(WithoutSeparators(*text)).value_or(0);
+    return ReadNumber(WithoutSeparators(*text));
 }
 
 } // namespace norvik

@@ -2,6 +2,7 @@
 
 #include "money/Extended.h"
 
+#include <optional>
 #include <string_view>
 
 namespace norvik {
@@ -11,5 +12,9 @@ namespace norvik {
 // the box's prefix character (a Latin-1 byte; the space means none). Text that is not a number
 // in the box's own notation reads as 0.
 Extended ParseNumberText(std::string_view utf8, unsigned char leadingChar);
+
+// The same reading, telling a text that is not a number (nothing) apart from one that reads as 0.
+// An empty text is not a number here.
+std::optional<Extended> TryParseNumberText(std::string_view utf8, unsigned char leadingChar);
 
 } // namespace norvik

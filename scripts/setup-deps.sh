@@ -16,6 +16,8 @@ packages=(
     xchm xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl
     # The install test validates the menu entries and the software-centre description.
     appstream
+    # norvik_calc: its command line, JSON and CSV.
+    libcli11-dev nlohmann-json3-dev libcsv-dev
     "$@"
 )
 

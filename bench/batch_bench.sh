@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Batch throughput of norvik_calc, end to end: generates a payroll CSV of ROWS rows (a mix of
+# column-甲 rows with and without spouse and column-乙 rows, accepted and refused), then runs
+# `norvik_calc batch` on it under /usr/bin/time to report the wall time, rows per second and
+# peak memory. Build it in Release first:
+#   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+#   cmake --build build-release -j2 --target norvik_calc
+#   bench/batch_bench.sh build-release/calc_cli/norvik_calc 1000000
+set -euo pipefail
+
+program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING]}
+rows=${2:-1000000}
+encoding=${3:-utf-8}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+input=$work/payroll.csv
+awk -v rows="$rows" 'BEGIN {
+    printf "\xEF\xBB\xBFid,column,salary,dependents,spouse\r\n"
+    for (i = 1; i <= rows; i++) {
+        salary = 80000 + (i * 7919) % 1200000
+        dependents = i % 8
+        if (i % 3 == 0) {
+            printf "E%07d,乙,%d,%d,\r\n", i, salary, dependents
+        } else {
+            printf "E%07d,甲,\"%\047d\",%d,%s\r\n", i, salary, dependents, (i % 2 ? "yes" : "no")
+        }
+    }
+}' > "$input"
+if [ "$encoding" = cp932 ]; then
+    tail -c +4 "$input" | iconv -f UTF-8 -t CP932 > "$input.sjis"
+    mv "$input.sjis" "$input"
+fi
+echo "input: $rows rows, $(du -h "$input" | cut -f1), $encoding"
+
+# The file output (written under a temporary name, synced, renamed), then the same run into
+# /dev/null, which leaves out the disk. The machine is shared: CPU time is given beside the wall
+# time, and the load average says how busy it was.
+measure() {
+    local label=$1 stdout=$2
+    shift 2
+    /usr/bin/time -v "$program" batch "$input" --encoding "$encoding" "$@" \
+        > "$stdout" 2> "$work/time.txt"
+    local wall user sys rss seconds
+    wall=$(grep 'Elapsed (wall clock)' "$work/time.txt" | awk '{print $NF}')
+    user=$(grep 'User time' "$work/time.txt" | awk '{print $NF}')
+    sys=$(grep 'System time' "$work/time.txt" | awk '{print $NF}')
+    rss=$(grep 'Maximum resident set size' "$work/time.txt" | awk '{print $NF}')
+    seconds=$(echo "$wall" | awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
+    echo "$label: wall ${seconds} s ($(awk -v r="$rows" -v s="$seconds" 'BEGIN { printf "%.0f", r / s }') rows/s)," \
+        "CPU ${user} s user + ${sys} s sys ($(awk -v r="$rows" -v s="$user" -v t="$sys" 'BEGIN { printf "%.0f", r / (s + t) }') rows/s)," \
+        "peak RSS ${rss} KiB"
+}
+
+measure "--output file" /dev/null --output "$work/result.csv"
+echo "  result: $(($(wc -l < "$work/result.csv") - 1)) rows, $(du -h "$work/result.csv" | cut -f1)"
+rm -f "$work/result.csv"
+measure "stdout > /dev/null" /dev/null
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,0 +1,165 @@
+#include "calc_cli/CommandLine.h"
+
+#include "calc_cli/BatchOptions.h"
+#include "calc_cli/BatchRun.h"
+#include "calc_cli/OutputTarget.h"
+#include "calc_cli/RequestReader.h"
+#include "calc_cli/SingleReport.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+
+namespace norvik {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kDescription =
+    "電算機計算の特例による月額の源泉徴収税額を、窓 (norvik_a・norvik_b) と同じ算式で計算します。\n"
+    "Computes the monthly withholding tax by the computer-calculation special provision, with\n"
+    "the same amounts and formula texts as the windows (norvik_a, norvik_b).";
+
+const char* const kFooter =
+    "例 / examples:\n"
+    "  norvik_calc kou --salary 300,000 --dependents 2 --spouse yes\n"
+    "  norvik_calc otsu --salary 300000 --dependents 2 --format json\n"
+    "  norvik_calc batch payroll.csv --output result.csv\n"
+    "終了コード / exit status: 0 正常 / done, 1 不正な入力 / bad input, 2 コマンドの誤り / "
+    "usage error\n";
+
+const std::map<std::string, ReportFormat> kFormats = {
+    {"text", ReportFormat::Text}, {"csv", ReportFormat::Csv}, {"json", ReportFormat::Json}};
+const std::map<std::string, CsvEncoding> kInputEncodings = {{"utf-8", CsvEncoding::Utf8},
+                                                            {"cp932", CsvEncoding::Cp932}};
+const std::map<std::string, CsvEncoding> kOutputEncodings = {
+    {"utf-8", CsvEncoding::Utf8},
+    {"utf-8-bom", CsvEncoding::Utf8WithBom},
+    {"cp932", CsvEncoding::Cp932}};
+
+struct SingleOptions {
+    SingleRequest given;
+    ReportFormat format = ReportFormat::Text;
+    std::string output;
+};
+
+void AddSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
+    command
+        .add_option("--salary", options.given.salary,
+                    "その月の社会保険料控除後の給与等の金額 (例 300000, 300,000, 1234.5) / "
+                    "the month's salary after social insurance")
+        ->required();
+    command
+        .add_option("--dependents", options.given.dependents, "扶養家族数 / number of dependents")
+        ->required();
+    if (spouse) {
+        command
+            .add_option("--spouse", options.given.spouse,
+                        "配偶者控除 yes|no (あり|なし) / spouse deduction")
+            ->required();
+    }
+    command.add_option("--format", options.format, "出力形式 / output format")
+        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case).description(""))
+        ->option_text("text|csv|json");
+    command.add_option("--output", options.output,
+                       "出力ファイル (省略時は標準出力) / output file (default: standard output)");
+}
+
+void AddBatchOptions(CLI::App& command, BatchOptions& options) {
+    command
+        .add_option("FILE", options.input,
+                    "見出し id,column,salary,dependents,spouse の CSV (- は標準入力) / CSV "
+                    "with that header (- for standard input)")
+        ->required();
+    command.add_option("--output", options.output,
+                       "出力ファイル: 全行が正しいときだけ作られます / output file, written only "
+                       "when every row is good");
+    command
+        .add_option("--encoding", options.inputEncoding,
+                    "入力の文字コード (cp932 は Shift_JIS) / input encoding (cp932: Shift_JIS)")
+        ->transform(CLI::CheckedTransformer(kInputEncodings, CLI::ignore_case).description(""))
+        ->option_text("utf-8|cp932");
+    command
+        .add_option("--output-encoding", options.outputEncoding,
+                    "出力の文字コード (省略時は入力と同じ) / output encoding (default: as the "
+                    "input)")
+        ->transform(CLI::CheckedTransformer(kOutputEncodings, CLI::ignore_case).description(""))
+        ->option_text("utf-8|utf-8-bom|cp932");
+    command.add_flag("--captions", options.captions,
+                     "結果の列名を窓の表示名にする / name result columns by the windows' captions");
+    command.add_flag("--keep-going", options.keepGoing,
+                     "不正な行も status 列に記して続ける (終了コードは 1) / write bad rows marked "
+                     "in the status column and go on (exit status still 1)");
+}
+
+int RunSingle(const TaxRules& rules, SingleOptions& options, std::ostream& errors) {
+    RequestReader reader;
+    const RequestReading reading = reader.Read(options.given.column, options.given.salary,
+                                               options.given.dependents, options.given.spouse);
+    if (!reading.problem.empty()) {
+        errors << reading.problem << '\n';
+        return 1;
+    }
+    const TaxOutcome outcome = rules.Compute(reading.request);
+    const std::string report =
+        SingleReport(rules, options.given, reading.request, outcome).Render(options.format);
+    try {
+        OutputTarget target(options.output);
+        if (std::fwrite(report.data(), 1, report.size(), target.File()) != report.size()) {
+            throw std::runtime_error("書き込めません / cannot write the result");
+        }
+        target.Commit();
+    } catch (const std::runtime_error& error) {
+        errors << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+CommandLine::CommandLine(const TaxRules& rules, std::ostream& errors)
+    : rules_(rules)
+    , errors_(errors) {}
+
+int CommandLine::Run(int argc, char** argv) {
+    CLI::App app(kDescription, "norvik_calc");
+    app.footer(kFooter);
+    app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION, "版 / version");
+    app.require_subcommand(1);
+    app.set_help_flag("-h,--help", "この説明 / this help");
+
+    SingleOptions kou;
+    kou.given.column = "kou";
+    CLI::App* kouCommand = app.add_subcommand("kou", "月額表甲欄 (扶養控除等申告書の提出あり) / "
+                                                     "column 甲 (dependents declaration filed)");
+    AddSingleOptions(*kouCommand, kou, true);
+
+    SingleOptions otsu;
+    otsu.given.column = "otsu";
+    CLI::App* otsuCommand =
+        app.add_subcommand("otsu", "月額表乙欄 (従たる給与) / column 乙 (secondary employer)");
+    AddSingleOptions(*otsuCommand, otsu, false);
+
+    BatchOptions batch;
+    CLI::App* batchCommand =
+        app.add_subcommand("batch", "給与の CSV を一行ずつ計算 / compute a payroll CSV row by row");
+    AddBatchOptions(*batchCommand, batch);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error, std::cout, errors_);
+        return status == 0 ? 0 : kUsageError;
+    }
+    if (kouCommand->parsed()) {
+        return RunSingle(rules_, kou, errors_);
+    }
+    if (otsuCommand->parsed()) {
+        return RunSingle(rules_, otsu, errors_);
+    }
+    return BatchRun(batch, rules_, errors_).Run();
+}
+
+} // namespace norvik

@@ -1,0 +1,110 @@
+#include "calc_cli/EditEntryReader.h"
+
+#include "controls/NumberFormat.h"
+#include "controls/ParseNumberText.h"
+#include "money/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace norvik {
+
+namespace {
+
+// Digits as the edit counts them: integer and decimal digits together, the "0" of a number
+// below 1 included.
+int DigitsOf(Extended value) {
+    const std::string plain = FormatPlain(std::fabs(value));
+    return static_cast<int>(plain.size()) -
+           static_cast<int>(std::count(plain.begin(), plain.end(), '.'));
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Digits in groups of three after a first group of one to three, as the edit writes them.
+bool Grouped(std::string_view digits) {
+    const std::size_t first = digits.find(',');
+    if (first == std::string_view::npos) {
+        return true;
+    }
+    if (first == 0 || first > 3) {
+        return false;
+    }
+    for (std::size_t at = first; at < digits.size(); at += 4) {
+        if (digits[at] != ',' || at + 4 > digits.size()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A whole number in the edit's own notation: a sign, then digits, with or without its
+// separators. This is what payroll files hold; reading it needs no decimal formatting, which
+// costs several times the computation itself. Anything else goes the general way.
+std::optional<EntryReading> ReadWholeNumber(std::string_view text, int maxDigits) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (negative || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || !IsDigit(text.front()) ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c) || c == ','; }) ||
+        !Grouped(text)) {
+        return std::nullopt;
+    }
+    std::uint64_t magnitude = 0;
+    int digits = 0;
+    for (const char c : text) {
+        if (c == ',') {
+            continue;
+        }
+        digits += magnitude > 0 || c != '0' ? 1 : 0;
+        if (digits > maxDigits) {
+            return EntryReading{{}, EntryProblem::TooManyDigits};
+        }
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    NumberText shown;
+    shown.prependDigits(magnitude, true);
+    if (negative && magnitude > 0) {
+        shown.prepend('-');
+    }
+    const auto value = static_cast<Extended>(magnitude);
+    return EntryReading{{negative ? -value : value, shown.str()}, EntryProblem::None};
+}
+
+} // namespace
+
+// The windows' edits keep every property default except that zero shows as "0".
+EditEntryReader::EditEntryReader()
+    : edit_(sink_) {
+    edit_.SetZeroDisplay(true);
+}
+
+EntryReading EditEntryReader::Read(std::string_view text) {
+    if (text.empty()) {
+        return {{}, EntryProblem::Empty};
+    }
+    if (auto whole = ReadWholeNumber(text, edit_.MaxDigits())) {
+        return *std::move(whole);
+    }
+    return ReadLikeThePaste(text);
+}
+
+// As a paste into the edit reads the text and the edit then shows its number.
+EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
+    const auto value = TryParseNumberText(text, edit_.LeadingChar());
+    if (!value || !std::isfinite(*value)) {
+        return {{}, EntryProblem::NotANumber};
+    }
+    if (DigitsOf(*value) > edit_.MaxDigits()) {
+        return {{}, EntryProblem::TooManyDigits};
+    }
+    edit_.SetValue(*value);
+    return {{edit_.Value(), sink_.Text()}, EntryProblem::None};
+}
+
+} // namespace norvik

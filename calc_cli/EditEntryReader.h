@@ -1,0 +1,40 @@
+#pragma once
+
+#include "calc_cli/EditEntry.h"
+#include "calc_cli/EditTextSink.h"
+#include "controls/NValEditCore.h"
+
+#include <string_view>
+
+namespace norvik {
+
+enum class EntryProblem { None, Empty, NotANumber, TooManyDigits };
+
+struct EntryReading {
+    EditEntry entry;
+    EntryProblem problem = EntryProblem::None;
+};
+
+// Reads a salary or a dependents count the way the windows' numeric edits take one: in the
+// notation a paste into the edit accepts (digits, a sign, a decimal point, thousands
+// separators, full-width forms), with no more digits than the edit holds, and with the text the
+// edit then shows, which column 甲 copies into its formulas. Where the edit would quietly read
+// a bad text as 0 or cut a long number, this reports the problem instead.
+class EditEntryReader {
+public:
+    EditEntryReader();
+    EditEntryReader(const EditEntryReader&) = delete;
+    EditEntryReader& operator=(const EditEntryReader&) = delete;
+
+    EntryReading Read(std::string_view text);
+    // The most digits, integer and decimal together, that the windows' edits hold.
+    int MaxDigits() const { return edit_.MaxDigits(); }
+
+private:
+    EntryReading ReadLikeThePaste(std::string_view text);
+
+    EditTextSink sink_;
+    NValEditCore edit_;
+};
+
+} // namespace norvik

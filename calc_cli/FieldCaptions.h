@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace norvik {
+
+// A text the window shows, and the object in its layout that shows it.
+struct LayoutText {
+    std::string_view widget;
+    std::string_view text;
+};
+
+// What the window shows beside one display field: the title of the group box that holds it and
+// the labels beside it (none, one, or two read together).
+struct FieldCaption {
+    std::string_view field;
+    LayoutText group;
+    std::array<LayoutText, 2> labels{};
+};
+
+// The captions of the column-甲 and column-乙 windows, one for each field of their result sets,
+// in the order the computations write them.
+std::span<const FieldCaption> KouCaptions();
+std::span<const FieldCaption> OtsuCaptions();
+
+// The labels of the inputs, which both windows share: the salary and dependents edits and the
+// two spouse choices of column 甲.
+LayoutText SalaryCaption();
+LayoutText DependentsCaption();
+LayoutText SpouseChoiceCaption(bool spouse);
+
+// The group title and the labels as one line; a label that repeats its group's title is
+// written once.
+std::string CaptionLine(const FieldCaption& caption);
+
+// The caption of `field` in `captions`, or nullptr.
+const FieldCaption* FindCaption(std::span<const FieldCaption> captions, std::string_view field);
+
+} // namespace norvik

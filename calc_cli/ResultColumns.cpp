@@ -1,0 +1,75 @@
+#include "calc_cli/ResultColumns.h"
+
+#include <algorithm>
+
+namespace norvik {
+
+namespace {
+
+// A field name can mean different things in the two columns (column 甲's data1 is the
+// employment-income deduction, column 乙's the calculation base amount); its caption says both.
+std::string CombinedCaption(const TaxRules& rules, std::string_view field) {
+    const std::string kou = rules.Caption(TaxColumn::Kou, field);
+    const std::string otsu = rules.Caption(TaxColumn::Otsu, field);
+    if (otsu.empty() || kou == otsu) {
+        return kou.empty() ? std::string(field) : "甲: " + kou;
+    }
+    return kou.empty() ? "乙: " + otsu : "甲: " + kou + " / 乙: " + otsu;
+}
+
+} // namespace
+
+ResultColumns::ResultColumns(const TaxRules& rules, bool captions)
+    : fields_(rules.ResultFields()) {
+    header_.assign(kInputNames.begin(), kInputNames.end());
+    for (const std::string_view field : fields_) {
+        header_.push_back(captions ? CombinedCaption(rules, field) : std::string(field));
+    }
+    header_.emplace_back("tax");
+    header_.emplace_back("status");
+    cells_.resize(header_.size());
+}
+
+std::span<const std::string_view> ResultColumns::Row(Inputs inputs, const TaxOutcome* outcome,
+                                                     std::string_view tax,
+                                                     std::string_view status) {
+    std::fill(cells_.begin(), cells_.end(), std::string_view());
+    std::copy(inputs.begin(), inputs.end(), cells_.begin());
+    if (outcome != nullptr) {
+        const Layout& layout = LayoutOf(outcome->texts);
+        auto column = layout.columns.begin();
+        for (const auto& [field, text] : outcome->texts) {
+            cells_[*column++] = text;
+        }
+    }
+    cells_[cells_.size() - 2] = tax;
+    cells_.back() = status;
+    return cells_;
+}
+
+// A computation writes the same fields in the same order every time, so a row costs one
+// comparison per field instead of a search.
+const ResultColumns::Layout& ResultColumns::LayoutOf(const FieldTexts& texts) {
+    for (const Layout& layout : layouts_) {
+        if (layout.fields.size() == texts.size() &&
+            std::equal(layout.fields.begin(), layout.fields.end(), texts.begin(),
+                       [](const std::string& known, const FieldTexts::Field& field) {
+                           return known == field.first;
+                       })) {
+            return layout;
+        }
+    }
+    Layout layout;
+    for (const auto& [field, text] : texts) {
+        layout.fields.emplace_back(field);
+        layout.columns.push_back(ColumnOf(field));
+    }
+    return layouts_.emplace_back(std::move(layout));
+}
+
+std::size_t ResultColumns::ColumnOf(std::string_view field) const {
+    const auto found = std::find(fields_.begin(), fields_.end(), field);
+    return kInputNames.size() + static_cast<std::size_t>(found - fields_.begin());
+}
+
+} // namespace norvik

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "calc_cli/EditEntry.h"
+
+namespace norvik {
+
+// Column 甲 (a dependents declaration filed) or column 乙 (a secondary employer).
+enum class TaxColumn { Kou, Otsu };
+
+// One employee's month, as the window of its column would be filled in.
+struct TaxRequest {
+    TaxColumn column = TaxColumn::Kou;
+    EditEntry salary;
+    EditEntry dependents;
+    bool spouse = false; // the spouse deduction applies; column 甲 only
+};
+
+} // namespace norvik

@@ -1,0 +1,184 @@
+// Payroll CSV files through the program: every kind of good row gives the reviewed result file,
+// and every kind of bad row is told with its line and leaves no file behind.
+
+#include "ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string kData = NORVIK_CLI_DATA_DIR;
+const std::string kHeader = "id,column,salary,dependents,spouse\r\n";
+// A record over two lines before the row under test, so that rows and lines differ.
+const std::string kTwoLineRow = "\"1\r\nSato\",甲,300000,2,yes\r\n";
+const std::string kLastRow = "5,乙,300000,2,\r\n";
+
+std::string Quote(const std::string& path) {
+    return "'" + path + "'";
+}
+
+TEST(Batch, EveryKindOfRowGivesTheReviewedResult) {
+    // 甲 with and without spouse, 乙 accepted and refused, quoted fields (separators, quotes, a
+    // line break), fractions, negatives, full-width digits; a byte-order mark and CRLF.
+    const ProgramRun run = RunCalc("batch " + Quote(kData + "/payroll.csv"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, ReadFile(kData + "/payroll.expected.csv"));
+}
+
+TEST(Batch, ShiftJisInAndOutWithLfLineEnds) {
+    const ProgramRun run = RunCalc("batch --encoding cp932 " + Quote(kData + "/payroll_cp932.csv"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ReadFile(kData + "/payroll_cp932.expected.csv"));
+}
+
+TEST(Batch, StandardInAndAFileOut) {
+    const std::string folder = MakeTemporaryFolder();
+    const ProgramRun run = RunCalc("batch - --output " + Quote(folder + "/result.csv"),
+                                   ReadFile(kData + "/payroll.csv"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ListFolder(folder), "result.csv\n");
+    EXPECT_EQ(ReadFile(folder + "/result.csv"), ReadFile(kData + "/payroll.expected.csv"));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Batch, OutputEncodingCanBeChosen) {
+    const ProgramRun run =
+        RunCalc("batch --output-encoding cp932 " + Quote(kData + "/payroll.csv"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string expected = ReadFile(kData + "/payroll_cp932.expected.csv");
+    // The UTF-8 file's two-line id keeps its CRLF; the CP932 one was written with LF.
+    expected.replace(expected.find("\"7\nsecond"), 9, "\"7\r\nsecond");
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST(Batch, CaptionsNameBothColumnsWhereAFieldNameMeansTwoThings) {
+    const ProgramRun run = RunCalc("batch --captions -", "id,column,salary,dependents,spouse\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(",甲: 給与所得控除額(第１表) 控除額 / 乙: 計算基準額,"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(",乙: 主たる給与に対する税額 税　額,"), std::string::npos);
+}
+
+struct BadRow {
+    const char* kind;
+    std::string row;     // the row on line 4
+    std::string message; // part of what the program tells
+    std::string options = "";
+};
+
+const BadRow kBadRows[] = {
+    {"missing column", "4,甲,300000,2\r\n", "missing column: 4 of 5 columns"},
+    {"too many columns", "4,甲,300000,2,yes,extra\r\n", "too many columns: 6 instead of 5"},
+    {"unreadable salary", "4,甲,abc,2,yes\r\n", "salary \"abc\" is not a number"},
+    {"unreadable dependents", "4,乙,300000,2人,\r\n", "dependents \"2人\" is not a number"},
+    {"misplaced separator", "4,甲,\"30,0000\",2,yes\r\n", "salary \"30,0000\" is not a number"},
+    {"empty salary", "4,甲,,2,yes\r\n", "salary is empty"},
+    {"unknown column letter", "4,丙,300000,2,yes\r\n", "column \"丙\" must be 甲, 乙, kou or otsu"},
+    {"more digits than the edits", "4,甲,1234567890,2,yes\r\n",
+     "salary \"1234567890\" has more than 9 digits"},
+    {"unknown spouse choice", "4,甲,300000,2,maybe\r\n", "spouse \"maybe\" must be yes, no"},
+    {"spouse for column 乙", "4,乙,300000,2,yes\r\n", "column 乙 takes no spouse choice"},
+    {"broken UTF-8", "4,甲\xff,300000,2,yes\r\n", "broken encoding: not valid UTF-8"},
+};
+
+void ExpectTold(const ProgramRun& run, const std::string& message) {
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("line 4: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+}
+
+TEST(Batch, EachBadRowIsToldWithItsLineAndNoFileIsLeft) {
+    for (const BadRow& bad : kBadRows) {
+        SCOPED_TRACE(bad.kind);
+        const std::string folder = MakeTemporaryFolder();
+        WriteFile(folder + "/in.csv", kHeader + kTwoLineRow + bad.row + kLastRow);
+        const ProgramRun run = RunCalc("batch " + Quote(folder + "/in.csv") + " --output " +
+                                       Quote(folder + "/out.csv"));
+        ExpectTold(run, bad.message);
+        EXPECT_EQ(ListFolder(folder), "in.csv\n");
+        std::filesystem::remove_all(folder);
+    }
+}
+
+TEST(Batch, BrokenShiftJisIsToldWithItsLine) {
+    const std::string folder = MakeTemporaryFolder();
+    // "甲" in CP932, then a lead byte without its trail byte.
+    WriteFile(folder + "/in.csv", kHeader + "1,\x8d\x62,300000,2,yes\r\n2,a\r\nb,3\r\n" +
+                                      "4,\x8d\x62\x81,300000,2,yes\r\n");
+    const ProgramRun run = RunCalc("batch --encoding cp932 " + Quote(folder + "/in.csv") +
+                                   " --output " + Quote(folder + "/out.csv"));
+    ExpectTold(run, "broken encoding: not valid CP932");
+    EXPECT_EQ(ListFolder(folder), "in.csv\n");
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Batch, AnOutputThatCannotBeWrittenIsTold) {
+    const ProgramRun run =
+        RunCalc("batch - --output /dev/null/never", kHeader + "1,甲,300000,1,yes\r\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create"), std::string::npos) << run.err;
+}
+
+TEST(Batch, EveryBadRowIsToldNotOnlyTheFirst) {
+    const std::string folder = MakeTemporaryFolder();
+    WriteFile(folder + "/in.csv",
+              kHeader + "1,丙,1,1,yes\r\n2,甲,300000,1,yes\r\n3,甲,x,1,yes\r\n");
+    const ProgramRun both =
+        RunCalc("batch " + Quote(folder + "/in.csv") + " --output " + Quote(folder + "/out.csv"));
+    EXPECT_EQ(both.status, 1);
+    EXPECT_NE(both.err.find("line 2: "), std::string::npos) << both.err;
+    EXPECT_NE(both.err.find("line 4: "), std::string::npos) << both.err;
+    EXPECT_EQ(ListFolder(folder), "in.csv\n");
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Batch, StandardOutputStopsAtTheFirstBadRow) {
+    const ProgramRun run = RunCalc("batch -", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" +
+                                                  kLastRow + "6,甲,xyz,2,yes\r\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"1\r\nSato\""), std::string::npos);
+    EXPECT_EQ(run.out.find("\n5,"), std::string::npos);
+    EXPECT_NE(run.err.find("line 4: "), std::string::npos);
+    EXPECT_EQ(run.err.find("line 6"), std::string::npos) << run.err;
+}
+
+TEST(Batch, KeepGoingWritesGoodRowsAndMarksBadOnes) {
+    const std::string folder = MakeTemporaryFolder();
+    WriteFile(folder + "/in.csv", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" + kLastRow);
+    const ProgramRun run = RunCalc("batch --keep-going " + Quote(folder + "/in.csv") +
+                                   " --output " + Quote(folder + "/out.csv"));
+    ExpectTold(run, "salary \"abc\" is not a number");
+    const std::string out = ReadFile(folder + "/out.csv");
+    EXPECT_NE(out.find("\r\n4,甲,abc,2,yes,,,,,,,,,,,,,,,,,,,,,,\"給与 \"\"abc\"\" は"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find(",48600,ok\r\n"), std::string::npos) << out;
+    EXPECT_EQ(ListFolder(folder), "in.csv\nout.csv\n");
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Batch, BrokenQuotingOrHeaderStopsTheRun) {
+    const std::pair<std::string, std::string> inputs[] = {
+        {kHeader + kTwoLineRow + "4,甲,\"300000\"x,2,yes\r\n", "line 4: "},
+        {kHeader + kTwoLineRow + "4,\"甲,300000,2,yes\r\n", "line 4: "},
+        {"id,column,salary,dependents\r\n1,甲,300000,2\r\n", "line 1: "},
+        {"", "line 1: "},
+    };
+    for (const auto& [input, line] : inputs) {
+        const std::string folder = MakeTemporaryFolder();
+        WriteFile(folder + "/in.csv", input);
+        const ProgramRun run = RunCalc("batch --keep-going " + Quote(folder + "/in.csv") +
+                                       " --output " + Quote(folder + "/out.csv"));
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+        EXPECT_EQ(ListFolder(folder), "in.csv\n") << input;
+        std::filesystem::remove_all(folder);
+    }
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// Every reviewed case of the golden files through the program's text output: the same texts
+// the windows show, each after the caption the window shows beside it, in the window's order.
+
+#include "ProgramRun.h"
+
+#include "../core/GoldenCases.h"
+#include "calc_cli/FieldCaptions.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+using norvik::FieldCaption;
+
+std::string Arg(std::string_view name, std::string_view value) {
+    return " '--" + std::string(name) + "=" + std::string(value) + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> ExpectedFieldLines(const GoldenCase& c,
+                                            std::span<const FieldCaption> captions) {
+    std::vector<std::string> lines;
+    for (const auto& [field, text] : c.expected) {
+        const FieldCaption* caption = norvik::FindCaption(captions, field);
+        lines.push_back((caption ? norvik::CaptionLine(*caption) : "?") + ": " + std::string(text));
+    }
+    lines.push_back("税額: " + std::string(c.expected.at("alldata")) + "円");
+    return lines;
+}
+
+std::string OneLine(std::string_view message) {
+    std::string line(message);
+    for (auto at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n")) {
+        line.erase(at, 2);
+    }
+    return line;
+}
+
+TEST(CalcGolden, ColumnKouPrintsEveryFieldOfEveryReviewedCase) {
+    const auto cases = loadGoldenCases(NORVIK_GOLDEN_DIR "/kou_cases.txt");
+    ASSERT_GE(cases.size(), 10u);
+    for (const GoldenCase& c : cases) {
+        SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
+        const bool spouse = c.inputs.at("spouse") == "0"; // no choice computes as 配偶者なし
+        const ProgramRun run = RunCalc("kou" + Arg("salary", c.inputs.at("salaryText")) +
+                                       Arg("dependents", c.inputs.at("dependentsText")) +
+                                       Arg("spouse", spouse ? "yes" : "no"));
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::vector<std::string> expected = {
+            "月額表甲欄 電算機計算の特例 (平成19年分～平成24年分)",
+            "その月の社会保険料控除後の給与等の金額: " + std::string(c.inputs.at("salaryText")),
+            "扶養家族数: " + std::string(c.inputs.at("dependentsText")),
+            spouse ? "配偶者あり" : "配偶者なし"};
+        for (auto& line : ExpectedFieldLines(c, norvik::KouCaptions())) {
+            expected.push_back(std::move(line));
+        }
+        EXPECT_EQ(Lines(run.out), expected);
+    }
+}
+
+TEST(CalcGolden, ColumnOtsuPrintsEveryFieldOrTheRefusalOfEveryReviewedCase) {
+    const auto cases = loadGoldenCases(NORVIK_GOLDEN_DIR "/otsu_cases.txt");
+    ASSERT_GE(cases.size(), 10u);
+    constexpr std::size_t kHeadLines = 3; // the title and the two inputs
+    for (const GoldenCase& c : cases) {
+        SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
+        const ProgramRun run = RunCalc("otsu" + Arg("salary", c.inputs.at("salary")) +
+                                       Arg("dependents", c.inputs.at("dependents")));
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_GT(lines.size(), kHeadLines);
+        const std::vector<std::string> results(lines.begin() + kHeadLines, lines.end());
+        if (c.expected.contains("refusal.message")) {
+            EXPECT_EQ(results, std::vector<std::string>{OneLine(c.expected.at("refusal.message"))});
+        } else {
+            EXPECT_EQ(results, ExpectedFieldLines(c, norvik::OtsuCaptions()));
+        }
+    }
+}
+
+} // namespace

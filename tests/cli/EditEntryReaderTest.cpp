@@ -1,0 +1,115 @@
+// Salary and dependents texts are taken as the windows' numeric edits take them.
+
+#include "calc_cli/EditEntryReader.h"
+#include "../core/FakeEditWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using norvik::EditEntryReader;
+using norvik::EntryProblem;
+using norvik::Extended;
+
+struct Accepted {
+    const char* text;
+    Extended value;
+    const char* shown;
+};
+
+TEST(EditEntryReader, AcceptsWhatTheEditAcceptsAndShowsItsText) {
+    const Accepted rows[] = {
+        {"300000", 300000, "300,000"},
+        {"300,000", 300000, "300,000"},
+        {"-1,500", -1500, "-1,500"},
+        {"-123,456", -123456, "-123,456"},
+        {"+7", 7, "7"},
+        {"007", 7, "7"},
+        {"0", 0, "0"},
+        {"-0", 0, "0"},
+        {"999,999,999", 999999999, "999,999,999"},
+        {"1234.5", 1234.5L, "1,234.5"},
+        {"0.5", 0.5L, "0.5"},
+        {".5", 0.5L, "0.5"},
+        {"12.", 12, "12"},
+        {"300000.25", 300000.25L, "300,000.25"},
+        {"１２，３４５", 12345, "12,345"},
+        {"－５", -5, "-5"},
+        {"$1,234.5", 1234.5L, "1,234.5"},
+        {"12345678.9", 12345678.9L, "12,345,678.9"},
+    };
+    EditEntryReader reader;
+    for (const Accepted& row : rows) {
+        const auto reading = reader.Read(row.text);
+        EXPECT_EQ(reading.problem, EntryProblem::None) << row.text;
+        EXPECT_EQ(reading.entry.value, row.value) << row.text;
+        EXPECT_EQ(reading.entry.shownText, row.shown) << row.text;
+    }
+}
+
+TEST(EditEntryReader, RefusesWhatTheEditWouldReadAsZeroOrCut) {
+    const std::pair<const char*, EntryProblem> rows[] = {
+        {"", EntryProblem::Empty},
+        {"abc", EntryProblem::NotANumber},
+        {"12,34", EntryProblem::NotANumber},
+        {"1,2345", EntryProblem::NotANumber},
+        {"1234,567", EntryProblem::NotANumber},
+        {",123", EntryProblem::NotANumber},
+        {"1-2", EntryProblem::NotANumber},
+        {"+", EntryProblem::NotANumber},
+        {"-", EntryProblem::NotANumber},
+        {"..", EntryProblem::NotANumber},
+        {"3e5", EntryProblem::NotANumber},
+        {" 300000", EntryProblem::NotANumber},
+        {"300000 ", EntryProblem::NotANumber},
+        {"1,234.5,6", EntryProblem::NotANumber},
+        {"1234567890", EntryProblem::TooManyDigits},
+        {"1,000,000,000", EntryProblem::TooManyDigits},
+        {"-1234567890", EntryProblem::TooManyDigits},
+        {"12345678.91", EntryProblem::TooManyDigits},
+        {"0.123456789", EntryProblem::TooManyDigits},
+        {"99999999999999999999999", EntryProblem::TooManyDigits},
+    };
+    EditEntryReader reader;
+    for (const auto& [text, problem] : rows) {
+        EXPECT_EQ(reader.Read(text).problem, problem) << '"' << text << '"';
+    }
+}
+
+// Whole numbers take a quicker way than the edit's own formatting; both must agree with what
+// the edit shows after the same text is pasted into it.
+TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
+    std::vector<std::string> texts = {
+        "0",     "-0",     "+0",          "00",           "1",       "-1",   "999",
+        "1,000", "-1,000", "999,999,999", "-999,999,999", "000,001", "0,001"};
+    std::mt19937_64 random(14);
+    std::uniform_int_distribution<std::int64_t> magnitude(0, 999'999'999);
+    for (int i = 0; i < 2000; ++i) {
+        const std::int64_t n = magnitude(random) >> (random() % 30);
+        const std::string sign = i % 3 == 0 ? "-" : "";
+        texts.push_back(sign + std::to_string(n));
+        FakeEditWindow window;
+        norvik::NValEditCore edit(window);
+        window.Attach(edit);
+        edit.SetZeroDisplay(true);
+        edit.SetValue(static_cast<Extended>(n));
+        texts.push_back(sign + window.text); // with the edit's own separators
+    }
+    EditEntryReader reader;
+    for (const std::string& text : texts) {
+        FakeEditWindow window;
+        norvik::NValEditCore edit(window);
+        window.Attach(edit);
+        edit.SetZeroDisplay(true);
+        edit.Paste(text);
+        const auto reading = reader.Read(text);
+        ASSERT_EQ(reading.problem, EntryProblem::None) << text;
+        EXPECT_EQ(reading.entry.shownText, window.text) << text;
+        EXPECT_EQ(reading.entry.value, edit.Value()) << text;
+        EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.Value())) << text;
+    }
+}
+
+} // namespace
