@@ -69,15 +69,17 @@ void matchNamedFaceMetrics(QFont& font) {
 }
 
 void installJapaneseFontSubstitutes() {
-    const QStringList installed = QFontDatabase::families();
+    // Asked one by one rather than looked up in QFontDatabase::families(): that list names each
+    // family in the desktop's language, so a Japanese desktop lists "IPA P明朝", not
+    // "IPAPMincho", and the Windows faces would silently fall to whatever fontconfig offers.
     for (const FontSubstitute& substitute : kSubstitutes) {
         const QString family = QString::fromUtf16(substitute.windowsFamily);
-        if (installed.contains(family)) {
+        if (QFontDatabase::hasFamily(family)) {
             continue;
         }
         QStringList available;
         for (const QString& candidate : substitute.installedFamilies) {
-            if (installed.contains(candidate)) {
+            if (QFontDatabase::hasFamily(candidate)) {
                 available.append(candidate);
             }
         }
