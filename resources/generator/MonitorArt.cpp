@@ -80,4 +80,15 @@ QImage drawMonitor() {
     return image;
 }
 
+QImage drawMonitorAtDoubleSize() {
+    QImage image = transparentCanvas(96);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2, 2);
+    drawStand(painter);
+    drawCase(painter);
+    drawChart(painter);
+    return image;
+}
+
 } // namespace norvik
