@@ -48,7 +48,9 @@ binary=build/calc_kou/norvik_a
 
 display_number=$(for n in $(seq 90 199); do [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; break; }; done)
 export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A screen large enough for the bigger window (norvik_b, 720 x 739 plus its frame) at the scale.
+screen=$(awk -v s="$scale" 'BEGIN { w = int(1280 * s); h = int(1024 * s); print w "x" h }')
+Xvfb "$DISPLAY" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$app_pid" "$xvfb_pid" 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display_number" ] && break; sleep 0.05; done
