@@ -19,8 +19,16 @@ locale=ja_JP.UTF-8
 scale=1
 while [ $# -gt 0 ]; do
     case "$1" in
-        --locale) locale=${2:?$(usage)}; shift 2 ;;
-        --scale) scale=${2:?$(usage)}; shift 2 ;;
+        --locale)
+            [ $# -ge 2 ] || usage
+            locale=$2
+            shift 2
+            ;;
+        --scale)
+            [ $# -ge 2 ] || usage
+            scale=$2
+            shift 2
+            ;;
         -*) usage ;;
         *) break ;;
     esac
