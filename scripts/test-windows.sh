@@ -37,7 +37,7 @@ report_total() {
 
 start=$(date +%s)
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVIK_GUI=OFF -DNORVIK_BENCH=OFF
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVIK_GUI=OFF -DNORVIK_BENCH=OFF -DNORVIK_CLI=OFF
 cmake --build "$build" -j "$(nproc)" --target norvik_core_tests
 exe="$build/tests/norvik_core_tests.exe"
 check_imports "$exe"
