@@ -65,7 +65,7 @@ protected:
     }
 
     void TearDown() override {
-        EXPECT_TRUE(viewer.closeAll(10000)) << "the viewer did not close";
+        EXPECT_TRUE(viewer.closeAll(10000, besideProgram)) << "the viewer did not close";
         QFile::remove(besideProgram);
     }
 

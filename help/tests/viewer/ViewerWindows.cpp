@@ -1,5 +1,8 @@
 #include "ViewerWindows.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -42,21 +45,42 @@ qint64 ViewerWindows::processOf(qulonglong window) const {
     return xdotool({QStringLiteral("getwindowpid"), QString::number(window)}).toLongLong();
 }
 
-bool ViewerWindows::closeAll(int timeoutMs) const {
+QList<qint64> ViewerWindows::viewerProcesses(const QString& openedFile) const {
+    QList<qint64> processes;
     for (const qulonglong window : find()) {
-        const qint64 pid = processOf(window);
-        if (pid > 0) {
-            ::kill(static_cast<pid_t>(pid), SIGTERM);
+        if (const qint64 pid = processOf(window); pid > 0 && !processes.contains(pid)) {
+            processes.append(pid);
         }
     }
-    if (QTest::qWaitFor([this] { return find().isEmpty(); }, timeoutMs)) {
+    const QByteArray wanted = openedFile.toLocal8Bit();
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        bool isProcess = false;
+        const qint64 pid = entry.toLongLong(&isProcess);
+        if (!isProcess || pid == QCoreApplication::applicationPid() || processes.contains(pid)) {
+            continue;
+        }
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (commandLine.open(QIODevice::ReadOnly) && commandLine.readAll().contains(wanted)) {
+            processes.append(pid);
+        }
+    }
+    return processes;
+}
+
+void ViewerWindows::signalAll(const QString& openedFile, int signal) const {
+    for (const qint64 pid : viewerProcesses(openedFile)) {
+        ::kill(static_cast<pid_t>(pid), signal);
+    }
+}
+
+bool ViewerWindows::closeAll(int timeoutMs, const QString& openedFile) const {
+    const auto gone = [this] { return find().isEmpty(); };
+    signalAll(openedFile, SIGTERM);
+    if (QTest::qWaitFor(gone, timeoutMs)) {
         return true;
     }
-    for (const qulonglong window : find()) {
-        const qint64 pid = processOf(window);
-        if (pid > 0) {
-            ::kill(static_cast<pid_t>(pid), SIGKILL);
-        }
-    }
+    signalAll(openedFile, SIGKILL);
+    static_cast<void>(QTest::qWaitFor(gone, 5000));
     return false;
 }

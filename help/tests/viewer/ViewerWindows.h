@@ -17,10 +17,14 @@ public:
     // The process that owns a window, or 0 when the window does not say.
     qint64 processOf(qulonglong window) const;
 
-    // Ends the viewer that owns every window found and waits at most timeoutMs for the windows
-    // to go; false when some stayed.
-    bool closeAll(int timeoutMs) const;
+    // Ends every viewer that owns a window found or has openedFile on its command line (a window
+    // does not always name its process), waits at most timeoutMs for the windows to go, and
+    // kills what is left; false when a window outlived the polite request.
+    bool closeAll(int timeoutMs, const QString& openedFile) const;
 
 private:
+    QList<qint64> viewerProcesses(const QString& openedFile) const;
+    void signalAll(const QString& openedFile, int signal) const;
+
     QString title_;
 };
