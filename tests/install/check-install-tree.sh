@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR, as a package would, and checks the tree: every
 # file where it belongs and nothing else, the links in bin/ reaching the programs, the help beside
-# them, the menu entries starting programs and showing icons that are there.
+# them, the menu entries starting programs and showing icons that are there, and the
+# command-line program computing from where it was installed.
 #     check-install-tree.sh BUILD_DIR HELP_BUILT(0|1)
 set -euo pipefail
 build=${1:?usage: check-install-tree.sh BUILD_DIR HELP_BUILT}
@@ -19,11 +20,11 @@ fail() {
 }
 
 expected=(
-    bin/norvik_a bin/norvik_b
+    bin/norvik_a bin/norvik_b bin/norvik_calc
     libexec/norvik/norvik_a libexec/norvik/norvik_b
     share/applications/norvik_a.desktop share/applications/norvik_b.desktop
     share/metainfo/org.example.norvik.metainfo.xml
-    share/man/man1/norvik_a.1.gz share/man/man1/norvik_b.1.gz
+    share/man/man1/norvik_a.1.gz share/man/man1/norvik_b.1.gz share/man/man1/norvik_calc.1.gz
     share/doc/norvik/copyright share/doc/norvik/changelog.gz
 )
 icon_sides=(16 22 24 32 48 64 128 256)
@@ -59,6 +60,13 @@ for program in norvik_a norvik_b; do
         "$root/share/metainfo/org.example.norvik.metainfo.xml" ||
         fail "the metainfo does not launch $program.desktop"
 done
+
+calc="$root/bin/norvik_calc"
+if [ -L "$calc" ] || [ ! -x "$calc" ]; then
+    fail "bin/norvik_calc is not an executable file"
+elif ! "$calc" --rules 2026 kou --salary 175000 --dependents 1 --spouse yes | grep -qx '税額: 210円'; then
+    fail "the installed norvik_calc does not compute the 2026 example (tax 210)"
+fi
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for side in "${icon_sides[@]}"; do
