@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -69,8 +70,11 @@ void TfnorvikB::Calculate() {
 }
 
 void TfnorvikB::showRefusal(const QString& title, const QString& message) {
-    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("RefusalBox"));
+    // Without an icon on OK, as a Windows message box shows it. The style's button icon would
+    // be loaded anew for every box, and what Qt loads for an icon stays in memory.
+    box.addButton(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

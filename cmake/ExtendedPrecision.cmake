@@ -9,7 +9,12 @@ int main() { return 0; }
 ]=] NORVIK_HAS_EXTENDED_LONG_DOUBLE)
 if(NOT NORVIK_HAS_EXTENDED_LONG_DOUBLE)
     message(FATAL_ERROR
-        "norvik needs a long double with a 64-bit significand (x87 extended precision, as on "
-        "x86 and x86-64 with GCC or Clang). This compiler's long double is different, and the "
-        "tax amounts would not be exact. Build on x86/x86-64 with GCC or Clang.")
+        "norvik needs a long double with a 64-bit significand (x87 extended precision). The "
+        "long double of this compiler (${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} "
+        "for ${CMAKE_SYSTEM_NAME} ${CMAKE_SYSTEM_PROCESSOR}) is different, and the tax amounts "
+        "would not be exact.\n"
+        "Use a compiler whose long double is x87 extended: GCC or Clang on x86 or x86-64 "
+        "(Linux), or MinGW-w64 on Windows (MSYS2's MinGW-w64 GCC, or a cross build with "
+        "-DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake). MSVC and clang-cl "
+        "make long double the same 64-bit type as double and cannot build norvik.")
 endif()

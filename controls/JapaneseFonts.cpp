@@ -2,7 +2,11 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,29 +24,62 @@ const FontSubstitute kSubstitutes[] = {
     {u"ＭＳ Ｐ明朝", {"IPAPMincho", "TakaoPMincho", "Noto Serif CJK JP"}},
 };
 
-const char16_t* const kWideWhenSubstituted = u"ＭＳ Ｐ明朝";
-constexpr int kCondensedStretch = 88;
+const char16_t* const kNarrowLatinFamily = u"ＭＳ Ｐ明朝";
 
-} // namespace
+// The widest Latin caption of the layouts and the room they give it at height 12: 48 pixels
+// inside the 50-pixel box label of column 乙.
+const char16_t* const kWidestLatinCaption = u"Clear(Esc)";
+constexpr double kWidestLatinCaptionEms = 48.0 / 12.0;
 
-void condenseWideSubstitute(QFont& font) {
-    const QString family = QString::fromUtf16(kWideWhenSubstituted);
+bool isSubstituted(const QFont& font) {
     // Substitutes are installed only for families that are missing, so their presence tells.
-    if (font.family() == family && !QFont::substitutes(family).isEmpty()) {
-        font.setStretch(kCondensedStretch);
+    return !QFont::substitutes(font.family()).isEmpty();
+}
+
+void matchLineHeight(QFont& font, int layoutHeight) {
+    const double lineHeight = QFontMetricsF(font).height();
+    if (layoutHeight <= 0 || lineHeight <= layoutHeight) {
+        return;
+    }
+    const double em = layoutHeight * layoutHeight / lineHeight;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
+}
+
+void matchLatinWidth(QFont& font, int layoutHeight) {
+    if (font.family() != QString::fromUtf16(kNarrowLatinFamily) || layoutHeight <= 0) {
+        return;
+    }
+    const double width =
+        QFontMetricsF(font).horizontalAdvance(QString::fromUtf16(kWidestLatinCaption));
+    const double wanted = kWidestLatinCaptionEms * layoutHeight;
+    if (width > wanted) {
+        font.setStretch(static_cast<int>(std::floor(100.0 * wanted / width)));
     }
 }
 
+} // namespace
+
+void matchNamedFaceMetrics(QFont& font) {
+    if (!isSubstituted(font)) {
+        return;
+    }
+    const int layoutHeight = font.pixelSize();
+    matchLineHeight(font, layoutHeight);
+    matchLatinWidth(font, layoutHeight);
+}
+
 void installJapaneseFontSubstitutes() {
-    const QStringList installed = QFontDatabase::families();
+    // Asked one by one rather than looked up in QFontDatabase::families(): that list names each
+    // family in the desktop's language, so a Japanese desktop lists "IPA P明朝", not
+    // "IPAPMincho", and the Windows faces would silently fall to whatever fontconfig offers.
     for (const FontSubstitute& substitute : kSubstitutes) {
         const QString family = QString::fromUtf16(substitute.windowsFamily);
-        if (installed.contains(family)) {
+        if (QFontDatabase::hasFamily(family)) {
             continue;
         }
         QStringList available;
         for (const QString& candidate : substitute.installedFamilies) {
-            if (installed.contains(candidate)) {
+            if (QFontDatabase::hasFamily(candidate)) {
                 available.append(candidate);
             }
         }

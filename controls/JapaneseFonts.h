@@ -8,7 +8,13 @@ void installJapaneseFontSubstitutes();
 
 class QFont;
 
-// The command captions are set in "ＭＳ Ｐ明朝"; the Latin letters of its installed replacement
-// run about an eighth wider, which would cut "Clear(Esc)" in the 55-pixel box drawn for it.
-// Condenses such a font to the width the captions were laid out for; leaves others alone.
-void condenseWideSubstitute(QFont& font);
+// Sizes a substituted font (given in pixels) so that texts take the room the layouts drew for
+// the Windows face; leaves fonts that are installed under their own name alone.
+// - Height: the Windows faces' line, ascent plus descent, is exactly their em; the replacements'
+//   is a tenth taller, and their parentheses reach below the line. At the same pixel size a
+//   12-pixel caption then needs 14 rows where its box has 13, so the replacement's em is made
+//   as much smaller as its line is taller.
+// - Width: "ＭＳ Ｐ明朝" sets Latin letters narrower than its half-width cell: the layouts fit
+//   "Clear(Esc)" into 48 pixels at height 12. The replacement's proportional Latin is wider
+//   than that, so it is condensed until that caption takes the same room.
+void matchNamedFaceMetrics(QFont& font);

@@ -14,8 +14,8 @@ void adapt(QWidget* widget) {
     if ((font.resolveMask() & QFont::SizeResolved) && font.pointSize() > 0) {
         font.setPixelSize(font.pointSize());
     }
-    condenseWideSubstitute(font);
     font.setStyleStrategy(QFont::NoFontMerging);
+    matchNamedFaceMetrics(font);
     widget->setFont(font);
 }
 

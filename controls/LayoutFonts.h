@@ -7,6 +7,6 @@ class QWidget;
 // - The layouts give every font height in pixels, but Designer's font element only stores
 //   point sizes. The number stored as a point size is therefore the pixel height, so the text
 //   has the same size on every screen, whatever its dots per inch.
-// - Where a Windows font is replaced by an installed one whose letters run wider, the
-//   replacement is condensed so that captions still fit the boxes drawn for them.
+// - Where a Windows font is replaced by an installed one with other metrics, the replacement is
+//   sized so that captions still fit the boxes drawn for them.
 void applyLayoutFonts(QWidget* root);

@@ -1,8 +1,9 @@
 #include "controls/NumberReader.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace norvik {
@@ -25,7 +26,22 @@ bool IsPlainDecimal(std::string_view digits) {
            points + numerals == static_cast<std::ptrdiff_t>(digits.size());
 }
 
-// The digits are valid; only their size can defeat from_chars. Too large a number reads as
+// The nearest extended value to a decimal text, whatever the process locale. Not from_chars:
+// MinGW-w64's libstdc++ reads a long double through double there, which loses eleven bits and
+// would make "0.53" a different number on Windows. The classic-locale stream reads all 64 bits
+// everywhere. A text that is too large for the type fails the read.
+std::optional<Extended> ReadDecimal(const std::string& text) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    Extended value = 0;
+    in >> value;
+    if (in.fail()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The digits are valid; only their size can defeat the read. Too large a number reads as
 // infinity (the edit clamps it like any number beyond its limits), too small a one as zero.
 Extended ParseMagnitude(std::string_view digits) {
     std::string text(digits);
@@ -35,14 +51,11 @@ Extended ParseMagnitude(std::string_view digits) {
     if (text.back() == '.') {
         text.pop_back();
     }
-    Extended magnitude = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude,
-                                        std::chars_format::fixed);
-    if (result.ec == std::errc::result_out_of_range) {
-        const bool large = text.find_first_not_of("0.") < text.find('.');
-        return large ? std::numeric_limits<Extended>::infinity() : 0;
+    if (const auto magnitude = ReadDecimal(text)) {
+        return *magnitude;
     }
-    return magnitude;
+    const bool large = text.find_first_not_of("0.") < text.find('.');
+    return large ? std::numeric_limits<Extended>::infinity() : 0;
 }
 
 } // namespace
@@ -63,9 +76,7 @@ std::optional<Extended> ReadNumber(std::string_view text) {
 
 Extended DecimalPower(int mantissa, int exponent) {
     const std::string text = std::to_string(mantissa) + ".0e" + std::to_string(exponent);
-    Extended value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
-    return value;
+    return ReadDecimal(text).value_or(0);
 }
 
 } // namespace norvik

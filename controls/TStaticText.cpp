@@ -1,12 +1,14 @@
 #include "controls/TStaticText.h"
 
 #include "controls/ColorMap.h"
+#include "controls/StaticTextAccessible.h"
 
 #include <QEvent>
 #include <QPainter>
 
 TStaticText::TStaticText(QWidget* parent)
     : QLabel(parent) {
+    StaticTextAccessible::install();
     setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     applyColors();

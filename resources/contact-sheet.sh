@@ -24,7 +24,8 @@ for icon in monitor compute clear help exit; do
     for scaling in -resize -sample; do
         for face in "${faces[@]}"; do
             file="$scratch/$icon-${scaling#-}-${#tiles[@]}.png"
-            tile "$here/$icon.ico" "$scaling" "$face" >"$file"
+            # [0]: the image of the stored size; the double-size one follows it in the file.
+            tile "$here/$icon.ico[0]" "$scaling" "$face" >"$file"
             tiles+=("$file")
         done
     done

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in the normal build and in a
-# build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# build with AddressSanitizer and UndefinedBehaviorSanitizer; then runs the core's tests a
+# third time, cross-built for Windows, under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup-deps.sh
+# The Windows cross build and Wine are for the tests only; the run command never needs them.
+scripts/setup-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
@@ -20,4 +22,6 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "All tests passed (normal and sanitizer builds)."
+scripts/test-windows.sh
+
+echo "All tests passed (normal, sanitizer and Windows builds)."

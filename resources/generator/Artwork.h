@@ -22,6 +22,15 @@ QImage drawPanel();   // 50 x 50: a white square with a one-pixel black frame
 // The monitor subject painted in 48 x 48 units, for callers that scale it to other sizes.
 void paintMonitor(QPainter& painter);
 
+// The same subjects at twice their stored size, stored beside them for displays scaled to 2:
+// the painted ones are painted again at that size; the hand-placed 16-colour ones have every
+// pixel doubled, which is exactly how they look scaled by 2 without smoothing.
+QImage drawMonitorAtDoubleSize(); // 96 x 96
+QImage drawComputeAtDoubleSize(); // 96 x 96
+QImage drawHelpAtDoubleSize();    // 64 x 64
+QImage drawClearAtDoubleSize();   // 64 x 64
+QImage drawExitAtDoubleSize();    // 64 x 64
+
 inline QImage transparentCanvas(int side) {
     QImage canvas(side, side, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);

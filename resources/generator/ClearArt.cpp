@@ -65,4 +65,9 @@ QImage drawClear() {
         .image();
 }
 
+QImage drawClearAtDoubleSize() {
+    const QImage image = drawClear();
+    return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 } // namespace norvik

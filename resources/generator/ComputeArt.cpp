@@ -138,4 +138,15 @@ QImage drawCompute() {
     return image;
 }
 
+QImage drawComputeAtDoubleSize() {
+    QImage image = transparentCanvas(96);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2, 2);
+    drawWindow(painter);
+    drawPulse(painter);
+    drawStethoscope(painter);
+    return image;
+}
+
 } // namespace norvik

@@ -67,4 +67,9 @@ QImage drawExit() {
         .image();
 }
 
+QImage drawExitAtDoubleSize() {
+    const QImage image = drawExit();
+    return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 } // namespace norvik

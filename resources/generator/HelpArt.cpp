@@ -84,4 +84,16 @@ QImage drawHelp() {
     return image;
 }
 
+QImage drawHelpAtDoubleSize() {
+    QImage image = transparentCanvas(64);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2, 2);
+    drawSaucer(painter);
+    drawHandle(painter);
+    drawCup(painter);
+    drawSteam(painter);
+    return image;
+}
+
 } // namespace norvik

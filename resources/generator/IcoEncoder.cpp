@@ -77,6 +77,45 @@ IcoEncoder::IcoEncoder(int bitsPerPixel)
 }
 
 QByteArray IcoEncoder::encode(const QImage& image) const {
+    return encode(QList<QImage>{image});
+}
+
+QByteArray IcoEncoder::encode(const QList<QImage>& images) const {
+    if (images.isEmpty()) {
+        throw std::invalid_argument("an icon holds at least one image");
+    }
+    std::vector<Entry> entries;
+    for (const QImage& image : images) {
+        entries.push_back(entryFor(image));
+    }
+    const int colours = 1 << bitsPerPixel_;
+    constexpr std::uint32_t kHeaderBytes = 6;
+    constexpr std::uint32_t kDirectoryEntryBytes = 16;
+    std::uint32_t offset =
+        kHeaderBytes + kDirectoryEntryBytes * static_cast<std::uint32_t>(entries.size());
+
+    ByteWriter out;
+    out.u16(0); // reserved
+    out.u16(1); // type: icon
+    out.u16(static_cast<std::uint16_t>(entries.size()));
+    for (const Entry& entry : entries) {
+        out.u8(static_cast<std::uint8_t>(entry.width));
+        out.u8(static_cast<std::uint8_t>(entry.height));
+        out.u8(static_cast<std::uint8_t>(colours < 256 ? colours : 0));
+        out.u8(0);  // reserved
+        out.u16(1); // planes
+        out.u16(static_cast<std::uint16_t>(bitsPerPixel_));
+        out.u32(static_cast<std::uint32_t>(entry.dib.size()));
+        out.u32(offset);
+        offset += static_cast<std::uint32_t>(entry.dib.size());
+    }
+    for (const Entry& entry : entries) {
+        out.bytes(entry.dib);
+    }
+    return out.result();
+}
+
+IcoEncoder::Entry IcoEncoder::entryFor(const QImage& image) const {
     const int width = image.width();
     const int height = image.height();
     if (width < 1 || width > 255 || height < 1 || height > 255) {
@@ -91,22 +130,8 @@ QByteArray IcoEncoder::encode(const QImage& image) const {
     const int colourRowBytes = DibInfoHeader::rowBytes(width, bitsPerPixel_);
     const int maskRowBytes = DibInfoHeader::rowBytes(width, 1);
     const auto imageBytes = static_cast<std::uint32_t>((colourRowBytes + maskRowBytes) * height);
-    const std::uint32_t dibBytes = DibInfoHeader::kSize + 4u * entries + imageBytes;
-    constexpr std::uint32_t kDirectoryBytes = 6 + 16;
 
     ByteWriter out;
-    out.u16(0); // reserved
-    out.u16(1); // type: icon
-    out.u16(1); // one image
-    out.u8(static_cast<std::uint8_t>(width));
-    out.u8(static_cast<std::uint8_t>(height));
-    out.u8(static_cast<std::uint8_t>(entries < 256 ? entries : 0));
-    out.u8(0);  // reserved
-    out.u16(1); // planes
-    out.u16(static_cast<std::uint16_t>(bitsPerPixel_));
-    out.u32(dibBytes);
-    out.u32(kDirectoryBytes);
-
     DibInfoHeader{width, 2 * height, static_cast<std::uint16_t>(bitsPerPixel_), imageBytes}.writeTo(
         out);
     writePalette(out, palette, entries);
@@ -125,7 +150,7 @@ QByteArray IcoEncoder::encode(const QImage& image) const {
         }
         out.bytes(packRow(mask, 1, maskRowBytes));
     }
-    return out.result();
+    return {width, height, out.result()};
 }
 
 } // namespace norvik

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 
 namespace norvik {
 
@@ -16,7 +17,18 @@ public:
     // Throws std::invalid_argument when the image breaks the rules above.
     QByteArray encode(const QImage& image) const;
 
+    // Several images of one subject (each side once, smallest first), each with its own
+    // palette, so that a desktop picks the one drawn for the size it shows.
+    QByteArray encode(const QList<QImage>& images) const;
+
 private:
+    struct Entry {
+        int width;
+        int height;
+        QByteArray dib; // info header, palette, colour bitmap, mask
+    };
+    Entry entryFor(const QImage& image) const;
+
     int bitsPerPixel_;
 };
 

@@ -84,4 +84,13 @@ QImage drawMonitor() {
     return image;
 }
 
+QImage drawMonitorAtDoubleSize() {
+    QImage image = transparentCanvas(96);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2, 2);
+    paintMonitor(painter);
+    return image;
+}
+
 } // namespace norvik

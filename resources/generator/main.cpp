@@ -22,17 +22,23 @@ struct IconJob {
     const char* name;
     QImage (*draw)();
     int bitsPerPixel;
+    QImage (*drawAtDoubleSize)();
 };
 
 // A 256-colour icon keeps one entry free for the black that transparent pixels must carry.
 constexpr int kColoursBeside256ColourBlack = 255;
 
-QImage reduced(const IconJob& job) {
-    const QImage drawing = job.draw();
-    if (job.bitsPerPixel == 8) {
+QImage reduced(const QImage& drawing, int bitsPerPixel) {
+    if (bitsPerPixel == 8) {
         return norvik::MedianCut(kColoursBeside256ColourBlack).reduce(drawing);
     }
     return drawing;
+}
+
+// Each icon at its stored size, then at twice that for displays scaled to 2.
+QList<QImage> iconImages(const IconJob& job) {
+    return {reduced(job.draw(), job.bitsPerPixel),
+            reduced(job.drawAtDoubleSize(), job.bitsPerPixel)};
 }
 
 void writeFile(const QDir& folder, const QString& name, const QByteArray& bytes) {
@@ -66,12 +72,14 @@ void writeDesktopIcons(const QDir& folder) {
 
 void writeAll(const QDir& folder) {
     const IconJob jobs[] = {
-        {"monitor", norvik::drawMonitor, 8}, {"compute", norvik::drawCompute, 8},
-        {"clear", norvik::drawClear, 4},     {"help", norvik::drawHelp, 8},
-        {"exit", norvik::drawExit, 4},
+        {"monitor", norvik::drawMonitor, 8, norvik::drawMonitorAtDoubleSize},
+        {"compute", norvik::drawCompute, 8, norvik::drawComputeAtDoubleSize},
+        {"clear", norvik::drawClear, 4, norvik::drawClearAtDoubleSize},
+        {"help", norvik::drawHelp, 8, norvik::drawHelpAtDoubleSize},
+        {"exit", norvik::drawExit, 4, norvik::drawExitAtDoubleSize},
     };
     for (const IconJob& job : jobs) {
-        const QByteArray ico = norvik::IcoEncoder(job.bitsPerPixel).encode(reduced(job));
+        const QByteArray ico = norvik::IcoEncoder(job.bitsPerPixel).encode(iconImages(job));
         writeFile(folder, QString::fromLatin1(job.name) + ".ico", ico);
     }
     writeFile(folder, "panel.bmp", norvik::BmpEncoder().encode(norvik::drawPanel()));

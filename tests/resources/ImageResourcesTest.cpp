@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -45,22 +46,36 @@ QImage decoded(const QString& path) {
     return reader.read().convertToFormat(QImage::Format_ARGB32);
 }
 
-class IconFile : public ::testing::TestWithParam<IconCase> {};
-
-TEST_P(IconFile, ReadsBackAsASingleIconImageOfItsSide) {
-    QImageReader reader(resourcePath(GetParam()));
-    EXPECT_EQ(reader.format(), "ico");
-    EXPECT_EQ(reader.imageCount(), 1);
-    const QImage image = reader.read();
-    ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
-    EXPECT_EQ(image.width(), GetParam().side);
-    EXPECT_EQ(image.height(), GetParam().side);
+// Every image an icon file holds: its stored side, then twice that for displays scaled to 2.
+QList<QImage> decodedImages(const QString& path) {
+    QImageReader reader(path);
+    QList<QImage> images;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        if (!reader.jumpToImage(i)) {
+            break;
+        }
+        images.append(reader.read().convertToFormat(QImage::Format_ARGB32));
+    }
+    return images;
 }
 
-TEST_P(IconFile, QIconOffersItAtItsSide) {
+class IconFile : public ::testing::TestWithParam<IconCase> {};
+
+TEST_P(IconFile, ReadsBackAsAnIconOfItsSideThenOfTwiceItsSide) {
+    QImageReader reader(resourcePath(GetParam()));
+    EXPECT_EQ(reader.format(), "ico");
+    const QList<QImage> images = decodedImages(resourcePath(GetParam()));
+    ASSERT_EQ(images.size(), 2);
+    const int side = GetParam().side;
+    EXPECT_EQ(images[0].size(), QSize(side, side));
+    EXPECT_EQ(images[1].size(), QSize(2 * side, 2 * side));
+}
+
+TEST_P(IconFile, QIconOffersItAtItsSideAndAtTwiceItsSide) {
     const QIcon icon(resourcePath(GetParam()));
-    const QSize side(GetParam().side, GetParam().side);
-    EXPECT_TRUE(icon.availableSizes().contains(side));
+    const int side = GetParam().side;
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(2 * side, 2 * side)));
 }
 
 // A 16-colour icon stored at eight bits or more per pixel would no longer be a 16-colour icon.
@@ -68,31 +83,35 @@ TEST_P(IconFile, IsStoredWithThePaletteDepthOfItsColourLimit) {
     const QByteArray bytes = fileBytes(resourcePath(GetParam()));
     ASSERT_GE(bytes.size(), 22);
     EXPECT_EQ(littleEndian16(bytes, 2), 1) << "type: icon";
-    EXPECT_EQ(littleEndian16(bytes, 4), 1) << "image count";
-    EXPECT_EQ(littleEndian16(bytes, 12), GetParam().storedBits) << "bits per pixel";
+    EXPECT_EQ(littleEndian16(bytes, 4), 2) << "image count";
+    EXPECT_EQ(littleEndian16(bytes, 12), GetParam().storedBits) << "bits per pixel, first";
+    EXPECT_EQ(littleEndian16(bytes, 28), GetParam().storedBits) << "bits per pixel, second";
 }
 
-TEST_P(IconFile, ShowsNoMoreColoursThanItsLimit) {
-    const QImage image = decoded(resourcePath(GetParam()));
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 0) {
-                colours.insert(image.pixel(x, y));
+TEST_P(IconFile, ShowsNoMoreColoursThanItsLimitAtEitherSize) {
+    for (const QImage& image : decodedImages(resourcePath(GetParam()))) {
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) != 0) {
+                    colours.insert(image.pixel(x, y));
+                }
             }
         }
+        EXPECT_LE(colours.size(), GetParam().maxColours) << image.width();
     }
-    EXPECT_LE(colours.size(), GetParam().maxColours);
 }
 
 // The buttons draw the icon on three different faces; a lost or inverted mask would show a
 // square of the icon's own background instead of the face.
-TEST_P(IconFile, HasATransparentCornerAroundAnOpaqueSubject) {
-    const QImage image = decoded(resourcePath(GetParam()));
-    ASSERT_FALSE(image.isNull());
-    const int centre = GetParam().side / 2;
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(centre, centre)), 255);
+TEST_P(IconFile, HasATransparentCornerAroundAnOpaqueSubjectAtEitherSize) {
+    const QList<QImage> images = decodedImages(resourcePath(GetParam()));
+    ASSERT_FALSE(images.isEmpty());
+    for (const QImage& image : images) {
+        const int centre = image.width() / 2;
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << image.width();
+        EXPECT_EQ(qAlpha(image.pixel(centre, centre)), 255) << image.width();
+    }
 }
 
 const IconCase kIcons[] = {

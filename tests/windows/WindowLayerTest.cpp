@@ -50,19 +50,6 @@ TEST(LayoutFonts, StoredSizesBecomePixelHeightsAndChildrenInheritThem) {
     EXPECT_EQ(own->font().family(), QStringLiteral("IPAGothic"));
 }
 
-TEST(LayoutFonts, TheCommandCaptionsFitTheBoxesDrawnForThem) {
-    // A 55-pixel box label with a one-pixel border leaves 53 pixels for its caption.
-    QWidget caption;
-    QFont font(QString::fromUtf16(u"ＭＳ Ｐ明朝"));
-    font.setPointSize(12);
-    caption.setFont(font);
-    applyLayoutFonts(&caption);
-    const QFontMetrics metrics(caption.font());
-    EXPECT_EQ(caption.font().pixelSize(), 12);
-    EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("Clear(Esc)")), 53);
-    EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf16(u"計算(f5)")), 53);
-}
-
 TEST(TStaticText, PaintsItsColourAndABlackSingleBorderWhateverItsTextColour) {
     TStaticText label;
     label.resize(80, 19);
