@@ -117,6 +117,9 @@ bool BatchRun::OnRecord(const CsvRecord& record) {
         return ReportBadRow(record, problem);
     }
     const TaxOutcome outcome = rules_.Compute(request);
+    if (outcome.BadInput()) {
+        return ReportBadRow(record, outcome.inputProblem);
+    }
     tax_ = outcome.tax ? std::to_string(*outcome.tax) : std::string();
     return WriteRow(record, &outcome, outcome.Refused() ? outcome.refusal : kOk);
 }

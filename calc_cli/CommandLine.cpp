@@ -4,6 +4,7 @@
 #include "calc_cli/BatchRun.h"
 #include "calc_cli/OutputTarget.h"
 #include "calc_cli/RequestReader.h"
+#include "calc_cli/RulesOptions.h"
 #include "calc_cli/SingleReport.h"
 
 #include <CLI/CLI.hpp>
@@ -22,10 +23,21 @@ const char* const kDescription =
     "the same amounts and formula texts as the windows (norvik_a, norvik_b).";
 
 const char* const kFooter =
+    "規定 / rules (--rules、または支払日 --paid で選びます / chosen by --rules or by --paid):\n"
+    "  2007  平成19年分～平成24年分 (2007-01-01～2012-12-31 支払分) 甲欄・乙欄。既定。窓が使う表\n"
+    "        / paid 2007-2012, columns 甲 and 乙; the default, the tables the windows use\n"
+    "  2020  令和2年分～令和7年分 (2020-01-01～2025-12-31 支払分) 甲欄のみ / paid 2020-2025\n"
+    "  2026  令和8年分 (2026年中の支払分) 甲欄のみ / paid in 2026\n"
+    "  2027  令和9年分 (2027年中の支払分) 甲欄のみ / paid in 2027\n"
+    "  2020 以降の規定は円単位の整数だけを受け付けます。乙欄には電算機計算の特例が\n"
+    "  ないので、月額表の乙欄で求めます / the rules since 2020 take whole yen and whole\n"
+    "  counts only, and column 乙 has no computer provision under them (look it up in the\n"
+    "  monthly table's column 乙).\n"
     "例 / examples:\n"
     "  norvik_calc kou --salary 300,000 --dependents 2 --spouse yes\n"
+    "  norvik_calc --rules 2026 kou --salary 175000 --dependents 1 --spouse yes\n"
+    "  norvik_calc --paid 2027-01-25 batch payroll.csv --output result.csv\n"
     "  norvik_calc otsu --salary 300000 --dependents 2 --format json\n"
-    "  norvik_calc batch payroll.csv --output result.csv\n"
     "終了コード / exit status: 0 正常 / done, 1 不正な入力 / bad input, 2 コマンドの誤り / "
     "usage error\n";
 
@@ -43,6 +55,19 @@ struct SingleOptions {
     ReportFormat format = ReportFormat::Text;
     std::string output;
 };
+
+// On the program, before the command; a command hands on what it does not know, so they may
+// also follow it.
+void AddRulesOptions(CLI::App& app, RulesOptions& options) {
+    app.add_option("--rules", options.year,
+                   "規定の年: 2007 (既定)・2020・2026・2027 / the rules by their first year "
+                   "(default 2007)")
+        ->option_text("2007|2020|2026|2027");
+    app.add_option("--paid", options.paymentDate,
+                   "給与の支払日。その日の規定で計算します / payment date: computes under the "
+                   "rules for that day")
+        ->option_text("YYYY-MM-DD");
+}
 
 void AddSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
     command
@@ -102,6 +127,10 @@ int RunSingle(const TaxRules& rules, SingleOptions& options, std::ostream& error
         return 1;
     }
     const TaxOutcome outcome = rules.Compute(reading.request);
+    if (outcome.BadInput()) {
+        errors << outcome.inputProblem << '\n';
+        return 1;
+    }
     const std::string report =
         SingleReport(rules, options.given, reading.request, outcome).Render(options.format);
     try {
@@ -119,9 +148,8 @@ int RunSingle(const TaxRules& rules, SingleOptions& options, std::ostream& error
 
 } // namespace
 
-CommandLine::CommandLine(const TaxRules& rules, std::ostream& errors)
-    : rules_(rules)
-    , errors_(errors) {}
+CommandLine::CommandLine(std::ostream& errors)
+    : errors_(errors) {}
 
 int CommandLine::Run(int argc, char** argv) {
     CLI::App app(kDescription, "norvik_calc");
@@ -129,6 +157,9 @@ int CommandLine::Run(int argc, char** argv) {
     app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION, "版 / version");
     app.require_subcommand(1);
     app.set_help_flag("-h,--help", "この説明 / this help");
+    app.fallthrough();
+    RulesOptions rulesOptions;
+    AddRulesOptions(app, rulesOptions);
 
     SingleOptions kou;
     kou.given.column = "kou";
@@ -153,13 +184,18 @@ int CommandLine::Run(int argc, char** argv) {
         const int status = app.exit(error, std::cout, errors_);
         return status == 0 ? 0 : kUsageError;
     }
+    const ChosenRules chosen = ChooseRules(rulesOptions);
+    if (!chosen.rules) {
+        errors_ << chosen.problem << '\n';
+        return kUsageError;
+    }
     if (kouCommand->parsed()) {
-        return RunSingle(rules_, kou, errors_);
+        return RunSingle(*chosen.rules, kou, errors_);
     }
     if (otsuCommand->parsed()) {
-        return RunSingle(rules_, otsu, errors_);
+        return RunSingle(*chosen.rules, otsu, errors_);
     }
-    return BatchRun(batch, rules_, errors_).Run();
+    return BatchRun(batch, *chosen.rules, errors_).Run();
 }
 
 } // namespace norvik

@@ -25,6 +25,26 @@ constexpr FieldCaption kKou[] = {
     {"alldata", kKouTax, {{{"StaticText7", "税　額"}}}},
 };
 
+// Under the rules since 2020 the basic deduction depends on the salary and has a table of its
+// own (table 3), so the tax table becomes table 4. The fields that mean what the column-甲 window
+// shows keep its captions; the texts without a widget are these rules' own.
+constexpr LayoutText kReiwaBasic{"", "基礎控除額(第３表)"};
+constexpr LayoutText kReiwaTaxable{"", "その月の課税給与所得金額(第4表)"};
+
+constexpr FieldCaption kReiwaKou[] = {
+    {"formula5", kReiwaTaxable, {}},
+    {"formula1", kKouTable1, {{{"StaticText10", "算　式"}}}},
+    {"data1", kKouTable1, {{{"StaticText8", "控除額"}}}},
+    {"data2", kKouTable2, {{{"StaticText6", "配偶者控除"}}}},
+    {"data3", kKouTable2, {{{"StaticText1", "扶養控除"}}}},
+    {"formula2", kKouTable2, {{{"StaticText9", "算　式"}}}},
+    {"data4", kReiwaBasic, {}},
+    {"data5", kReiwaTaxable, {{{"StaticText14", "所得金額"}}}},
+    {"formula3", kKouTax, {{{"StaticText16", "算　式"}}}},
+    {"formula4", kReiwaTaxable, {{{"StaticText11", "算　式"}}}},
+    {"alldata", kKouTax, {{{"StaticText7", "税　額"}}}},
+};
+
 constexpr LayoutText kOtsuTax{"GroupBox7",
                               "電算機計算の特例による月額表の乙欄を摘要する給与等に対する税額"};
 constexpr LayoutText kOtsuBase{"GroupBox3", "計算基準額"};
@@ -65,6 +85,10 @@ std::span<const FieldCaption> KouCaptions() {
 
 std::span<const FieldCaption> OtsuCaptions() {
     return kOtsu;
+}
+
+std::span<const FieldCaption> ReiwaKouCaptions() {
+    return kReiwaKou;
 }
 
 LayoutText SalaryCaption() {

@@ -26,6 +26,11 @@ struct FieldCaption {
 std::span<const FieldCaption> KouCaptions();
 std::span<const FieldCaption> OtsuCaptions();
 
+// The captions of column 甲 under the rules since 2020: the column-甲 window's where a field means
+// the same, and captions of their own (a text without a widget) for the basic deduction and the
+// taxable amount, whose tables are numbered differently.
+std::span<const FieldCaption> ReiwaKouCaptions();
+
 // The labels of the inputs, which both windows share: the salary and dependents edits and the
 // two spouse choices of column 甲.
 LayoutText SalaryCaption();

@@ -6,6 +6,9 @@ namespace norvik {
 
 namespace {
 
+// After the inputs, the rules' name.
+constexpr std::size_t kFirstFieldColumn = ResultColumns::kInputNames.size() + 1;
+
 // A field name can mean different things in the two columns (column 甲's data1 is the
 // employment-income deduction, column 乙's the calculation base amount); its caption says both.
 std::string CombinedCaption(const TaxRules& rules, std::string_view field) {
@@ -20,8 +23,10 @@ std::string CombinedCaption(const TaxRules& rules, std::string_view field) {
 } // namespace
 
 ResultColumns::ResultColumns(const TaxRules& rules, bool captions)
-    : fields_(rules.ResultFields()) {
+    : rulesName_(rules.Name())
+    , fields_(rules.ResultFields()) {
     header_.assign(kInputNames.begin(), kInputNames.end());
+    header_.emplace_back("rules");
     for (const std::string_view field : fields_) {
         header_.push_back(captions ? CombinedCaption(rules, field) : std::string(field));
     }
@@ -36,6 +41,7 @@ std::span<const std::string_view> ResultColumns::Row(Inputs inputs, const TaxOut
     std::fill(cells_.begin(), cells_.end(), std::string_view());
     std::copy(inputs.begin(), inputs.end(), cells_.begin());
     if (outcome != nullptr) {
+        cells_[kInputNames.size()] = rulesName_;
         const Layout& layout = LayoutOf(outcome->texts);
         auto column = layout.columns.begin();
         for (const auto& [field, text] : outcome->texts) {
@@ -69,7 +75,7 @@ const ResultColumns::Layout& ResultColumns::LayoutOf(const FieldTexts& texts) {
 
 std::size_t ResultColumns::ColumnOf(std::string_view field) const {
     const auto found = std::find(fields_.begin(), fields_.end(), field);
-    return kInputNames.size() + static_cast<std::size_t>(found - fields_.begin());
+    return kFirstFieldColumn + static_cast<std::size_t>(found - fields_.begin());
 }
 
 } // namespace norvik

@@ -11,9 +11,10 @@
 
 namespace norvik {
 
-// The columns of a result CSV: the five input columns as they were read, one column for each
-// field either column of the rules can return (named by the field, or with `captions` by what
-// the windows show beside it), then the tax in whole yen and the row's status.
+// The columns of a result CSV: the five input columns as they were read, the name of the rules
+// the row was computed under, one column for each field either column of the rules can return
+// (named by the field, or with `captions` by what the windows show beside it), then the tax in
+// whole yen and the row's status.
 class ResultColumns {
 public:
     static constexpr std::array<std::string_view, 5> kInputNames = {"id", "column", "salary",
@@ -25,7 +26,7 @@ public:
     const std::vector<std::string>& Header() const { return header_; }
 
     // The cells of one row; they point into the arguments, which must outlive their use. Without
-    // an outcome the result cells stay empty.
+    // an outcome the result cells, the rules' name among them, stay empty.
     std::span<const std::string_view> Row(Inputs inputs, const TaxOutcome* outcome,
                                           std::string_view tax, std::string_view status);
 
@@ -39,6 +40,7 @@ private:
     const Layout& LayoutOf(const FieldTexts& texts);
     std::size_t ColumnOf(std::string_view field) const;
 
+    std::string_view rulesName_;
     std::vector<std::string_view> fields_;
     std::vector<std::string> header_;
     std::vector<std::string_view> cells_;

@@ -51,17 +51,17 @@ TaxOutcome WindowRules::ComputeKou(const TaxRequest& request) {
     KouResult result = computeKou(input);
     // The window shows "0" for a negative table tax, whatever tens of yen it comes to.
     const std::int64_t tax = result.amounts.tableTax.isNegative() ? 0 : result.amounts.shownTax;
-    return {std::move(result.texts), tax, {}};
+    return {std::move(result.texts), tax, {}, {}};
 }
 
 TaxOutcome WindowRules::ComputeOtsu(const TaxRequest& request) {
     OtsuResult result = computeOtsu(request.salary.value, request.dependents.value);
     if (result.refusal) {
-        return {{}, std::nullopt, OnOneLine(result.refusal->message)};
+        return {{}, std::nullopt, OnOneLine(result.refusal->message), {}};
     }
     // Brought to hundreds of yen, the tax has no fraction left.
     const std::int64_t tax = result.amounts.tax.raw() / Currency::kScale;
-    return {std::move(result.texts), tax, {}};
+    return {std::move(result.texts), tax, {}, {}};
 }
 
 } // namespace norvik

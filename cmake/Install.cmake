@@ -1,7 +1,8 @@
 # Installs the calculators as a desktop installs any program: the programs and their help
 # together in one private folder (a window opens norvik.CHM from the folder that holds its
 # program), links to them in bin/, menu entries, icons, the software-centre description, manual
-# pages and the package's documents. Included after every folder, so that the help's target
+# pages and the package's documents. norvik_calc opens no help and needs nothing beside it, so it
+# goes straight into bin/ as any command-line program does. Included after every folder, so that the help's target
 # exists here whichever folder defines it.
 
 # FHS 3.0 keeps a program's internal executables in libexec/, which is where Debian's lintian asks for them.
@@ -33,6 +34,9 @@ set(dist ${PROJECT_SOURCE_DIR}/dist)
 set(staged ${PROJECT_BINARY_DIR}/dist)
 
 install(TARGETS norvik_a norvik_b RUNTIME DESTINATION ${NORVIK_PRIVATE_DIR})
+if(TARGET norvik_calc)
+    install(TARGETS norvik_calc RUNTIME DESTINATION bin)
+endif()
 if(TARGET norvik_help)
     install(FILES ${NORVIK_HELP_FILE} DESTINATION ${NORVIK_PRIVATE_DIR})
 endif()
@@ -54,7 +58,12 @@ configure_file(${dist}/copyright ${staged}/copyright @ONLY)
 configure_file(${dist}/changelog.in ${staged}/configured/changelog @ONLY)
 # Compressed without a name or time stamp in the header, so that the bytes depend on the text only.
 set(compressed_documents)
-foreach(document ${dist}/norvik_a.1 ${dist}/norvik_b.1 ${staged}/configured/changelog)
+set(manual_pages norvik_a.1 norvik_b.1)
+if(TARGET norvik_calc)
+    list(APPEND manual_pages norvik_calc.1)
+endif()
+list(TRANSFORM manual_pages PREPEND ${dist}/ OUTPUT_VARIABLE manual_sources)
+foreach(document ${manual_sources} ${staged}/configured/changelog)
     get_filename_component(name ${document} NAME)
     set(compressed ${staged}/compressed/${name}.gz)
     add_custom_command(OUTPUT ${compressed}
@@ -65,20 +74,23 @@ foreach(document ${dist}/norvik_a.1 ${dist}/norvik_b.1 ${staged}/configured/chan
     list(APPEND compressed_documents ${compressed})
 endforeach()
 add_custom_target(norvik_documents ALL DEPENDS ${compressed_documents})
-install(FILES ${staged}/compressed/norvik_a.1.gz ${staged}/compressed/norvik_b.1.gz
-    DESTINATION share/man/man1)
+list(TRANSFORM manual_pages PREPEND ${staged}/compressed/)
+list(TRANSFORM manual_pages APPEND .gz)
+install(FILES ${manual_pages} DESTINATION share/man/man1)
 install(FILES ${staged}/copyright ${staged}/compressed/changelog.gz DESTINATION share/doc/norvik)
 
 # The installed tree, checked where it lands; the validators run only where they are installed.
 add_test(NAME Install.Tree
     COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check-install-tree.sh
-        ${PROJECT_BINARY_DIR} $<TARGET_EXISTS:norvik_help>)
+        ${PROJECT_BINARY_DIR} $<TARGET_EXISTS:norvik_help> $<TARGET_EXISTS:norvik_calc>)
 add_test(NAME Install.EntriesValidate
     COMMAND ${PROJECT_SOURCE_DIR}/tests/install/validate-entries.sh ${PROJECT_BINARY_DIR})
 set_tests_properties(Install.EntriesValidate PROPERTIES SKIP_RETURN_CODE 77)
 
 # Everything the install rules copy, so that a packaging build need not build the tests.
 add_custom_target(norvik_installed DEPENDS norvik_a norvik_b norvik_documents)
-if(TARGET norvik_help)
-    add_dependencies(norvik_installed norvik_help)
-endif()
+foreach(optional norvik_help norvik_calc)
+    if(TARGET ${optional})
+        add_dependencies(norvik_installed ${optional})
+    endif()
+endforeach()

@@ -95,6 +95,26 @@ TEST(CaptionsUi, ColumnKouCaptionsAreTheWindowsTexts) {
     ExpectShown(layout, norvik::SpouseChoiceCaption(false), "RadioGroup2");
 }
 
+// Under the rules since 2020 a caption that names a widget is the column-甲 window's text; the
+// others are those rules' own, and none of them may pass for a text the window shows.
+TEST(CaptionsUi, TheNewRulesReuseOnlyTheWindowsOwnTexts) {
+    const auto layout = ReadLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
+    for (const FieldCaption& caption : norvik::ReiwaKouCaptions()) {
+        SCOPED_TRACE(std::string(caption.field));
+        ASSERT_TRUE(layout.count(std::string(caption.field)));
+        for (const LayoutText& shown : {caption.group, caption.labels[0], caption.labels[1]}) {
+            if (!shown.widget.empty()) {
+                ASSERT_TRUE(layout.count(std::string(shown.widget))) << shown.widget;
+                EXPECT_EQ(layout.at(std::string(shown.widget)).text, shown.text) << shown.widget;
+            } else if (!shown.text.empty()) {
+                for (const auto& [name, widget] : layout) {
+                    EXPECT_NE(widget.text, shown.text) << name;
+                }
+            }
+        }
+    }
+}
+
 TEST(CaptionsUi, ColumnOtsuCaptionsAreTheWindowsTexts) {
     ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui", norvik::OtsuCaptions());
 }

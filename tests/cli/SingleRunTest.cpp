@@ -35,8 +35,11 @@ TEST(SingleRun, JsonOfARefusalHasNoTax) {
 TEST(SingleRun, CsvIsTheBatchRowWithItsHeader) {
     const ProgramRun run = RunCalc(kFirstExample + " --format csv");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("id,column,salary,dependents,spouse,alldata,data1,formula1,", 0), 0u);
-    EXPECT_NE(run.out.find("\r\n,kou,\"300,000\",2,yes,\"3,420\",\"105,000\","), std::string::npos)
+    EXPECT_EQ(run.out.rfind("id,column,salary,dependents,spouse,rules,alldata,data1,formula1,", 0),
+              0u);
+    EXPECT_NE(
+        run.out.find("\r\n,kou,\"300,000\",2,yes,平成19年分～平成24年分,\"3,420\",\"105,000\","),
+        std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find(",3420,ok\r\n"), std::string::npos) << run.out;
 }

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR, as a package would, and checks the tree: every
 # file where it belongs and nothing else, the links in bin/ reaching the programs, the help beside
-# them, the menu entries starting programs and showing icons that are there.
-#     check-install-tree.sh BUILD_DIR HELP_BUILT(0|1)
+# them, the menu entries starting programs and showing icons that are there, and the
+# command-line program computing from where it was installed.
+#     check-install-tree.sh BUILD_DIR HELP_BUILT(0|1) CALC_BUILT(0|1)
 set -euo pipefail
-build=${1:?usage: check-install-tree.sh BUILD_DIR HELP_BUILT}
-help_built=${2:?usage: check-install-tree.sh BUILD_DIR HELP_BUILT}
+usage="usage: check-install-tree.sh BUILD_DIR HELP_BUILT CALC_BUILT"
+build=${1:?$usage}
+help_built=${2:?$usage}
+calc_built=${3:?$usage}
 
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
@@ -33,6 +36,9 @@ done
 if [ "$help_built" = 1 ]; then
     expected+=(libexec/norvik/norvik.CHM)
 fi
+if [ "$calc_built" = 1 ]; then
+    expected+=(bin/norvik_calc share/man/man1/norvik_calc.1.gz)
+fi
 
 # The whole list both ways: a file missing, or one installed that no one asked for.
 diff <(printf '%s\n' "${expected[@]}" | sort) \
@@ -59,6 +65,15 @@ for program in norvik_a norvik_b; do
         "$root/share/metainfo/org.example.norvik.metainfo.xml" ||
         fail "the metainfo does not launch $program.desktop"
 done
+
+calc="$root/bin/norvik_calc"
+if [ "$calc_built" != 1 ]; then
+    echo "note: norvik_calc is not built in this tree"
+elif [ -L "$calc" ] || [ ! -x "$calc" ]; then
+    fail "bin/norvik_calc is not an executable file"
+elif ! "$calc" --rules 2026 kou --salary 175000 --dependents 1 --spouse yes | grep -qx '税額: 210円'; then
+    fail "the installed norvik_calc does not compute the 2026 example (tax 210)"
+fi
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for side in "${icon_sides[@]}"; do
