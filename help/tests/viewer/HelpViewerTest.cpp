@@ -89,8 +89,8 @@ TEST_P(HelpViewer, OpensTheViewerOnTheFileBesideTheProgramAndLeavesTheWindowAsIt
 
     pressHelp();
 
-    ASSERT_TRUE(viewer.waitForOne(30000)) << "no window titled " << kHelpTitle.toStdString();
-    const qint64 pid = viewer.processOf(viewer.find().front());
+    const qint64 pid = viewer.waitForProcess(30000);
+    ASSERT_GT(pid, 0) << "no window titled " << kHelpTitle.toStdString();
     EXPECT_NE(procCommandLine(pid).find(besideProgram.toStdString()), std::string::npos)
         << procCommandLine(pid);
     EXPECT_TRUE(window->isVisible());

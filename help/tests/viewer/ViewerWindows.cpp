@@ -41,6 +41,20 @@ bool ViewerWindows::waitForOne(int timeoutMs) const {
     return QTest::qWaitFor([this] { return !find().isEmpty(); }, timeoutMs);
 }
 
+qint64 ViewerWindows::waitForProcess(int timeoutMs) const {
+    qint64 owner = 0;
+    const auto named = [this, &owner] {
+        for (const qulonglong window : find()) {
+            owner = processOf(window);
+            if (owner > 0) {
+                return true;
+            }
+        }
+        return false;
+    };
+    return QTest::qWaitFor(named, timeoutMs) ? owner : 0;
+}
+
 qint64 ViewerWindows::processOf(qulonglong window) const {
     return xdotool({QStringLiteral("getwindowpid"), QString::number(window)}).toLongLong();
 }

@@ -17,6 +17,10 @@ public:
     // The process that owns a window, or 0 when the window does not say.
     qint64 processOf(qulonglong window) const;
 
+    // The process that owns one of the viewer's windows, waiting at most timeoutMs for a window
+    // that names its process (the toolkit's hidden leader window names none); 0 when none did.
+    qint64 waitForProcess(int timeoutMs) const;
+
     // Ends every viewer that owns a window found or has openedFile on its command line (a window
     // does not always name its process), waits at most timeoutMs for the windows to go, and
     // kills what is left; false when a window outlived the polite request.
