@@ -1,6 +1,7 @@
 #include "calc_kou/KouComputation.h"
 #include "help/tool/Fragments.h"
 #include "help/tool/HtmlTable.h"
+#include "help/tool/WorkedExample.h"
 #include "help/tool/YenText.h"
 #include "money/AmountText.h"
 #include "money/WithholdingTables.h"
@@ -81,12 +82,6 @@ KouInput exampleInput() {
     return input;
 }
 
-struct ShownField {
-    std::string_view step;
-    std::string_view caption;
-    std::string_view field; // empty for the basic deduction, which the window never writes
-};
-
 // The fields in the order of the working, each by the captions a clerk sees on the screen.
 constexpr ShownField kExampleFields[] = {
     {"1 第１表", "給与所得控除額(第１表) ― 控除額", "data1"},
@@ -103,21 +98,7 @@ constexpr ShownField kExampleFields[] = {
 };
 
 std::string workedExample(const KouResult& result) {
-    HtmlTable table({"手順", "欄（画面の見出し）", "画面の表示"});
-    for (const ShownField& shown : kExampleFields) {
-        if (shown.field.empty()) {
-            table.addRow({{std::string(shown.step)},
-                          {std::string(shown.caption)},
-                          {Amt(kBasicDeduction).str(), "", true}});
-            continue;
-        }
-        const bool amount = shown.field.starts_with("data") || shown.field == "alldata";
-        table.addRow({{std::string(shown.step)},
-                      {std::string(shown.caption)},
-                      {std::string(result.texts.at(shown.field)), "kou-" + std::string(shown.field),
-                       amount}});
-    }
-    return table.html();
+    return workedExampleTable(kExampleFields, result.texts, "kou");
 }
 
 } // namespace

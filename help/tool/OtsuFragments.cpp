@@ -2,6 +2,7 @@
 #include "help/tool/Fragments.h"
 #include "help/tool/HtmlTable.h"
 #include "help/tool/HtmlText.h"
+#include "help/tool/WorkedExample.h"
 #include "help/tool/YenText.h"
 #include "money/AmountText.h"
 #include "money/WithholdingTables.h"
@@ -85,12 +86,6 @@ std::string refusalMessage() {
     return message;
 }
 
-struct ShownField {
-    std::string_view step;
-    std::string_view caption;
-    std::string_view field; // empty for the basic deduction, which the window never writes
-};
-
 // The fields in the order of the working, each by the captions a clerk sees on the screen.
 constexpr ShownField kExampleFields[] = {
     {"1 計算基準額", "計算基準額 ― 商と余り(R)の算式", "formula1"},
@@ -117,21 +112,7 @@ constexpr ShownField kExampleFields[] = {
 };
 
 std::string workedExample(const OtsuResult& result) {
-    HtmlTable table({"手順", "欄（画面の見出し）", "画面の表示"});
-    for (const ShownField& shown : kExampleFields) {
-        if (shown.field.empty()) {
-            table.addRow({{std::string(shown.step)},
-                          {std::string(shown.caption)},
-                          {Amt(kBasicDeduction).str(), "", true}});
-            continue;
-        }
-        const bool amount = shown.field.starts_with("data") || shown.field == "alldata";
-        table.addRow({{std::string(shown.step)},
-                      {std::string(shown.caption)},
-                      {std::string(result.texts.at(shown.field)),
-                       "otsu-" + std::string(shown.field), amount}});
-    }
-    return table.html();
+    return workedExampleTable(kExampleFields, result.texts, "otsu");
 }
 
 void addExampleFragments(Fragments& fragments) {
