@@ -2,6 +2,7 @@
 
 #include "FormDriver.h"
 #include "RecordingHelpOpener.h"
+#include "ScreenReaderView.h"
 
 #include "../core/GoldenCases.h"
 #include "calc_kou/unorvik.h"
@@ -219,12 +220,7 @@ TEST_F(KouWindow, EveryInputAndResultTellsAssistiveTechnologyWhatItShows) {
 }
 
 TEST_F(KouWindow, AScreenReaderReachesEachInputByItsOwnNameAndHearsAnEmptyResultAsEmpty) {
-    struct Row {
-        const char* widget;
-        const char16_t* name;
-        QAccessible::Role role;
-    };
-    const Row rows[] = {
+    const Announcement announced[] = {
         {"NValEdit3", u"その月の社会保険料控除後の給与等の金額", QAccessible::EditableText},
         {"NValEdit4", u"扶養家族数", QAccessible::EditableText},
         {"RadioGroup2Item0", u"配偶者あり", QAccessible::RadioButton},
@@ -232,13 +228,7 @@ TEST_F(KouWindow, AScreenReaderReachesEachInputByItsOwnNameAndHearsAnEmptyResult
         {"formula1", u"", QAccessible::StaticText},
         {"data4", u"31,667", QAccessible::StaticText},
     };
-    for (const Row& row : rows) {
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(driver.widget<QWidget>(row.widget));
-        ASSERT_NE(accessible, nullptr) << row.widget;
-        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf16(row.name)) << row.widget;
-        EXPECT_EQ(accessible->role(), row.role) << row.widget;
-    }
+    expectAnnounced(driver, announced);
 }
 
 } // namespace

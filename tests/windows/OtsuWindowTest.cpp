@@ -3,6 +3,7 @@
 #include "FormDriver.h"
 #include "ModalBoxCloser.h"
 #include "RecordingHelpOpener.h"
+#include "ScreenReaderView.h"
 
 #include "../core/GoldenCases.h"
 #include "calc_otsu/unorvikB.h"
@@ -209,25 +210,14 @@ TEST_F(OtsuWindow, EveryInputAndResultTellsAssistiveTechnologyWhatItShows) {
 }
 
 TEST_F(OtsuWindow, AScreenReaderReachesEachInputByItsOwnNameAndHearsAnEmptyResultAsEmpty) {
-    struct Row {
-        const char* widget;
-        const char16_t* name;
-        QAccessible::Role role;
-    };
-    const Row rows[] = {
+    const Announcement announced[] = {
         {"NValEdit3", u"その月の社会保険料控除後の給与等の金額", QAccessible::EditableText},
         {"NValEdit4", u"扶養家族数", QAccessible::EditableText},
         {"formula5", u"", QAccessible::StaticText},
         {"formulaall", u"", QAccessible::StaticText},
         {"alldata", u"0", QAccessible::StaticText},
     };
-    for (const Row& row : rows) {
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(driver.widget<QWidget>(row.widget));
-        ASSERT_NE(accessible, nullptr) << row.widget;
-        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf16(row.name)) << row.widget;
-        EXPECT_EQ(accessible->role(), row.role) << row.widget;
-    }
+    expectAnnounced(driver, announced);
 }
 
 } // namespace

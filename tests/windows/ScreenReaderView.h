@@ -1,0 +1,27 @@
+#pragma once
+
+#include "FormDriver.h"
+
+#include <QAccessible>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <span>
+
+// What a screen reader announces for one control of a window: its name and its role.
+struct Announcement {
+    const char* widget;
+    const char16_t* name;
+    QAccessible::Role role;
+};
+
+inline void expectAnnounced(const FormDriver& driver, std::span<const Announcement> expected) {
+    for (const Announcement& row : expected) {
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(driver.widget<QWidget>(row.widget));
+        ASSERT_NE(accessible, nullptr) << row.widget;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf16(row.name)) << row.widget;
+        EXPECT_EQ(accessible->role(), row.role) << row.widget;
+    }
+}
