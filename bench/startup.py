@@ -2,8 +2,10 @@
 """Start-up of the calculators against two yardsticks, under one Xvfb, in one run.
 
 For each program: the time from process start to the first flush of a painted window to the
-screen (Qt's own painting log, stamped on the monotonic clock), and the peak resident set size
-at that moment. Each round starts every program once, in turn, so a burst of load on the shared
+screen (Qt's own painting log, stamped on the monotonic clock), the processor time its threads
+have used by then, and the peak resident set size at that moment. On a loaded machine the
+processor time varies far less than the time to first paint, which includes waiting for the X
+server and for the processor. Each round starts every program once, in turn, so a burst of load on the shared
 machine falls on all of them alike; the ratios are taken within a round and their median given.
 
     bench/startup.py [--runs N] BUILD_DIR
@@ -41,6 +43,18 @@ def peak_rss_kib(pid):
     return 0
 
 
+def cpu_seconds(pid):
+    """Processor time of all the process's threads, from the scheduler's own nanosecond count."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
+                total += int(schedstat.read().split()[0])
+        except FileNotFoundError:
+            pass  # a thread that ended meanwhile
+    return total / 1e9
+
+
 def measure(program, display):
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
                QT_LOGGING_RULES="qt.widgets.painting=true",
@@ -52,7 +66,7 @@ def measure(program, display):
             match = FLUSH.match(line)
             if match:
                 first_paint = float(match.group(1)) - started
-                return first_paint, peak_rss_kib(process.pid)
+                return first_paint, cpu_seconds(process.pid), peak_rss_kib(process.pid)
         sys.exit(f"{program} ended before it painted")
     finally:
         process.send_signal(signal.SIGTERM)
@@ -70,41 +84,47 @@ def programs_to_run(arguments):
 
 
 def measure_rounds(programs, runs):
-    """paint[program][round] in seconds and rss[program][round] in KiB."""
-    paint = {program: [] for program in programs}
-    rss = {program: [] for program in programs}
+    """For each program, per round: (first paint in s, processor time in s, peak RSS in KiB)."""
+    rounds = {program: [] for program in programs}
     server, display = start_display()
     try:
         for _ in range(runs):
             for program in programs:
-                seconds, kib = measure(program, display)
-                paint[program].append(seconds)
-                rss[program].append(kib)
+                rounds[program].append(measure(program, display))
     finally:
         server.terminate()
-    return paint, rss
+    return rounds
 
 
-def against(paint, rss, program, yardstick):
-    ratio = statistics.median(p / y for p, y in zip(paint[program], paint[yardstick]))
-    extra = statistics.median(r - y for r, y in zip(rss[program], rss[yardstick]))
-    return f"{ratio:4.2f}x {extra / 1024:+5.1f} MiB"
+def median_of(rounds, field):
+    return statistics.median(sample[field] for sample in rounds)
 
 
-def report(programs, paint, rss, runs):
+def against(rounds, yardstick):
+    """Median ratios of first paint and processor time and median RSS difference, per round."""
+    pairs = list(zip(rounds, yardstick))
+    paint = statistics.median(own[0] / other[0] for own, other in pairs)
+    cpu = statistics.median(own[1] / other[1] for own, other in pairs)
+    rss = statistics.median(own[2] - other[2] for own, other in pairs)
+    return f"{paint:4.2f}x {cpu:4.2f}x {rss / 1024:+5.1f} MiB"
+
+
+def report(programs, rounds, runs):
     yardsticks = programs[:2]
     names = [os.path.basename(program) for program in programs]
     width = max(len(name) for name in names)
-    header = f"{'':>{width}}  first paint   peak RSS"
-    for yardstick in yardsticks:
-        header += f"   against {os.path.basename(yardstick):<18}"
     print(f"runs per program: {runs} (medians; ratios and differences taken within each round)")
+    header = f"{'':>{width}}  first paint       CPU  peak RSS"
+    for yardstick in yardsticks:
+        header += f"   against {os.path.basename(yardstick)}:".ljust(28)
     print(header.rstrip())
+    print((f"{'':>{width}}  {'':34}" + "   paint   CPU    RSS".ljust(28) * len(yardsticks)).rstrip())
     for program, name in zip(programs, names):
-        line = (f"{name:>{width}}  {statistics.median(paint[program]) * 1000:8.1f} ms"
-                f"  {statistics.median(rss[program]) / 1024:5.1f} MiB")
+        line = (f"{name:>{width}}  {median_of(rounds[program], 0) * 1000:8.1f} ms"
+                f"  {median_of(rounds[program], 1) * 1000:5.1f} ms"
+                f"  {median_of(rounds[program], 2) / 1024:5.1f} MiB")
         for yardstick in yardsticks:
-            line += f"   {against(paint, rss, program, yardstick):<26}"
+            line += f"   {against(rounds[program], rounds[yardstick])}".ljust(28)
         print(line.rstrip())
 
 
@@ -117,8 +137,8 @@ def main():
     if shutil.which("Xvfb") is None:
         sys.exit("Xvfb is needed (apt-get install xvfb)")
     programs = programs_to_run(args.programs)
-    paint, rss = measure_rounds(programs, args.runs)
-    report(programs, paint, rss, args.runs)
+    rounds = measure_rounds(programs, args.runs)
+    report(programs, rounds, args.runs)
 
 
 if __name__ == "__main__":
