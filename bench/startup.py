@@ -5,8 +5,9 @@ For each program: the time from process start to the first flush of a painted wi
 screen (Qt's own painting log, stamped on the monotonic clock), the processor time its threads
 have used by then, and the peak resident set size at that moment. On a loaded machine the
 processor time varies far less than the time to first paint, which includes waiting for the X
-server and for the processor. Each round starts every program once, in turn, so a burst of load on the shared
-machine falls on all of them alike; the ratios are taken within a round and their median given.
+server and for the processor. Each round starts every program once, in turn, so a burst of load
+on the shared machine falls on all of them alike; the ratios are taken within a round and their
+median given.
 
     bench/startup.py [--runs N] BUILD_DIR
         the bare window, the one-label window, norvik_a and norvik_b of that build
@@ -118,7 +119,8 @@ def report(programs, rounds, runs):
     for yardstick in yardsticks:
         header += f"   against {os.path.basename(yardstick)}:".ljust(28)
     print(header.rstrip())
-    print((f"{'':>{width}}  {'':34}" + "   paint   CPU    RSS".ljust(28) * len(yardsticks)).rstrip())
+    columns = "   paint   CPU    RSS".ljust(28) * len(yardsticks)
+    print(f"{'':>{width}}  {'':34}{columns}".rstrip())
     for program, name in zip(programs, names):
         line = (f"{name:>{width}}  {median_of(rounds[program], 0) * 1000:8.1f} ms"
                 f"  {median_of(rounds[program], 1) * 1000:5.1f} ms"
