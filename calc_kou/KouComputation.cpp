@@ -91,8 +91,7 @@ KouResult computeKou(const KouInput& in) {
     texts.add("formula4", terms);
 
     a.shownTax = roundToTens(a.tableTax);
-    const NumberText shown = Amt(a.shownTax);
-    texts.add("alldata", a.tableTax.isNegative() ? std::string_view("0") : shown.view());
+    texts.add("alldata", a.tableTax.isNegative() ? std::string("0") : Amt(a.shownTax));
     return result;
 }
 

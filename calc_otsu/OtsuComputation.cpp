@@ -82,12 +82,12 @@ PartTax taxOnMultiple(Currency base, std::string_view baseText, const Multiple& 
     const DeductionRow& deductionRow = deductionRowFor(amount / kMultipleScale);
     PartTax part{};
     part.deduction = employmentDeduction(amount, deductionRow);
-    const NumberText deductionText = Amt(part.deduction);
+    const std::string deductionText = Amt(part.deduction);
     texts.add(m.deductionFormula, baseText, m.text, deductionRow.rateText);
     texts.add(m.deduction, deductionText);
 
     part.taxable = (amount - (part.deduction + kBasicDeduction) * kMultipleScale) / kMultipleScale;
-    const NumberText taxableText = Amt(part.taxable);
+    const std::string taxableText = Amt(part.taxable);
     texts.add(m.taxable, taxableText);
     texts.add(m.taxableFormula, "(", baseText, m.text, ")-", deductionText, "-31,667円");
 
@@ -130,8 +130,8 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     a.quotient = steps / band.width;
     a.remainder = steps % band.width;
     a.base = Currency::fromExtended(salary - static_cast<Extended>(a.remainder));
-    const NumberText salaryText = Amt(salary);
-    const NumberText baseText = Amt(a.base);
+    const std::string salaryText = Amt(salary);
+    const std::string baseText = Amt(a.base);
     texts.add("formula1", salaryText, band.text, Plain(a.quotient), "...", Plain(a.remainder));
     texts.add("data1", baseText);
     texts.add("formula2", salaryText, "-", Amt(a.remainder), "=", baseText);

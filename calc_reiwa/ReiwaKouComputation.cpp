@@ -45,7 +45,7 @@ WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
         return refuse("に", input.fractionAdvice);
     }
     if (value > static_cast<Extended>(kLargestReiwaInput)) {
-        return refuse("は", concat(Amt(kLargestReiwaInput).view(), "までです。"));
+        return refuse("は", concat(Amt(kLargestReiwaInput), "までです。"));
     }
     return WholeNumber{static_cast<std::int64_t>(value), std::nullopt};
 }
@@ -85,7 +85,7 @@ std::int64_t taxInTensOfYen(std::int64_t exactTax) {
 
 void writeTexts(const ReiwaKouAmounts& a, std::string_view dependentsCount,
                 const EmploymentBand& employmentBand, const TaxBand& taxBand, FieldTexts& texts) {
-    const NumberText salaryText = Amt(a.salary);
+    const std::string salaryText = Amt(a.salary);
     texts.add("formula5", kLegend);
     if (employmentBand.percent == 0) {
         texts.add("formula1", "定額");

@@ -13,7 +13,7 @@ std::string workedExampleTable(std::span<const ShownField> fields, const FieldTe
         if (shown.field.empty()) {
             table.addRow({{std::string(shown.step)},
                           {std::string(shown.caption)},
-                          {Amt(kBasicDeduction).str(), "", true}});
+                          {Amt(kBasicDeduction), "", true}});
             continue;
         }
         const bool amount = shown.field.starts_with("data") || shown.field == "alldata";

@@ -20,7 +20,7 @@ constexpr int kWithoutSpouse = 1;
 constexpr int kNoChoice = -1;
 
 KouResult compute(Extended salary, Extended dependents = 0, int spouse = kWithoutSpouse) {
-    return computeKou(KouInput{salary, norvik::Amt(salary).str(), dependents, "0", spouse});
+    return computeKou(KouInput{salary, norvik::Amt(salary), dependents, "0", spouse});
 }
 
 std::int64_t deductionYen(Extended salary) {
