@@ -18,6 +18,13 @@ std::string toStd(const QString& text) {
     return text.toStdString();
 }
 
+// What the clear button leaves: the amounts at zero and their formulas empty. The legend of the
+// taxable amount stays.
+norvik::ResultTexts clearedTexts() {
+    return {{"alldata", "0"}, {"formula3", ""}, {"data1", "0"}, {"formula1", ""}, {"data5", "0"},
+            {"formula4", ""}, {"data2", "0"},   {"data3", "0"}, {"formula2", ""}};
+}
+
 } // namespace
 
 Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
@@ -37,20 +44,8 @@ Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
     WinXP1 = new TWinXP(this);
 
     finishLoading(kClientSize, PopupMenu1);
-    registerResultFields();
     connectHandlers();
     NValEdit3->setFocus();
-}
-
-void Tfnorvik::registerResultFields() {
-    const std::pair<const char*, QLabel*> fields[] = {
-        {"formula5", formula5}, {"formula1", formula1}, {"data1", data1}, {"data2", data2},
-        {"data3", data3},       {"formula2", formula2}, {"data5", data5}, {"formula3", formula3},
-        {"formula4", formula4}, {"alldata", alldata},
-    };
-    for (const auto& [name, field] : fields) {
-        resultFields_.add(name, field);
-    }
 }
 
 void Tfnorvik::connectHandlers() {
@@ -67,21 +62,13 @@ void Tfnorvik::connectHandlers() {
 void Tfnorvik::Calculate() {
     const norvik::KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
                                  toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
-    resultFields_.write(norvik::computeKou(input).texts);
+    showTexts(norvik::computeKou(input).texts);
 }
 
 void Tfnorvik::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
-    alldata->setText(QStringLiteral("0"));
-    formula3->clear();
-    data1->setText(QStringLiteral("0"));
-    formula1->clear();
-    data5->setText(QStringLiteral("0"));
-    formula4->clear();
-    data2->setText(QStringLiteral("0"));
-    data3->setText(QStringLiteral("0"));
-    formula2->clear();
+    showTexts(clearedTexts());
     NValEdit3->setFocus();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controls/ResultFields.h"
 #include "controls/TForm.h"
 
 #include "ui_unorvik.h"
@@ -35,11 +34,9 @@ private:
     void N2Click();
 
     void connectHandlers();
-    void registerResultFields();
 
     QMenu* PopupMenu1 = nullptr;
     TWinXP* WinXP1 = nullptr;
     QButtonGroup* RadioGroup2Items = nullptr;
     HelpOpener& helpOpener_;
-    ResultFields resultFields_;
 };

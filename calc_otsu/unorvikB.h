@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controls/ResultFields.h"
 #include "controls/TForm.h"
 
 #include "ui_unorvikB.h"
@@ -36,11 +35,9 @@ private:
     void N2Click();
 
     void connectHandlers();
-    void registerResultFields();
     void showRefusal(const QString& title, const QString& message);
 
     QMenu* PopupMenu1 = nullptr;
     TXPManifest* XPManifest1 = nullptr;
     HelpOpener& helpOpener_;
-    ResultFields resultFields_;
 };
