@@ -8,6 +8,8 @@
 #include <QButtonGroup>
 #include <QMenu>
 
+namespace norvik {
+
 namespace {
 
 const QString kCaptionWhenShown =
@@ -20,7 +22,7 @@ std::string toStd(const QString& text) {
 
 // What the clear button leaves: the amounts at zero and their formulas empty. The legend of the
 // taxable amount stays.
-norvik::ResultTexts clearedTexts() {
+ResultTexts clearedTexts() {
     return {{"alldata", "0"}, {"formula3", ""}, {"data1", "0"}, {"formula1", ""}, {"data5", "0"},
             {"formula4", ""}, {"data2", "0"},   {"data3", "0"}, {"formula2", ""}};
 }
@@ -60,9 +62,9 @@ void Tfnorvik::connectHandlers() {
 }
 
 void Tfnorvik::Calculate() {
-    const norvik::KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
-                                 toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
-    showTexts(norvik::computeKou(input).texts);
+    const KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
+                         toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
+    showTexts(computeKou(input).texts);
 }
 
 void Tfnorvik::ClearAll() {
@@ -110,3 +112,5 @@ void Tfnorvik::IconButton7Click() {
 void Tfnorvik::N2Click() {
     close();
 }
+
+} // namespace norvik

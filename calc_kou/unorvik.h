@@ -9,6 +9,8 @@ class QButtonGroup;
 class QMenu;
 class TWinXP;
 
+namespace norvik {
+
 // The column-甲 window: salary, dependents and spouse choice in; the tax and every step of its
 // working out. The handlers only call Calculate and ClearAll, close the window or open help.
 class Tfnorvik : public TForm, private Ui::Tfnorvik {
@@ -40,3 +42,5 @@ private:
     QButtonGroup* RadioGroup2Items = nullptr;
     HelpOpener& helpOpener_;
 };
+
+} // namespace norvik

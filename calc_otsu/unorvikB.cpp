@@ -9,13 +9,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace norvik {
+
 namespace {
 
 constexpr QSize kClientSize(720, 739);
 
 // What the clear button leaves: every amount at zero and its formula empty. The explanation
 // below the tax stays.
-norvik::ResultTexts clearedTexts() {
+ResultTexts clearedTexts() {
     return {{"alldata", "0"}, {"data1", "0"},    {"data2", "0"},    {"data6", "0"},
             {"data11", "0"},  {"data12", "0"},   {"data4", "0"},    {"data9", "0"},
             {"data5", "0"},   {"formula2", ""},  {"formula1", ""},  {"formula3", ""},
@@ -54,7 +56,7 @@ void TfnorvikB::connectHandlers() {
 }
 
 void TfnorvikB::Calculate() {
-    const norvik::OtsuResult result = norvik::computeOtsu(NValEdit3->Value(), NValEdit4->Value());
+    const OtsuResult result = computeOtsu(NValEdit3->Value(), NValEdit4->Value());
     if (result.refusal) {
         showRefusal(QString::fromStdString(result.refusal->title),
                     QString::fromStdString(result.refusal->message));
@@ -116,3 +118,5 @@ void TfnorvikB::IconButton5Click() {
 void TfnorvikB::N2Click() {
     close();
 }
+
+} // namespace norvik

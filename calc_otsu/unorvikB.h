@@ -8,6 +8,8 @@ class HelpOpener;
 class QMenu;
 class TXPManifest;
 
+namespace norvik {
+
 // The column-乙 window: salary and dependents in; the tax on the secondary salary with both
 // intermediate taxes and the base-amount working, or the refusal of a salary outside the range
 // the method covers. The handlers only call Calculate and ClearAll, close the window or open
@@ -41,3 +43,5 @@ private:
     TXPManifest* XPManifest1 = nullptr;
     HelpOpener& helpOpener_;
 };
+
+} // namespace norvik
