@@ -2,12 +2,14 @@
 
 #include "controls/NumberFormat.h"
 #include "controls/ParseNumberText.h"
-#include "money/NumberText.h"
+#include "money/GroupThousands.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace norvik {
 
@@ -67,13 +69,10 @@ std::optional<EntryReading> ReadWholeNumber(std::string_view text, int maxDigits
         }
         magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
     }
-    NumberText shown;
-    shown.prependDigits(magnitude, true);
-    if (negative && magnitude > 0) {
-        shown.prepend('-');
-    }
+    std::string shown = negative && magnitude > 0 ? "-" : "";
+    shown += GroupThousands(std::to_string(magnitude));
     const auto value = static_cast<Extended>(magnitude);
-    return EntryReading{{negative ? -value : value, shown.str()}, EntryProblem::None};
+    return EntryReading{{negative ? -value : value, std::move(shown)}, EntryProblem::None};
 }
 
 } // namespace

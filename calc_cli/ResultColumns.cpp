@@ -55,13 +55,12 @@ std::span<const std::string_view> ResultColumns::Row(Inputs inputs, const TaxOut
 
 // A computation writes the same fields in the same order every time, so a row costs one
 // comparison per field instead of a search.
-const ResultColumns::Layout& ResultColumns::LayoutOf(const FieldTexts& texts) {
+const ResultColumns::Layout& ResultColumns::LayoutOf(const ResultTexts& texts) {
     for (const Layout& layout : layouts_) {
         if (layout.fields.size() == texts.size() &&
-            std::equal(layout.fields.begin(), layout.fields.end(), texts.begin(),
-                       [](const std::string& known, const FieldTexts::Field& field) {
-                           return known == field.first;
-                       })) {
+            std::equal(
+                layout.fields.begin(), layout.fields.end(), texts.begin(),
+                [](const std::string& known, const auto& field) { return known == field.first; })) {
             return layout;
         }
     }

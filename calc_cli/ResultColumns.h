@@ -37,7 +37,7 @@ private:
         std::vector<std::size_t> columns;
     };
 
-    const Layout& LayoutOf(const FieldTexts& texts);
+    const Layout& LayoutOf(const ResultTexts& texts);
     std::size_t ColumnOf(std::string_view field) const;
 
     std::string_view rulesName_;

@@ -64,7 +64,7 @@ std::string SingleReport::Text() const {
         text += Line(rules_.Caption(request_.column, field), shown);
     }
     text += "税額: ";
-    text += Amt(*outcome_.tax).view();
+    text += Amt(*outcome_.tax);
     text += "円\n";
     return text;
 }

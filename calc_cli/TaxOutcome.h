@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money/FieldTexts.h"
+#include "money/ResultTexts.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,7 +12,7 @@ namespace norvik {
 // the refusal the window would show instead, or what makes the request bad input under these
 // rules (a batch's bad row).
 struct TaxOutcome {
-    FieldTexts texts;
+    ResultTexts texts;
     std::optional<std::int64_t> tax;
     std::string refusal;
     std::string inputProblem;

@@ -1,7 +1,6 @@
 #include "calc_kou/KouComputation.h"
 
 #include "money/AmountText.h"
-#include "money/Concat.h"
 #include "money/WithholdingTables.h"
 
 namespace norvik {
@@ -23,8 +22,8 @@ Currency employmentDeduction(Extended salary, const DeductionRow& row) {
 
 // The deductions as the formulas write them: plain numbers, the basic deduction as 31667.
 std::string deductionTerms(const std::string& salaryText, const KouAmounts& a) {
-    return concat(salaryText, "-", Plain(a.employmentDeduction), "-31667-",
-                  Plain(a.spouseDeduction), "-", Plain(a.dependentsDeduction));
+    return salaryText + "-" + Plain(a.employmentDeduction) + "-31667-" + Plain(a.spouseDeduction) +
+           "-" + Plain(a.dependentsDeduction);
 }
 
 // The taxable amount in ten-thousandths of a yen, formed in the order the working is read:
@@ -56,43 +55,42 @@ std::int64_t roundToTens(Currency tax) {
 KouResult computeKou(const KouInput& in) {
     KouResult result;
     KouAmounts& a = result.amounts;
-    FieldTexts& texts = result.texts;
-    texts.reserve(10, 512);
+    ResultTexts& texts = result.texts;
+    texts.reserve(10);
 
-    texts.add("formula5", kLegend);
+    texts.emplace_back("formula5", kLegend);
 
     const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
     a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
     if (deductionRow.isFixed()) {
-        texts.add("formula1", "定額"); // the fixed amount has no working to show
+        texts.emplace_back("formula1", "定額"); // the fixed amount has no working to show
     } else {
-        texts.add("formula1", in.salaryText, deductionRow.rateText);
+        texts.emplace_back("formula1", std::string(in.salaryText).append(deductionRow.rateText));
     }
-    texts.add("data1", Amt(a.employmentDeduction));
+    texts.emplace_back("data1", Amt(a.employmentDeduction));
 
     const bool withSpouse = in.spouseIndex == 0;
     a.spouseDeduction = Currency::fromYen(withSpouse ? kBasicDeduction : 0);
-    texts.add("data2", withSpouse ? "31,667" : "0");
+    texts.emplace_back("data2", withSpouse ? "31,667" : "0");
 
     a.dependentsDeduction =
         Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
-    texts.add("data3", Amt(a.dependentsDeduction));
-    texts.add("formula2", "31,667円×", in.dependentsText, "人");
+    texts.emplace_back("data3", Amt(a.dependentsDeduction));
+    texts.emplace_back("formula2", "31,667円×" + in.dependentsText + "人");
 
     const Extended taxableRaw = taxableTenThousandths(in.salary, a);
     a.taxable = Currency::fromExtendedRaw(taxableRaw);
-    texts.add("data5", Amt(a.taxable));
+    texts.emplace_back("data5", Amt(a.taxable));
 
     const Extended scale = Currency::kScale;
     const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
     a.tableTax = tableTax(taxableRaw, taxRow);
     const std::string terms = deductionTerms(in.salaryText, a);
-    texts.add("formula3", "(", terms, ")", taxRow.rateText);
-    texts.add("formula4", terms);
+    texts.emplace_back("formula3", ("(" + terms + ")").append(taxRow.rateText));
+    texts.emplace_back("formula4", terms);
 
     a.shownTax = roundToTens(a.tableTax);
-    const NumberText shown = Amt(a.shownTax);
-    texts.add("alldata", a.tableTax.isNegative() ? std::string_view("0") : shown.view());
+    texts.emplace_back("alldata", a.tableTax.isNegative() ? "0" : Amt(a.shownTax));
     return result;
 }
 

@@ -2,7 +2,7 @@
 
 #include "money/Currency.h"
 #include "money/Extended.h"
-#include "money/FieldTexts.h"
+#include "money/ResultTexts.h"
 
 #include <cstdint>
 #include <string>
@@ -31,8 +31,8 @@ struct KouAmounts {
 
 struct KouResult {
     KouAmounts amounts;
-    FieldTexts texts; // formula5, formula1, data1, data2, data3, formula2, data5, formula3,
-                      // formula4, alldata
+    ResultTexts texts; // formula5, formula1, data1, data2, data3, formula2, data5, formula3,
+                       // formula4, alldata
 };
 
 // Column 甲 of the monthly table by the computer-calculation special provision. Refuses

@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     // The visual-style component's manifest has the desktop draw the controls in its style.
     VisualStyles::enable();
     DesktopHelpOpener helpOpener;
-    Tfnorvik fnorvik(helpOpener);
+    norvik::Tfnorvik fnorvik(helpOpener);
     fnorvik.show();
     return NorvikApplication::exec();
 }

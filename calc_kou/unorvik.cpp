@@ -8,6 +8,8 @@
 #include <QButtonGroup>
 #include <QMenu>
 
+namespace norvik {
+
 namespace {
 
 const QString kCaptionWhenShown =
@@ -16,6 +18,13 @@ constexpr QSize kClientSize(814, 562);
 
 std::string toStd(const QString& text) {
     return text.toStdString();
+}
+
+// What the clear button leaves: the amounts at zero and their formulas empty. The legend of the
+// taxable amount stays.
+ResultTexts clearedTexts() {
+    return {{"alldata", "0"}, {"formula3", ""}, {"data1", "0"}, {"formula1", ""}, {"data5", "0"},
+            {"formula4", ""}, {"data2", "0"},   {"data3", "0"}, {"formula2", ""}};
 }
 
 } // namespace
@@ -37,20 +46,8 @@ Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
     WinXP1 = new TWinXP(this);
 
     finishLoading(kClientSize, PopupMenu1);
-    registerResultFields();
     connectHandlers();
     NValEdit3->setFocus();
-}
-
-void Tfnorvik::registerResultFields() {
-    const std::pair<const char*, QLabel*> fields[] = {
-        {"formula5", formula5}, {"formula1", formula1}, {"data1", data1}, {"data2", data2},
-        {"data3", data3},       {"formula2", formula2}, {"data5", data5}, {"formula3", formula3},
-        {"formula4", formula4}, {"alldata", alldata},
-    };
-    for (const auto& [name, field] : fields) {
-        resultFields_.add(name, field);
-    }
 }
 
 void Tfnorvik::connectHandlers() {
@@ -65,23 +62,15 @@ void Tfnorvik::connectHandlers() {
 }
 
 void Tfnorvik::Calculate() {
-    const norvik::KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
-                                 toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
-    resultFields_.write(norvik::computeKou(input).texts);
+    const KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
+                         toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
+    showTexts(computeKou(input).texts);
 }
 
 void Tfnorvik::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
-    alldata->setText(QStringLiteral("0"));
-    formula3->clear();
-    data1->setText(QStringLiteral("0"));
-    formula1->clear();
-    data5->setText(QStringLiteral("0"));
-    formula4->clear();
-    data2->setText(QStringLiteral("0"));
-    data3->setText(QStringLiteral("0"));
-    formula2->clear();
+    showTexts(clearedTexts());
     NValEdit3->setFocus();
 }
 
@@ -123,3 +112,5 @@ void Tfnorvik::IconButton7Click() {
 void Tfnorvik::N2Click() {
     close();
 }
+
+} // namespace norvik

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controls/ResultFields.h"
 #include "controls/TForm.h"
 
 #include "ui_unorvik.h"
@@ -9,6 +8,8 @@ class HelpOpener;
 class QButtonGroup;
 class QMenu;
 class TWinXP;
+
+namespace norvik {
 
 // The column-甲 window: salary, dependents and spouse choice in; the tax and every step of its
 // working out. The handlers only call Calculate and ClearAll, close the window or open help.
@@ -35,11 +36,11 @@ private:
     void N2Click();
 
     void connectHandlers();
-    void registerResultFields();
 
     QMenu* PopupMenu1 = nullptr;
     TWinXP* WinXP1 = nullptr;
     QButtonGroup* RadioGroup2Items = nullptr;
     HelpOpener& helpOpener_;
-    ResultFields resultFields_;
 };
+
+} // namespace norvik

@@ -76,25 +76,27 @@ struct PartTax {
     std::int64_t tax;
 };
 
-PartTax taxOnMultiple(Currency base, std::string_view baseText, const Multiple& m,
-                      FieldTexts& texts) {
+PartTax taxOnMultiple(Currency base, const std::string& baseText, const Multiple& m,
+                      ResultTexts& texts) {
     const std::int64_t amount = base.raw() * m.tenths;
     const DeductionRow& deductionRow = deductionRowFor(amount / kMultipleScale);
     PartTax part{};
     part.deduction = employmentDeduction(amount, deductionRow);
-    const NumberText deductionText = Amt(part.deduction);
-    texts.add(m.deductionFormula, baseText, m.text, deductionRow.rateText);
-    texts.add(m.deduction, deductionText);
+    const std::string deductionText = Amt(part.deduction);
+    texts.emplace_back(m.deductionFormula,
+                       std::string(baseText).append(m.text).append(deductionRow.rateText));
+    texts.emplace_back(m.deduction, deductionText);
 
     part.taxable = (amount - (part.deduction + kBasicDeduction) * kMultipleScale) / kMultipleScale;
-    const NumberText taxableText = Amt(part.taxable);
-    texts.add(m.taxable, taxableText);
-    texts.add(m.taxableFormula, "(", baseText, m.text, ")-", deductionText, "-31,667円");
+    const std::string taxableText = Amt(part.taxable);
+    texts.emplace_back(m.taxable, taxableText);
+    texts.emplace_back(m.taxableFormula,
+                       ("(" + baseText).append(m.text) + ")-" + deductionText + "-31,667円");
 
     const TaxRow& taxRow = taxRowFor(part.taxable);
     part.tax = tableTax(part.taxable, taxRow);
-    texts.add(m.tax, Amt(part.tax));
-    texts.add(m.taxFormula, taxableText, taxRow.rateText);
+    texts.emplace_back(m.tax, Amt(part.tax));
+    texts.emplace_back(m.taxFormula, std::string(taxableText).append(taxRow.rateText));
     return part;
 }
 
@@ -122,19 +124,20 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     }
     OtsuResult result;
     OtsuAmounts& a = result.amounts;
-    FieldTexts& texts = result.texts;
-    texts.reserve(19, 1024);
+    ResultTexts& texts = result.texts;
+    texts.reserve(19);
 
     const StepBand& band = bandFor(Trunc(salary));
     const std::int64_t steps = Trunc(salary - static_cast<Extended>(band.lowest));
     a.quotient = steps / band.width;
     a.remainder = steps % band.width;
     a.base = Currency::fromExtended(salary - static_cast<Extended>(a.remainder));
-    const NumberText salaryText = Amt(salary);
-    const NumberText baseText = Amt(a.base);
-    texts.add("formula1", salaryText, band.text, Plain(a.quotient), "...", Plain(a.remainder));
-    texts.add("data1", baseText);
-    texts.add("formula2", salaryText, "-", Amt(a.remainder), "=", baseText);
+    const std::string salaryText = Amt(salary);
+    const std::string baseText = Amt(a.base);
+    texts.emplace_back("formula1", std::string(salaryText).append(band.text) + Plain(a.quotient) +
+                                       "..." + Plain(a.remainder));
+    texts.emplace_back("data1", baseText);
+    texts.emplace_back("formula2", salaryText + "-" + Amt(a.remainder) + "=" + baseText);
 
     const PartTax combined = taxOnMultiple(a.base, baseText, kCombined, texts);
     const PartTax mainOnly = taxOnMultiple(a.base, baseText, kMainOnly, texts);
@@ -147,12 +150,12 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
 
     a.dependentsDeduction =
         Currency::fromExtended(dependents * static_cast<Extended>(kOtsuPerDependent));
-    texts.add("data5", Amt(a.dependentsDeduction));
-    texts.add("formula5", Amt(dependents), "人×1,580円");
+    texts.emplace_back("data5", Amt(a.dependentsDeduction));
+    texts.emplace_back("formula5", Amt(dependents) + "人×1,580円");
 
     a.tax = roundToHundreds(Currency::fromYen(combined.tax - mainOnly.tax) - a.dependentsDeduction);
-    texts.add("alldata", Amt(a.tax));
-    texts.add("formulaall", kExplanation);
+    texts.emplace_back("alldata", Amt(a.tax));
+    texts.emplace_back("formulaall", kExplanation);
     return result;
 }
 

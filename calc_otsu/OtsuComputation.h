@@ -2,7 +2,7 @@
 
 #include "money/Currency.h"
 #include "money/Extended.h"
-#include "money/FieldTexts.h"
+#include "money/ResultTexts.h"
 
 #include <cstdint>
 #include <optional>
@@ -53,7 +53,7 @@ struct OtsuAmounts {
 struct OtsuResult {
     std::optional<OtsuRefusal> refusal; // set when the salary is out of range
     OtsuAmounts amounts;                // meaningful only without a refusal
-    FieldTexts texts;                   // empty with a refusal
+    ResultTexts texts;                  // empty with a refusal
 };
 
 // Column 乙 of the monthly table by the computer-calculation special provision. A salary up to

@@ -6,7 +6,7 @@ int main(int argc, char* argv[]) {
     NorvikApplication app(argc, argv,
                           QStringLiteral("電算機計算の特例による源泉徴収税額算出-月額表乙欄-"));
     DesktopHelpOpener helpOpener;
-    TfnorvikB fnorvikB(helpOpener);
+    norvik::TfnorvikB fnorvikB(helpOpener);
     fnorvikB.show();
     return NorvikApplication::exec();
 }

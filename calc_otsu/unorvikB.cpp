@@ -9,9 +9,21 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace norvik {
+
 namespace {
 
 constexpr QSize kClientSize(720, 739);
+
+// What the clear button leaves: every amount at zero and its formula empty. The explanation
+// below the tax stays.
+ResultTexts clearedTexts() {
+    return {{"alldata", "0"}, {"data1", "0"},    {"data2", "0"},    {"data6", "0"},
+            {"data11", "0"},  {"data12", "0"},   {"data4", "0"},    {"data9", "0"},
+            {"data5", "0"},   {"formula2", ""},  {"formula1", ""},  {"formula3", ""},
+            {"formula6", ""}, {"formula11", ""}, {"formula12", ""}, {"formula4", ""},
+            {"formula9", ""}, {"formula5", ""}};
+}
 
 } // namespace
 
@@ -28,24 +40,8 @@ TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
     XPManifest1 = new TXPManifest(this);
 
     finishLoading(kClientSize, PopupMenu1);
-    registerResultFields();
     connectHandlers();
     NValEdit3->setFocus();
-}
-
-void TfnorvikB::registerResultFields() {
-    const std::pair<const char*, QLabel*> fields[] = {
-        {"formula1", formula1},     {"data1", data1},       {"formula2", formula2},
-        {"formula3", formula3},     {"data2", data2},       {"data11", data11},
-        {"formula11", formula11},   {"data4", data4},       {"formula4", formula4},
-        {"formula6", formula6},     {"data6", data6},       {"data12", data12},
-        {"formula12", formula12},   {"data9", data9},       {"formula9", formula9},
-        {"data5", data5},           {"formula5", formula5}, {"alldata", alldata},
-        {"formulaall", formulaall},
-    };
-    for (const auto& [name, field] : fields) {
-        resultFields_.add(name, field);
-    }
 }
 
 void TfnorvikB::connectHandlers() {
@@ -60,13 +56,13 @@ void TfnorvikB::connectHandlers() {
 }
 
 void TfnorvikB::Calculate() {
-    const norvik::OtsuResult result = norvik::computeOtsu(NValEdit3->Value(), NValEdit4->Value());
+    const OtsuResult result = computeOtsu(NValEdit3->Value(), NValEdit4->Value());
     if (result.refusal) {
         showRefusal(QString::fromStdString(result.refusal->title),
                     QString::fromStdString(result.refusal->message));
         return;
     }
-    resultFields_.write(result.texts);
+    showTexts(result.texts);
 }
 
 void TfnorvikB::showRefusal(const QString& title, const QString& message) {
@@ -81,13 +77,7 @@ void TfnorvikB::showRefusal(const QString& title, const QString& message) {
 void TfnorvikB::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
-    for (QLabel* amount : {alldata, data1, data2, data6, data11, data12, data4, data9, data5}) {
-        amount->setText(QStringLiteral("0"));
-    }
-    for (QLabel* formula : {formula2, formula1, formula3, formula6, formula11, formula12, formula4,
-                            formula9, formula5}) {
-        formula->clear();
-    }
+    showTexts(clearedTexts());
     NValEdit3->setFocus();
 }
 
@@ -128,3 +118,5 @@ void TfnorvikB::IconButton5Click() {
 void TfnorvikB::N2Click() {
     close();
 }
+
+} // namespace norvik

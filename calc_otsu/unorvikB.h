@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controls/ResultFields.h"
 #include "controls/TForm.h"
 
 #include "ui_unorvikB.h"
@@ -8,6 +7,8 @@
 class HelpOpener;
 class QMenu;
 class TXPManifest;
+
+namespace norvik {
 
 // The column-乙 window: salary and dependents in; the tax on the secondary salary with both
 // intermediate taxes and the base-amount working, or the refusal of a salary outside the range
@@ -36,11 +37,11 @@ private:
     void N2Click();
 
     void connectHandlers();
-    void registerResultFields();
     void showRefusal(const QString& title, const QString& message);
 
     QMenu* PopupMenu1 = nullptr;
     TXPManifest* XPManifest1 = nullptr;
     HelpOpener& helpOpener_;
-    ResultFields resultFields_;
 };
+
+} // namespace norvik

@@ -2,7 +2,6 @@
 
 #include "calc_reiwa/ReiwaTables.h"
 #include "money/AmountText.h"
-#include "money/Concat.h"
 
 #include <cmath>
 #include <string>
@@ -32,8 +31,11 @@ struct WholeNumber {
 
 WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
     auto refuse = [&](std::string_view particle, std::string_view reason) {
-        return WholeNumber{0, RulesRefusal{concat(ruleSetName(rules), "の規定では、", input.name,
-                                                  particle, reason)}};
+        return WholeNumber{0, RulesRefusal{std::string(ruleSetName(rules))
+                                               .append("の規定では、")
+                                               .append(input.name)
+                                               .append(particle)
+                                               .append(reason)}};
     };
     if (!std::isfinite(value)) {
         return refuse("が", "数値ではありません。");
@@ -45,7 +47,7 @@ WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
         return refuse("に", input.fractionAdvice);
     }
     if (value > static_cast<Extended>(kLargestReiwaInput)) {
-        return refuse("は", concat(Amt(kLargestReiwaInput).view(), "までです。"));
+        return refuse("は", Amt(kLargestReiwaInput) + "までです。");
     }
     return WholeNumber{static_cast<std::int64_t>(value), std::nullopt};
 }
@@ -83,27 +85,27 @@ std::int64_t taxInTensOfYen(std::int64_t exactTax) {
     return (exactTax + ten / 2) / ten * 10;
 }
 
-void writeTexts(const ReiwaKouAmounts& a, std::string_view dependentsCount,
-                const EmploymentBand& employmentBand, const TaxBand& taxBand, FieldTexts& texts) {
-    const NumberText salaryText = Amt(a.salary);
-    texts.add("formula5", kLegend);
+void writeTexts(const ReiwaKouAmounts& a, const std::string& dependentsCount,
+                const EmploymentBand& employmentBand, const TaxBand& taxBand, ResultTexts& texts) {
+    const std::string salaryText = Amt(a.salary);
+    texts.emplace_back("formula5", kLegend);
     if (employmentBand.percent == 0) {
-        texts.add("formula1", "定額");
+        texts.emplace_back("formula1", "定額");
     } else {
-        texts.add("formula1", salaryText, employmentBand.formulaText);
+        texts.emplace_back("formula1", std::string(salaryText).append(employmentBand.formulaText));
     }
-    texts.add("data1", Amt(a.employmentDeduction));
-    texts.add("data2", Amt(a.spouseDeduction));
-    texts.add("data3", Amt(a.dependentsDeduction));
-    texts.add("formula2", "31,667円×", dependentsCount, "人");
-    texts.add("data4", Amt(a.basicDeduction));
-    texts.add("data5", Amt(a.taxable));
-    const std::string terms =
-        concat(salaryText, "-", Plain(a.employmentDeduction), "-", Plain(a.basicDeduction), "-",
-               Plain(a.spouseDeduction), "-", Plain(a.dependentsDeduction));
-    texts.add("formula3", "(", terms, ")", taxBand.formulaText);
-    texts.add("formula4", terms);
-    texts.add("alldata", Amt(a.tax));
+    texts.emplace_back("data1", Amt(a.employmentDeduction));
+    texts.emplace_back("data2", Amt(a.spouseDeduction));
+    texts.emplace_back("data3", Amt(a.dependentsDeduction));
+    texts.emplace_back("formula2", "31,667円×" + dependentsCount + "人");
+    texts.emplace_back("data4", Amt(a.basicDeduction));
+    texts.emplace_back("data5", Amt(a.taxable));
+    const std::string terms = salaryText + "-" + Plain(a.employmentDeduction) + "-" +
+                              Plain(a.basicDeduction) + "-" + Plain(a.spouseDeduction) + "-" +
+                              Plain(a.dependentsDeduction);
+    texts.emplace_back("formula3", ("(" + terms + ")").append(taxBand.formulaText));
+    texts.emplace_back("formula4", terms);
+    texts.emplace_back("alldata", Amt(a.tax));
 }
 
 } // namespace
@@ -137,7 +139,7 @@ ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
         a.tax = taxInTensOfYen(a.exactTax);
     }
 
-    result.texts.reserve(11, 640);
+    result.texts.reserve(11);
     writeTexts(a, Amt(dependents.value), employmentBand, taxBand, result.texts);
     return result;
 }
@@ -146,10 +148,10 @@ std::optional<RulesRefusal> otsuRefusalUnder(RuleSet rules) {
     if (rules == RuleSet::Paid2007to2012) {
         return std::nullopt;
     }
-    return RulesRefusal{concat(ruleSetName(rules),
-                               "の規定には、乙欄の電算機計算の特例はありません（乙欄の税額は"
-                               "表から求めます）。源泉徴収税額表（月額表）の乙欄で税額を求めて"
-                               "ください。")};
+    return RulesRefusal{std::string(ruleSetName(rules))
+                            .append("の規定には、乙欄の電算機計算の特例はありません（乙欄の税額は"
+                                    "表から求めます）。源泉徴収税額表（月額表）の乙欄で税額を求めて"
+                                    "ください。")};
 }
 
 } // namespace norvik

@@ -3,7 +3,7 @@
 #include "calc_reiwa/RuleSet.h"
 #include "calc_reiwa/RulesRefusal.h"
 #include "money/Extended.h"
-#include "money/FieldTexts.h"
+#include "money/ResultTexts.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,8 +39,8 @@ struct ReiwaKouResult {
     std::optional<RulesRefusal> refusal; // a fraction, a negative or an oversized value
     std::string_view rulesName;          // "令和8年分"
     ReiwaKouAmounts amounts;             // meaningful only without a refusal
-    FieldTexts texts; // formula5, formula1, data1, data2, data3, formula2, data4, data5,
-                      // formula3, formula4, alldata; empty with a refusal
+    ResultTexts texts; // formula5, formula1, data1, data2, data3, formula2, data4, data5,
+                       // formula3, formula4, alldata; empty with a refusal
 };
 
 // The largest salary or dependents count these rules take: far beyond any payroll, and small

@@ -1,7 +1,5 @@
 #include "calc_reiwa/RuleSelection.h"
 
-#include "money/Concat.h"
-
 #include <array>
 #include <chrono>
 #include <string>
@@ -30,8 +28,16 @@ std::string coveredPeriods() {
         if (p.rules != kPeriods.front().rules) {
             text += "、";
         }
-        text += concat(ruleSetYear(p.rules), "（", ruleSetName(p.rules), ": ", p.firstDay, "～",
-                       p.lastDay, " 支払分", p.rules == kDefaultRuleSet ? "、既定" : "", "）");
+        text.append(ruleSetYear(p.rules))
+            .append("（")
+            .append(ruleSetName(p.rules))
+            .append(": ")
+            .append(p.firstDay)
+            .append("～")
+            .append(p.lastDay)
+            .append(" 支払分")
+            .append(p.rules == kDefaultRuleSet ? "、既定" : "")
+            .append("）");
     }
     return text + " です。";
 }
@@ -41,7 +47,7 @@ RuleChoice chosen(RuleSet rules) {
 }
 
 RuleChoice refused(std::string_view reason) {
-    return RuleChoice{kDefaultRuleSet, RulesRefusal{concat(reason, coveredPeriods())}};
+    return RuleChoice{kDefaultRuleSet, RulesRefusal{std::string(reason) + coveredPeriods()}};
 }
 
 bool isDigit(char c) {
@@ -82,19 +88,21 @@ RuleChoice rulesNamed(std::string_view year) {
             return chosen(p.rules);
         }
     }
-    return refused(concat("規定「", year, "」はありません。"));
+    return refused(std::string("規定「").append(year).append("」はありません。"));
 }
 
 RuleChoice rulesForPaymentDate(std::string_view date) {
     if (!isCalendarDate(date)) {
-        return refused(concat("支払日「", date, "」は YYYY-MM-DD の形の日付ではありません。"));
+        return refused(std::string("支払日「")
+                           .append(date)
+                           .append("」は YYYY-MM-DD の形の日付ではありません。"));
     }
     for (const Period& p : kPeriods) {
         if (date >= p.firstDay && date <= p.lastDay) {
             return chosen(p.rules);
         }
     }
-    return refused(concat("支払日 ", date, " の給与に使える規定はありません。"));
+    return refused(std::string("支払日 ").append(date).append(" の給与に使える規定はありません。"));
 }
 
 RuleChoice chooseRules(std::optional<std::string_view> year,
@@ -110,10 +118,17 @@ RuleChoice chooseRules(std::optional<std::string_view> year,
     if (named.refusal || named.rules == byDate.rules) {
         return named;
     }
-    return refused(concat("規定 ", *year, "（", ruleSetName(named.rules), "）と支払日 ",
-                          *paymentDate, " が食い違っています。この支払日の給与には ",
-                          ruleSetYear(byDate.rules), "（", ruleSetName(byDate.rules),
-                          "）の規定が使われます。"));
+    return refused(std::string("規定 ")
+                       .append(*year)
+                       .append("（")
+                       .append(ruleSetName(named.rules))
+                       .append("）と支払日 ")
+                       .append(*paymentDate)
+                       .append(" が食い違っています。この支払日の給与には ")
+                       .append(ruleSetYear(byDate.rules))
+                       .append("（")
+                       .append(ruleSetName(byDate.rules))
+                       .append("）の規定が使われます。"));
 }
 
 } // namespace norvik

@@ -1,5 +1,7 @@
 #include "controls/NumberFormat.h"
 
+#include "money/GroupThousands.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -79,18 +81,6 @@ FixedDigits RoundToDecimals(Extended x, int decimals) {
         out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
     out.negative = x < 0 && !zero;
     return out;
-}
-
-std::string GroupThousands(const std::string& integer) {
-    std::string grouped;
-    grouped.reserve(integer.size() + integer.size() / 3);
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i != 0 && (integer.size() - i) % 3 == 0) {
-            grouped.push_back(',');
-        }
-        grouped.push_back(integer[i]);
-    }
-    return grouped;
 }
 
 std::string Compose(const FixedDigits& number, bool separators) {

@@ -14,6 +14,8 @@
 #include <QShowEvent>
 #include <QStatusBar>
 
+#include <stdexcept>
+
 TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
     // The icons and the panel bitmap live in the control library, which is linked statically,
@@ -89,4 +91,18 @@ void TForm::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMainWindow::contextMenuEvent(event);
+}
+
+void TForm::showTexts(const norvik::ResultTexts& texts) {
+    for (const auto& [field, text] : texts) {
+        auto* label = findChild<QLabel*>(QString::fromStdString(field));
+        if (label == nullptr) {
+            throw std::logic_error("the window has no display field " + field);
+        }
+        if (text.empty()) {
+            label->clear();
+        } else {
+            label->setText(QString::fromStdString(text));
+        }
+    }
 }

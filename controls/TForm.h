@@ -1,5 +1,7 @@
 #pragma once
 
+#include "money/ResultTexts.h"
+
 #include <QMainWindow>
 
 class QLabel;
@@ -40,4 +42,10 @@ private:
 
     QMenu* popupMenu_ = nullptr;
     QLabel* statusPanel_ = nullptr;
+
+protected:
+    // Writes each text to the label of the form named after its field; an empty text clears
+    // the label. A field without a label is a programming error and throws std::logic_error,
+    // so that a renamed label can never leave a stale amount on screen unnoticed.
+    void showTexts(const norvik::ResultTexts& texts);
 };

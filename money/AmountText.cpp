@@ -1,6 +1,10 @@
 #include "money/AmountText.h"
 
+#include "money/GroupThousands.h"
+
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace norvik {
 
@@ -11,18 +15,19 @@ std::uint64_t magnitude(std::int64_t value) {
     return value < 0 ? ~static_cast<std::uint64_t>(value) + 1 : static_cast<std::uint64_t>(value);
 }
 
-NumberText signedGrouped(bool negative, std::uint64_t wholeYen) {
-    NumberText text;
-    text.prependDigits(wholeYen, true);
+std::string signedGrouped(bool negative, std::uint64_t wholeYen) {
+    char digits[20];
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), wholeYen).ptr;
+    std::string text = GroupThousands(std::string_view(digits, end));
     if (negative && wholeYen != 0) {
-        text.prepend('-');
+        text.insert(text.begin(), '-');
     }
     return text;
 }
 
 } // namespace
 
-NumberText Amt(Currency amount) {
+std::string Amt(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
     std::uint64_t yen = mag / scale;
@@ -34,44 +39,38 @@ NumberText Amt(Currency amount) {
     return signedGrouped(amount.isNegative(), yen);
 }
 
-NumberText Amt(Extended amount) {
+std::string Amt(Extended amount) {
     const std::int64_t yen = RoundHalfEven(std::fabs(amount));
     return signedGrouped(amount < 0, magnitude(yen));
 }
 
-NumberText Amt(std::int64_t yen) {
+std::string Amt(std::int64_t yen) {
     return signedGrouped(yen < 0, magnitude(yen));
 }
 
-NumberText Plain(Currency amount) {
+std::string Plain(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
-    NumberText text;
+    std::string text = amount.isNegative() ? "-" : "";
+    text += std::to_string(mag / scale);
     std::uint64_t fraction = mag % scale;
     if (fraction != 0) {
-        int decimals = 4;
-        for (; fraction % 10 == 0; fraction /= 10) {
-            --decimals; // trailing zeros of the fraction are not significant
+        static_assert(Currency::kScale == 10000, "four decimals");
+        char decimals[4];
+        for (char* d = std::end(decimals); d != std::begin(decimals); fraction /= 10) {
+            *--d = static_cast<char>('0' + fraction % 10);
         }
-        for (int i = 0; i < decimals; ++i, fraction /= 10) {
-            text.prepend(static_cast<char>('0' + fraction % 10));
-        }
-        text.prepend('.');
-    }
-    text.prependDigits(mag / scale, false);
-    if (amount.isNegative()) {
-        text.prepend('-');
+        std::string_view significant(decimals, sizeof decimals);
+        // trailing zeros of the fraction are not significant
+        significant.remove_suffix(sizeof decimals - 1 - significant.find_last_not_of('0'));
+        text += '.';
+        text += significant;
     }
     return text;
 }
 
-NumberText Plain(std::int64_t value) {
-    NumberText text;
-    text.prependDigits(magnitude(value), false);
-    if (value < 0) {
-        text.prepend('-');
-    }
-    return text;
+std::string Plain(std::int64_t value) {
+    return std::to_string(value);
 }
 
 } // namespace norvik

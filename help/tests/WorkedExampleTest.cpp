@@ -11,6 +11,7 @@
 #include <regex>
 #include <string>
 
+namespace norvik {
 namespace {
 
 const ExtractedHelp kHelp{NORVIK_HELP_EXTRACTED_DIR};
@@ -39,7 +40,7 @@ std::map<std::string, std::string> shownFields(const std::string& page, const st
     return fields;
 }
 
-void expectEveryFieldShownAsComputed(const norvik::FieldTexts& computed,
+void expectEveryFieldShownAsComputed(const ResultTexts& computed,
                                      const std::map<std::string, std::string>& shown) {
     EXPECT_EQ(shown.size(), computed.size());
     for (const auto& [field, text] : computed) {
@@ -57,14 +58,16 @@ TEST(WorkedExample, ColumnKouShowsEveryFieldAsTheComputationWritesIt) {
     input.dependentsText = "2";
     input.spouseIndex = 0;
     const norvik::KouResult result = norvik::computeKou(input);
-    expectEveryFieldShownAsComputed(result.texts, shownFields("kou.html", "kou"));
-    EXPECT_EQ(result.texts.at("alldata"), "3,420");
+    const auto shown = shownFields("kou.html", "kou");
+    expectEveryFieldShownAsComputed(result.texts, shown);
+    EXPECT_EQ(shown.at("alldata"), "3,420");
 }
 
 TEST(WorkedExample, ColumnOtsuShowsEveryFieldAsTheComputationWritesIt) {
     const norvik::OtsuResult result = norvik::computeOtsu(300000, 2);
-    expectEveryFieldShownAsComputed(result.texts, shownFields("otsu.html", "otsu"));
-    EXPECT_EQ(result.texts.at("alldata"), "48,600");
+    const auto shown = shownFields("otsu.html", "otsu");
+    expectEveryFieldShownAsComputed(result.texts, shown);
+    EXPECT_EQ(shown.at("alldata"), "48,600");
 }
 
 TEST(WorkedExample, TheRefusalReadsAsTheMessageBoxShowsIt) {
@@ -79,3 +82,4 @@ TEST(WorkedExample, TheRefusalReadsAsTheMessageBoxShowsIt) {
 }
 
 } // namespace
+} // namespace norvik

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money/FieldTexts.h"
+#include "money/ResultTexts.h"
 
 #include <span>
 #include <string>
@@ -18,7 +18,7 @@ struct ShownField {
 
 // The worked example as a table of every field as the window shows it. Each cell of a field
 // carries the id "<idPrefix>-<field>", so that a reader of the built page can find it.
-std::string workedExampleTable(std::span<const ShownField> fields, const FieldTexts& texts,
+std::string workedExampleTable(std::span<const ShownField> fields, const ResultTexts& texts,
                                std::string_view idPrefix);
 
 } // namespace norvik::help

@@ -4,11 +4,8 @@
 
 #include <limits>
 
+namespace norvik {
 namespace {
-
-using norvik::Amt;
-using norvik::Currency;
-using norvik::Plain;
 
 struct CurrencyTextCase {
     const char* name;
@@ -75,3 +72,4 @@ TEST(AmountText, PlainIntegers) {
 }
 
 } // namespace
+} // namespace norvik

@@ -21,9 +21,9 @@ void addEntry(GoldenCase& current, const std::string& line, int lineNumber) {
     const std::string key = line.substr(0, colon);
     const std::string value = unescapeLineBreaks(line.substr(colon + 2));
     if (key.rfind("in.", 0) == 0) {
-        current.inputs.set(key.substr(3), value);
+        current.inputs[key.substr(3)] = value;
     } else {
-        current.expected.set(key, value);
+        current.expected.emplace_back(key, value);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "money/FieldTexts.h"
+#include "money/ResultTexts.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,8 @@
 struct GoldenCase {
     std::string title;
     int line = 0;
-    norvik::FieldTexts inputs;   // "salary", "salaryText", ...
-    norvik::FieldTexts expected; // "formula1", ... or "refusal.title", "refusal.message"
+    std::map<std::string, std::string> inputs; // "salary", "salaryText", ...
+    norvik::ResultTexts expected; // "formula1", ... or "refusal.title", "refusal.message"
 };
 
 // Reads a golden file. Lines: "# comment", "== title" to start a case, "in.name: value" for an

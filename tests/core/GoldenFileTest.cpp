@@ -10,13 +10,14 @@
 
 #include <cstdlib>
 
+namespace norvik {
 namespace {
 
 norvik::Extended extendedInput(const GoldenCase& c, const char* name) {
-    return std::strtold(std::string(c.inputs.at(name)).c_str(), nullptr);
+    return std::strtold(c.inputs.at(name).c_str(), nullptr);
 }
 
-void expectSameFields(const GoldenCase& c, const norvik::FieldTexts& actual) {
+void expectSameFields(const GoldenCase& c, const ResultTexts& actual) {
     SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
     ASSERT_EQ(actual.size(), c.expected.size());
     auto want = c.expected.begin();
@@ -31,10 +32,9 @@ TEST(GoldenKou, EveryFieldOfEveryReviewedCase) {
     const auto cases = loadGoldenCases(NORVIK_GOLDEN_DIR "/kou_cases.txt");
     ASSERT_GE(cases.size(), 10u);
     for (const GoldenCase& c : cases) {
-        const norvik::KouInput input{
-            extendedInput(c, "salary"), std::string(c.inputs.at("salaryText")),
-            extendedInput(c, "dependents"), std::string(c.inputs.at("dependentsText")),
-            std::atoi(std::string(c.inputs.at("spouse")).c_str())};
+        const norvik::KouInput input{extendedInput(c, "salary"), c.inputs.at("salaryText"),
+                                     extendedInput(c, "dependents"), c.inputs.at("dependentsText"),
+                                     std::atoi(c.inputs.at("spouse").c_str())};
         expectSameFields(c, norvik::computeKou(input).texts);
     }
 }
@@ -45,14 +45,15 @@ TEST(GoldenOtsu, EveryFieldOrRefusalOfEveryReviewedCase) {
     for (const GoldenCase& c : cases) {
         const auto result =
             norvik::computeOtsu(extendedInput(c, "salary"), extendedInput(c, "dependents"));
-        norvik::FieldTexts actual = result.texts;
+        ResultTexts actual = result.texts;
         if (result.refusal) {
-            EXPECT_TRUE(result.texts.size() == 0) << c.title;
-            actual.set("refusal.title", result.refusal->title);
-            actual.set("refusal.message", result.refusal->message);
+            EXPECT_TRUE(result.texts.empty()) << c.title;
+            actual.emplace_back("refusal.title", result.refusal->title);
+            actual.emplace_back("refusal.message", result.refusal->message);
         }
         expectSameFields(c, actual);
     }
 }
 
 } // namespace
+} // namespace norvik

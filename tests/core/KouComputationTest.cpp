@@ -1,5 +1,7 @@
 #include "calc_kou/KouComputation.h"
 
+#include "TextOf.h"
+
 #include "money/AmountText.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +10,15 @@
 #include <limits>
 #include <random>
 
+namespace norvik {
 namespace {
-
-using norvik::computeKou;
-using norvik::Extended;
-using norvik::KouInput;
-using norvik::KouResult;
 
 constexpr int kWithSpouse = 0;
 constexpr int kWithoutSpouse = 1;
 constexpr int kNoChoice = -1;
 
 KouResult compute(Extended salary, Extended dependents = 0, int spouse = kWithoutSpouse) {
-    return computeKou(KouInput{salary, norvik::Amt(salary).str(), dependents, "0", spouse});
+    return computeKou(KouInput{salary, norvik::Amt(salary), dependents, "0", spouse});
 }
 
 std::int64_t deductionYen(Extended salary) {
@@ -50,7 +48,7 @@ TEST(KouTable1, RowsAndSeams) {
     for (const auto& c : cases) {
         const KouResult r = compute(c.salary);
         EXPECT_EQ(r.amounts.employmentDeduction.raw(), c.deduction * 10000) << c.name;
-        EXPECT_EQ(r.texts.at("formula1"), c.formula1) << c.name;
+        EXPECT_EQ(textOf(r.texts, "formula1"), c.formula1) << c.name;
     }
 }
 
@@ -123,7 +121,7 @@ TEST(KouTable3, RowsSeamsAndTensOfYen) {
         const KouResult r = compute(salaryForTaxable(c.taxable));
         ASSERT_EQ(r.amounts.taxable.raw(), c.taxable * 10000) << c.name;
         EXPECT_EQ(r.amounts.tableTax.raw(), c.tableTax * 10000) << c.name;
-        EXPECT_EQ(r.texts.at("alldata"), c.shown) << c.name;
+        EXPECT_EQ(textOf(r.texts, "alldata"), c.shown) << c.name;
     }
 }
 
@@ -137,7 +135,7 @@ TEST(KouTable3, FiveYenGoesUpToTheNextTen) {
     for (const auto& c : cases) {
         const KouResult r = compute(salaryForTaxable(c.taxable));
         EXPECT_EQ(r.amounts.tableTax.raw(), c.tableTax * 10000) << c.taxable;
-        EXPECT_EQ(r.texts.at("alldata"), c.shown) << c.taxable;
+        EXPECT_EQ(textOf(r.texts, "alldata"), c.shown) << c.taxable;
     }
 }
 
@@ -146,25 +144,25 @@ TEST(KouTable3, ANegativeTaxableAmountTakesTheLastRowAndShowsZero) {
     const KouResult r = compute(salaryForTaxable(-1));
     ASSERT_EQ(r.amounts.taxable.raw(), -10000);
     EXPECT_EQ(r.amounts.tableTax.raw(), -233000LL * 10000);
-    EXPECT_EQ(r.texts.at("alldata"), "0");
-    EXPECT_TRUE(r.texts.at("formula3").ends_with(")×40%-233,000円"));
+    EXPECT_EQ(textOf(r.texts, "alldata"), "0");
+    EXPECT_TRUE(textOf(r.texts, "formula3").ends_with(")×40%-233,000円"));
 }
 
 TEST(KouSpouse, OnlyTheFirstChoiceDeducts) {
     for (int spouse : {kWithoutSpouse, kNoChoice, 2}) {
         const KouResult r = compute(300000, 0, spouse);
-        EXPECT_EQ(r.texts.at("data2"), "0") << spouse;
-        EXPECT_EQ(r.texts.at("formula4"), "300,000-105000-31667-0-0") << spouse;
+        EXPECT_EQ(textOf(r.texts, "data2"), "0") << spouse;
+        EXPECT_EQ(textOf(r.texts, "formula4"), "300,000-105000-31667-0-0") << spouse;
     }
-    EXPECT_EQ(compute(300000, 0, kWithSpouse).texts.at("data2"), "31,667");
+    EXPECT_EQ(textOf(compute(300000, 0, kWithSpouse).texts, "data2"), "31,667");
 }
 
 TEST(KouDependents, TheEditsTextsAreCopiedVerbatim) {
     const KouInput input{1234567, "1,234,567", 2, "2.", kWithSpouse};
     const KouResult r = computeKou(input);
-    EXPECT_EQ(r.texts.at("formula2"), "31,667円×2.人");
-    EXPECT_TRUE(r.texts.at("formula1").starts_with("1,234,567×"));
-    EXPECT_TRUE(r.texts.at("formula3").starts_with("(1,234,567-"));
+    EXPECT_EQ(textOf(r.texts, "formula2"), "31,667円×2.人");
+    EXPECT_TRUE(textOf(r.texts, "formula1").starts_with("1,234,567×"));
+    EXPECT_TRUE(textOf(r.texts, "formula3").starts_with("(1,234,567-"));
 }
 
 TEST(KouResultSet, FieldsComeInTheOrderTheyAreWritten) {
@@ -177,11 +175,6 @@ TEST(KouResultSet, FieldsComeInTheOrderTheyAreWritten) {
                                             "data3",    "formula2", "data5", "formula3",
                                             "formula4", "alldata"};
     EXPECT_EQ(names, expected);
-}
-
-TEST(KouResultSet, SameInputsGiveTheSameTexts) {
-    const KouInput input{300000, "300,000", 2, "2", kWithSpouse};
-    EXPECT_EQ(computeKou(input).texts, computeKou(input).texts);
 }
 
 // Whatever the numeric edit can hold, up to fifteen digits with or without decimals and of
@@ -215,3 +208,4 @@ TEST(KouRobustness, AnyValueTheEditCanHoldGivesACompleteResultSet) {
 }
 
 } // namespace
+} // namespace norvik

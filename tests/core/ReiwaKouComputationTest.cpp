@@ -1,5 +1,7 @@
 #include "calc_reiwa/ReiwaKouComputation.h"
 
+#include "TextOf.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -7,12 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace norvik {
 namespace {
-
-using norvik::computeReiwaKou;
-using norvik::Extended;
-using norvik::ReiwaKouResult;
-using norvik::RuleSet;
 
 constexpr RuleSet k2020 = RuleSet::Paid2020to2025;
 constexpr RuleSet k2026 = RuleSet::Paid2026;
@@ -40,8 +38,8 @@ TEST(ReiwaKou, PublishedExamples) {
         const std::string name = std::to_string(c.salary) + ", n=" + std::to_string(c.n);
         const ReiwaKouResult withSpouse = compute(c.rules, c.salary, c.n - 1, true);
         ASSERT_FALSE(withSpouse.refusal) << name;
-        EXPECT_EQ(withSpouse.texts.at("alldata"), c.tax) << name;
-        EXPECT_EQ(compute(c.rules, c.salary, c.n, false).texts.at("alldata"), c.tax) << name;
+        EXPECT_EQ(textOf(withSpouse.texts, "alldata"), c.tax) << name;
+        EXPECT_EQ(textOf(compute(c.rules, c.salary, c.n, false).texts, "alldata"), c.tax) << name;
     }
 }
 
@@ -72,10 +70,10 @@ TEST(ReiwaKou, EveryFieldOfAWorkedExampleInTheWindowsOrder) {
 
 TEST(ReiwaKou, TheTaxFormulaWritesTheDeductionsPlainAndTheRateAsPublished) {
     const ReiwaKouResult r = compute(k2026, 300000, 2, true);
-    EXPECT_EQ(r.texts.at("formula3"), "(300,000-96667-48334-31667-63334)×5.105%");
-    EXPECT_EQ(r.texts.at("formula1"), "300,000×20%+36,667円");
-    EXPECT_EQ(r.texts.at("formula2"), "31,667円×2人");
-    EXPECT_EQ(r.texts.at("alldata"), "3,060");
+    EXPECT_EQ(textOf(r.texts, "formula3"), "(300,000-96667-48334-31667-63334)×5.105%");
+    EXPECT_EQ(textOf(r.texts, "formula1"), "300,000×20%+36,667円");
+    EXPECT_EQ(textOf(r.texts, "formula2"), "31,667円×2人");
+    EXPECT_EQ(textOf(r.texts, "alldata"), "3,060");
 }
 
 struct DeductionCase {
@@ -113,7 +111,7 @@ TEST(ReiwaKou, EmploymentDeductionBandSeams) {
     for (const auto& c : cases) {
         const ReiwaKouResult r = compute(c.rules, c.salary);
         EXPECT_EQ(r.amounts.employmentDeduction, c.deduction) << c.name;
-        EXPECT_EQ(r.texts.at("formula1"), c.formula1) << c.name;
+        EXPECT_EQ(textOf(r.texts, "formula1"), c.formula1) << c.name;
     }
 }
 
@@ -132,7 +130,7 @@ TEST(ReiwaKou, BasicDeductionSteps) {
     };
     for (const auto& c : cases) {
         const ReiwaKouResult r = compute(c.rules, c.salary);
-        EXPECT_EQ(r.texts.at("data4"), c.data4) << c.salary;
+        EXPECT_EQ(textOf(r.texts, "data4"), c.data4) << c.salary;
         EXPECT_EQ(r.amounts.taxable,
                   c.salary - r.amounts.employmentDeduction - r.amounts.basicDeduction)
             << c.salary;
@@ -190,8 +188,8 @@ TEST(ReiwaKou, TaxBandSeams) {
     for (const auto& c : cases) {
         const ReiwaKouResult r = compute(c.rules, c.salary);
         ASSERT_EQ(r.amounts.taxable, c.taxable) << c.salary;
-        EXPECT_EQ(r.texts.at("alldata"), c.tax) << c.salary;
-        EXPECT_TRUE(r.texts.at("formula3").ends_with(c.band)) << c.salary;
+        EXPECT_EQ(textOf(r.texts, "alldata"), c.tax) << c.salary;
+        EXPECT_TRUE(textOf(r.texts, "formula3").ends_with(c.band)) << c.salary;
     }
 }
 
@@ -213,32 +211,32 @@ TEST(ReiwaKou, TensOfYenRoundHalfUp) {
         const ReiwaKouResult r = compute(k2026, c.salary);
         ASSERT_EQ(r.amounts.taxable, c.taxable) << c.name;
         EXPECT_EQ(r.amounts.exactTax, c.exactTax) << c.name;
-        EXPECT_EQ(r.texts.at("alldata"), c.tax) << c.name;
+        EXPECT_EQ(textOf(r.texts, "alldata"), c.tax) << c.name;
     }
 }
 
 TEST(ReiwaKou, NoTaxOnATaxableAmountOfZeroOrLess) {
     const ReiwaKouResult zero = compute(k2026, 102501);
     EXPECT_EQ(zero.amounts.taxable, 0);
-    EXPECT_EQ(zero.texts.at("alldata"), "0");
+    EXPECT_EQ(textOf(zero.texts, "alldata"), "0");
 
     const ReiwaKouResult negative = compute(k2026, 100000, 0, true);
-    EXPECT_EQ(negative.texts.at("data5"), "-34,168");
-    EXPECT_EQ(negative.texts.at("formula3"), "(100,000-54167-48334-31667-0)×5.105%");
+    EXPECT_EQ(textOf(negative.texts, "data5"), "-34,168");
+    EXPECT_EQ(textOf(negative.texts, "formula3"), "(100,000-54167-48334-31667-0)×5.105%");
     EXPECT_EQ(negative.amounts.exactTax, 0);
     EXPECT_EQ(negative.amounts.tax, 0);
-    EXPECT_EQ(negative.texts.at("alldata"), "0");
+    EXPECT_EQ(textOf(negative.texts, "alldata"), "0");
 }
 
 // Far beyond any payroll, the working stays exact: no 64-bit product overflows.
 TEST(ReiwaKou, TheLargestInputsAreWorkedExactly) {
     const ReiwaKouResult top = compute(k2026, 999'999'999'999);
-    EXPECT_EQ(top.texts.at("data5"), "999,999,837,499");
-    EXPECT_EQ(top.texts.at("alldata"), "459,449,517,280");
+    EXPECT_EQ(textOf(top.texts, "data5"), "999,999,837,499");
+    EXPECT_EQ(textOf(top.texts, "alldata"), "459,449,517,280");
 
     const ReiwaKouResult manyDependents = compute(k2027, 999'999'999'999, 999'999'999'999, true);
     EXPECT_EQ(manyDependents.amounts.taxable, -31'666'000'000'162'501);
-    EXPECT_EQ(manyDependents.texts.at("alldata"), "0");
+    EXPECT_EQ(textOf(manyDependents.texts, "alldata"), "0");
 }
 
 struct RefusalCase {
@@ -286,3 +284,4 @@ TEST(ReiwaKou, TheWindowsRulesAreNotWorkedHere) {
 }
 
 } // namespace
+} // namespace norvik

@@ -40,7 +40,7 @@ protected:
     }
 
     RecordingHelpOpener help;
-    Tfnorvik form{help};
+    norvik::Tfnorvik form{help};
     FormDriver driver{form};
 };
 
@@ -61,7 +61,7 @@ TEST_F(KouWindow, ShowingReplacesTheStoredCaptionAndDatesTheStatusBar) {
 
 TEST(KouWindowBeforeShowing, CarriesItsStoredCaption) {
     RecordingHelpOpener help;
-    Tfnorvik form(help);
+    norvik::Tfnorvik form(help);
     EXPECT_EQ(form.windowTitle(),
               QString::fromUtf16(
                   u"源泉徴収税額算出プログラム-電算機計算の特例による月額表甲欄編-Kestwick"));

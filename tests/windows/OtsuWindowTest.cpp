@@ -55,7 +55,7 @@ protected:
     }
 
     RecordingHelpOpener help;
-    TfnorvikB form{help};
+    norvik::TfnorvikB form{help};
     FormDriver driver{form};
 };
 

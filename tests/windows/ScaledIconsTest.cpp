@@ -38,7 +38,7 @@ int differingPixels(const QImage& shown, QPoint origin, const QImage& stored) {
 
 TEST(ScaledIcons, ButtonsShowTheImageDrawnForTheDisplayScale) {
     RecordingHelpOpener help;
-    Tfnorvik form{help};
+    norvik::Tfnorvik form{help};
     FormDriver driver{form};
     ASSERT_TRUE(driver.showAndActivate());
     const qreal scale = form.devicePixelRatioF();

@@ -126,7 +126,7 @@ void expectEveryTextWhole(QWidget& form) {
 
 TEST(KouTextFit, EveryCaptionAndResultShowsWholeInsideItsBox) {
     RecordingHelpOpener help;
-    Tfnorvik form{help};
+    norvik::Tfnorvik form{help};
     FormDriver driver{form};
     ASSERT_TRUE(driver.showAndActivate());
     driver.enterSalaryAndDependents("1234567", "7");
@@ -135,7 +135,7 @@ TEST(KouTextFit, EveryCaptionAndResultShowsWholeInsideItsBox) {
 
 TEST(OtsuTextFit, EveryCaptionAndResultShowsWholeInsideItsBox) {
     RecordingHelpOpener help;
-    TfnorvikB form{help};
+    norvik::TfnorvikB form{help};
     FormDriver driver{form};
     ASSERT_TRUE(driver.showAndActivate());
     driver.enterSalaryAndDependents("1009999", "7");

@@ -1,6 +1,6 @@
 #include "controls/JapaneseFonts.h"
 #include "controls/LayoutFonts.h"
-#include "controls/ResultFields.h"
+#include "controls/TForm.h"
 #include "controls/TStaticText.h"
 
 #include <QFontInfo>
@@ -71,21 +71,22 @@ TEST(TStaticText, WithoutBorderTheColourReachesTheEdge) {
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
 }
 
-TEST(ResultFields, WritesEveryFieldAndRefusesAnUnknownOne) {
-    QLabel total;
-    QLabel formula;
-    ResultFields fields;
-    fields.add("alldata", &total);
-    fields.add("formula3", &formula);
-    norvik::FieldTexts texts;
-    texts.add("alldata", "3,420");
-    texts.add("formula3", "(300,000-105000)×5%");
-    fields.write(texts);
-    EXPECT_EQ(total.text(), QStringLiteral("3,420"));
-    EXPECT_EQ(formula.text(), QStringLiteral("(300,000-105000)×5%"));
+class TextsForm : public TForm {
+public:
+    using TForm::showTexts;
+};
 
-    texts.add("data9", "0");
-    EXPECT_THROW(fields.write(texts), std::logic_error);
+TEST(TFormTexts, WritesEveryNamedLabelAndRefusesAnUnknownName) {
+    TextsForm form;
+    auto* total = new QLabel(&form);
+    total->setObjectName(QStringLiteral("alldata"));
+    auto* formula = new QLabel(QStringLiteral("(300,000-105000)×5%"), &form);
+    formula->setObjectName(QStringLiteral("formula3"));
+    form.showTexts({{"alldata", "3,420"}, {"formula3", ""}});
+    EXPECT_EQ(total->text(), QStringLiteral("3,420"));
+    EXPECT_TRUE(formula->text().isEmpty());
+
+    EXPECT_THROW(form.showTexts({{"data9", "0"}}), std::logic_error);
 }
 
 } // namespace

@@ -29,9 +29,9 @@ struct Calculator {
 };
 
 const Calculator kCalculators[] = {
-    {"norvik_a", [](HelpOpener& opener) { return std::make_unique<Tfnorvik>(opener); },
+    {"norvik_a", [](HelpOpener& opener) { return std::make_unique<norvik::Tfnorvik>(opener); },
      "IconButton8"},
-    {"norvik_b", [](HelpOpener& opener) { return std::make_unique<TfnorvikB>(opener); },
+    {"norvik_b", [](HelpOpener& opener) { return std::make_unique<norvik::TfnorvikB>(opener); },
      "IconButton6"},
 };
 

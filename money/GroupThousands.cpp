@@ -1,0 +1,17 @@
+#include "money/GroupThousands.h"
+
+namespace norvik {
+
+std::string GroupThousands(std::string_view digits) {
+    std::string grouped;
+    grouped.reserve(digits.size() + digits.size() / 3);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (digits.size() - i) % 3 == 0) {
+            grouped.push_back(',');
+        }
+        grouped.push_back(digits[i]);
+    }
+    return grouped;
+}
+
+} // namespace norvik
