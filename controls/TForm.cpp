@@ -23,10 +23,6 @@ TForm::TForm(QWidget* parent)
     Q_INIT_RESOURCE(norvik);
 }
 
-QString TForm::statusPanelText() const {
-    return statusPanel_ != nullptr ? statusPanel_->text() : QString();
-}
-
 void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
     setFixedSize(clientSize);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |

@@ -19,9 +19,6 @@ public:
 
     QMenu* PopupMenu() const { return popupMenu_; }
 
-    // The text of the status bar's first panel ("" before the window was shown).
-    QString statusPanelText() const;
-
 protected:
     // Completes a form after its layout has been read: the fixed client size, white background,
     // pixel font heights, each control's after-load step, the popup menu, the status-bar panel,

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test twice: in the normal build and in a
-# build with AddressSanitizer and UndefinedBehaviorSanitizer; then runs the core's tests a
-# third time, cross-built for Windows, under Wine.
+# Installs what is missing, checks the C++ files' layout, builds, and runs every test twice: in
+# the normal build and in a build with AddressSanitizer and UndefinedBehaviorSanitizer; then runs
+# the core's tests a third time, cross-built for Windows, under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The Windows cross build and Wine are for the tests only; the run command never needs them.
-scripts/setup-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest
+# The Windows cross build, Wine and clang-format are for the tests only; the run command never
+# needs them.
+scripts/setup-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest clang-format
+
+# The layout first: a file that clang-format would change fails the run before anything builds.
+scripts/check-format.sh
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

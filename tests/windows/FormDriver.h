@@ -3,16 +3,20 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <QWidget>
 
 #include <ostream>
 #include <stdexcept>
 
-// Lets test failures show Qt strings as text.
+// Lets test failures show Qt strings as text. It stays in the global namespace, QString's own,
+// where Google Test's printer finds it.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
+
+namespace norvik {
 
 // Drives a real main window the way a clerk does: keys go to whatever has the focus, fields are
 // read by the names the layout gives them.
@@ -45,6 +49,8 @@ public:
         QTest::keyClick(focused(), key, modifiers);
     }
 
+    void click(const char* name) { QTest::mouseClick(widget<QWidget>(name), Qt::LeftButton); }
+
     // A right click on a named control, as the desktop delivers it.
     void rightClick(const char* name) {
         QWidget* target = widget<QWidget>(name);
@@ -64,6 +70,19 @@ public:
         return found;
     }
 
+    // The first panel of the status bar, found the way any program can find it.
+    QString statusPanelText() const {
+        const auto* bar = form_.findChild<QStatusBar*>();
+        if (bar == nullptr) {
+            throw std::logic_error("the window has no status bar");
+        }
+        const auto* panel = bar->findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+        if (panel == nullptr) {
+            throw std::logic_error("the status bar has no first panel");
+        }
+        return panel->text();
+    }
+
     QString focusName() const {
         const QWidget* focus = QApplication::focusWidget();
         return focus != nullptr ? focus->objectName() : QString();
@@ -77,3 +96,5 @@ private:
 
     QWidget& form_;
 };
+
+} // namespace norvik

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+namespace norvik {
+
 // Reads and closes the next modal message box while it lives, so that a test that makes the
 // window show one never waits for a person to press OK.
 class ModalBoxCloser {
@@ -39,3 +41,5 @@ private:
 
     QTimer poll_;
 };
+
+} // namespace norvik

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace norvik {
+
 // Remembers every help file the window asks the desktop to open.
 class RecordingHelpOpener final : public HelpOpener {
 public:
@@ -11,3 +13,5 @@ public:
 
     QList<QUrl> opened;
 };
+
+} // namespace norvik

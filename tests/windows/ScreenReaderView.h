@@ -9,6 +9,8 @@
 
 #include <span>
 
+namespace norvik {
+
 // What a screen reader announces for one control of a window: its name and its role.
 struct Announcement {
     const char* widget;
@@ -25,3 +27,5 @@ inline void expectAnnounced(const FormDriver& driver, std::span<const Announceme
         EXPECT_EQ(accessible->role(), row.role) << row.widget;
     }
 }
+
+} // namespace norvik

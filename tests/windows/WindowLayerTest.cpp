@@ -12,6 +12,7 @@
 
 #include <stdexcept>
 
+namespace norvik {
 namespace {
 
 TEST(JapaneseFonts, WindowsFamiliesRenderWithTheInstalledFontOfTheSameDesign) {
@@ -90,3 +91,4 @@ TEST(TFormTexts, WritesEveryNamedLabelAndRefusesAnUnknownName) {
 }
 
 } // namespace
+} // namespace norvik

@@ -4,10 +4,20 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char* argv[]) {
+namespace norvik {
+namespace {
+
+int runAllTests(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installJapaneseFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+} // namespace
+} // namespace norvik
+
+int main(int argc, char* argv[]) {
+    return norvik::runAllTests(argc, argv);
 }
