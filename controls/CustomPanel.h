@@ -23,11 +23,11 @@ public:
 
     explicit TCustomPanel(QWidget* parent = nullptr);
 
-    TBevelCut BevelOuter() const { return m_bevelOuter; }
-    TBevelCut BevelInner() const { return m_bevelInner; }
-    int BevelWidth() const { return m_bevelWidth; }
-    int BorderWidth() const { return m_borderWidth; }
-    TColor Color() const { return m_color; }
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    TBevelCut BevelInner() const { return bevelInner_; }
+    int BevelWidth() const { return bevelWidth_; }
+    int BorderWidth() const { return borderWidth_; }
+    TColor Color() const { return color_; }
 
 protected:
     // Each write repaints, also when the value is unchanged.
@@ -44,9 +44,9 @@ protected:
     virtual void Paint(GdiCanvas& canvas);
 
 private:
-    TBevelCut m_bevelOuter = bvRaised;
-    TBevelCut m_bevelInner = bvNone;
-    int m_bevelWidth = 1;
-    int m_borderWidth = 0;
-    TColor m_color = clBtnFace;
+    TBevelCut bevelOuter_ = bvRaised;
+    TBevelCut bevelInner_ = bvNone;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    TColor color_ = clBtnFace;
 };

@@ -60,6 +60,6 @@ public:
 private:
     void plot(int x, int y, const QColor& color);
 
-    QPainter m_painter;
-    QPalette m_palette;
+    QPainter painter_;
+    QPalette palette_;
 };

@@ -25,13 +25,13 @@ public:
 
     explicit TGradBox(QWidget* parent = nullptr);
 
-    TColor StartColor() const { return m_startColor; }
+    TColor StartColor() const { return startColor_; }
     void setStartColor(TColor value);
-    TColor EndColor() const { return m_endColor; }
+    TColor EndColor() const { return endColor_; }
     void setEndColor(TColor value);
-    std::uint8_t GradStep() const { return m_gradStep; }
+    std::uint8_t GradStep() const { return gradStep_; }
     void setGradStep(std::uint8_t value);
-    TGradDirection Direction() const { return m_direction; }
+    TGradDirection Direction() const { return direction_; }
     void setDirection(TGradDirection value);
 
 signals:
@@ -45,8 +45,8 @@ private:
     void setColorByIndex(int index, TColor value);
     void changed();
 
-    TColor m_startColor = clWhite;
-    TColor m_endColor = clBlack;
-    std::uint8_t m_gradStep = 128;
-    TGradDirection m_direction = gdVertical;
+    TColor startColor_ = clWhite;
+    TColor endColor_ = clBlack;
+    std::uint8_t gradStep_ = 128;
+    TGradDirection direction_ = gdVertical;
 };

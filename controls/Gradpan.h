@@ -58,40 +58,40 @@ public:
     using TCustomPanel::setBevelWidth;
     using TCustomPanel::setBorderWidth;
     using TCustomPanel::setColor;
-    TAlignment Alignment() const { return m_alignment; }
+    TAlignment Alignment() const { return alignment_; }
     void setAlignment(TAlignment value);
-    QString Caption() const { return m_caption; }
+    QString Caption() const { return caption_; }
     void setCaption(const QString& value);
-    TColor FontColor() const { return m_fontColor; }
+    TColor FontColor() const { return fontColor_; }
     void setFontColor(TColor value);
 
-    QPixmap Bitmap() const { return m_bitmap; }
+    QPixmap Bitmap() const { return bitmap_; }
     // Copies the image into the panel's own bitmap.
     void setBitmap(const QPixmap& value);
-    TDirection BackGroundEffect() const { return m_backGroundEffect; }
+    TDirection BackGroundEffect() const { return backGroundEffect_; }
     void setBackGroundEffect(TDirection value);
-    TColor ColorEnd() const { return m_colorEnd; }
+    TColor ColorEnd() const { return colorEnd_; }
     void setColorEnd(TColor value);
-    TColor ColorShadow() const { return m_colorShadow; }
+    TColor ColorShadow() const { return colorShadow_; }
     void setColorShadow(TColor value);
-    TColor ColorStart() const { return m_colorStart; }
+    TColor ColorStart() const { return colorStart_; }
     void setColorStart(TColor value);
-    bool Ctl3D() const { return m_ctl3D; }
+    bool Ctl3D() const { return ctl3D_; }
     void setCtl3D(bool value);
-    TTextEffect TextEffect() const { return m_textEffect; }
+    TTextEffect TextEffect() const { return textEffect_; }
     void setTextEffect(TTextEffect value);
-    TTextRotation TextRotation() const { return m_textRotation; }
+    TTextRotation TextRotation() const { return textRotation_; }
     void setTextRotation(TTextRotation value);
-    TVertAlign VertAlign() const { return m_vertAlign; }
+    TVertAlign VertAlign() const { return vertAlign_; }
     void setVertAlign(TVertAlign value);
-    int Marge() const { return m_marge; }
+    int Marge() const { return marge_; }
     void setMarge(int value);
-    bool Moveable() const { return m_moveable; }
+    bool Moveable() const { return moveable_; }
     void setMoveable(bool value);
 
-    // While designing the panel never moves under the user's hand.
-    bool designing() const { return m_designing; }
-    void setDesigning(bool value);
+    // In design mode the panel never moves under the user's hand.
+    bool designMode() const { return designMode_; }
+    void setDesignMode(bool value);
 
 signals:
     void OnPanelMove(TGradPan* Sender);
@@ -114,26 +114,26 @@ private:
     void updateSizingCursor(QPoint at);
     void moveByUser(const QRect& bounds);
 
-    TAlignment m_alignment = taCenter;
-    QString m_caption;
-    TColor m_fontColor = clWindowText;
+    TAlignment alignment_ = taCenter;
+    QString caption_;
+    TColor fontColor_ = clWindowText;
 
-    TDirection m_backGroundEffect = bdVertIn;
-    TVertAlign m_vertAlign = vlCenter;
-    TColor m_colorEnd = clWhite;
-    TColor m_colorStart = clTeal;
-    TColor m_colorShadow = clGray;
-    TTextEffect m_textEffect = teShadow;
-    TTextRotation m_textRotation = trNone;
-    bool m_ctl3D = false;
-    QPixmap m_bitmap;
-    int m_marge = 6;
-    bool m_moveable = false;
-    bool m_designing = false;
+    TDirection backGroundEffect_ = bdVertIn;
+    TVertAlign vertAlign_ = vlCenter;
+    TColor colorEnd_ = clWhite;
+    TColor colorStart_ = clTeal;
+    TColor colorShadow_ = clGray;
+    TTextEffect textEffect_ = teShadow;
+    TTextRotation textRotation_ = trNone;
+    bool ctl3D_ = false;
+    QPixmap bitmap_;
+    int marge_ = 6;
+    bool moveable_ = false;
+    bool designMode_ = false;
 
     // The grab of a drag in progress.
-    Gradpan::HitArea m_grabbed = Gradpan::HitArea::Nowhere;
-    QPointF m_grabPoint;
-    QRect m_grabBounds;
-    bool m_movingByUser = false;
+    Gradpan::HitArea grabbed_ = Gradpan::HitArea::Nowhere;
+    QPointF grabPoint_;
+    QRect grabBounds_;
+    bool movingByUser_ = false;
 };

@@ -28,24 +28,24 @@ public:
 
     explicit TIconButton(QWidget* parent = nullptr);
 
-    TButtonStyle ButtonStyle() const { return m_buttonStyle; }
+    TButtonStyle ButtonStyle() const { return buttonStyle_; }
     void setButtonStyle(TButtonStyle value);
-    bool ColorChange() const { return m_colorChange; }
+    bool ColorChange() const { return colorChange_; }
     void setColorChange(bool value);
-    QIcon Icon() const { return m_icon; }
+    QIcon Icon() const { return icon_; }
     void setIcon(const QIcon& value);
-    TColor InColor() const { return m_inColor; }
+    TColor InColor() const { return inColor_; }
     void setInColor(TColor value);
-    TColor OutColor() const { return m_outColor; }
+    TColor OutColor() const { return outColor_; }
     void setOutColor(TColor value);
-    bool Stretch() const { return m_stretch; }
+    bool Stretch() const { return stretch_; }
     void setStretch(bool value);
     bool TabStop() const;
     void setTabStop(bool value);
 
-    // While designing, a new OutColor shows at once instead of at the next hover change.
-    bool designing() const { return m_designing; }
-    void setDesigning(bool value);
+    // In design mode a new OutColor shows at once instead of at the next hover change.
+    bool designMode() const { return designMode_; }
+    void setDesignMode(bool value);
 
     // After the stored layout has been read: the face takes OutColor.
     void Loaded();
@@ -84,14 +84,14 @@ private:
     void pressed(QMouseEvent* event);
     QPoint pointerPosition() const;
 
-    bool m_spaceDown = false;
-    TColor m_appliedColor = 0;
-    bool m_clickPending = false;
-    bool m_designing = false;
-    TButtonStyle m_buttonStyle = bsNone;
-    bool m_colorChange = true;
-    QIcon m_icon;
-    TColor m_inColor = clActiveCaption;
-    TColor m_outColor = clBtnFace;
-    bool m_stretch = false;
+    bool spaceDown_ = false;
+    TColor appliedColor_ = 0;
+    bool clickPending_ = false;
+    bool designMode_ = false;
+    TButtonStyle buttonStyle_ = bsNone;
+    bool colorChange_ = true;
+    QIcon icon_;
+    TColor inColor_ = clActiveCaption;
+    TColor outColor_ = clBtnFace;
+    bool stretch_ = false;
 };

@@ -32,15 +32,15 @@ QIcon solidIcon(int side, const QColor& color = kIconColor) {
 class IconButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_host.resize(220, 140);
-        m_button = new TIconButton(&m_host);
-        m_button->move(50, 40);
-        m_button->setOutColor(kFace);
-        m_button->Loaded();
-        m_button->setColorChange(false);
+        host_.resize(220, 140);
+        button_ = new TIconButton(&host_);
+        button_->move(50, 40);
+        button_->setOutColor(kFace);
+        button_->Loaded();
+        button_->setColorChange(false);
         // The pointer is parked before the window appears, or the button might see it arrive.
         pointerAway();
-        showAndSettle(m_host);
+        showAndSettle(host_);
         pointerAway();
     }
 
@@ -49,42 +49,42 @@ protected:
         pointerAway();
     }
 
-    TIconButton& button() { return *m_button; }
-    QWidget& host() { return m_host; }
+    TIconButton& button() { return *button_; }
+    QWidget& host() { return host_; }
 
     void pointerTo(QPoint inButton) {
-        QCursor::setPos(m_button->mapToGlobal(inButton));
+        QCursor::setPos(button_->mapToGlobal(inButton));
         settle();
     }
     void pointerAway() {
-        QCursor::setPos(m_host.mapToGlobal(QPoint(5, 5)));
+        QCursor::setPos(host_.mapToGlobal(QPoint(5, 5)));
         settle();
     }
-    QPoint center() const { return m_button->rect().center(); }
+    QPoint center() const { return button_->rect().center(); }
 
     // The colours of the two outer rings, as "left right" pairs of H (button highlight),
     // S (button shadow) or F (face), read half-way down the sides.
     std::string rings() {
-        const QImage image = renderImage(*m_button);
-        const int mid = m_button->height() / 2;
-        const int right = m_button->width() - 1;
+        const QImage image = renderImage(*button_);
+        const int mid = button_->height() / 2;
+        const int right = button_->width() - 1;
         return std::string{name(image.pixelColor(0, mid)), name(image.pixelColor(right, mid)), ' ',
                            name(image.pixelColor(1, mid)), name(image.pixelColor(right - 1, mid))};
     }
 
 private:
     char name(const QColor& color) const {
-        if (color == screenColor(*m_button, clBtnHighlight)) {
+        if (color == screenColor(*button_, clBtnHighlight)) {
             return 'H';
         }
-        if (color == screenColor(*m_button, clBtnShadow)) {
+        if (color == screenColor(*button_, clBtnShadow)) {
             return 'S';
         }
-        return color == screenColor(*m_button, kFace) ? 'F' : '?';
+        return color == screenColor(*button_, kFace) ? 'F' : '?';
     }
 
-    QWidget m_host;
-    TIconButton* m_button = nullptr;
+    QWidget host_;
+    TIconButton* button_ = nullptr;
 };
 
 TEST_F(IconButtonTest, BevelColoursAreDistinctFromTheFace) {
@@ -376,7 +376,7 @@ TEST_F(IconButtonTest, HoverColourAppliesOnlyWhenItDiffersFromTheLastApplied) {
 TEST_F(IconButtonTest, ANewOutColorShowsAtOnceOnlyWhileDesigning) {
     button().setOutColor(kHoverFace);
     EXPECT_EQ(button().Color(), kFace) << "at run time it waits for the next hover change";
-    button().setDesigning(true);
+    button().setDesignMode(true);
     button().setOutColor(kFace);
     EXPECT_EQ(button().Color(), kFace);
     button().setOutColor(kHoverFace);

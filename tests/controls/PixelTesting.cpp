@@ -32,7 +32,7 @@ PaintCounter::PaintCounter(QWidget& widget)
 
 bool PaintCounter::eventFilter(QObject* /*watched*/, QEvent* event) {
     if (event->type() == QEvent::Paint) {
-        ++m_count;
+        ++count_;
     }
     return false;
 }

@@ -26,14 +26,14 @@ class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget& widget);
 
-    int count() const { return m_count; }
-    void reset() { m_count = 0; }
+    int count() const { return count_; }
+    void reset() { count_ = 0; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int m_count = 0;
+    int count_ = 0;
 };
 
 // Delivers what the desktop has queued and the repaints that it causes.
