@@ -1,6 +1,5 @@
 #include "controls/GradBoxGeometry.h"
 
-#include "controls/GdiMath.h"
 #include "money/Extended.h"
 
 namespace GradBox {
@@ -31,8 +30,6 @@ std::uint8_t channelValue(std::uint8_t from, std::uint8_t to, int steps, int ind
 
 std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradStep,
                                    TGradDirection direction, int width, int height) {
-    const TColor from = gdi::NearestColor(start);
-    const TColor to = gdi::NearestColor(end);
     const int steps = gradStep + 1;
     const bool vertical = direction == gdVertical;
     const int length = vertical ? height : width;
@@ -44,7 +41,7 @@ std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradSt
     for (int band = 0; band <= steps && offset < length; ++band) {
         const GdiRect rect = vertical ? GdiRect{0, offset, width, offset + size}
                                       : GdiRect{offset, 0, offset + size, height};
-        fills.push_back({rect, bandColor(from, to, steps, band)});
+        fills.push_back({rect, bandColor(start, end, steps, band)});
         offset += size;
     }
     if (!fills.empty() && offset < length) {

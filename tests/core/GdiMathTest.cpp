@@ -35,11 +35,6 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
     }
 }
 
-TEST(NearestColor, IsTheColourItselfOnTrueColourSurfaces) {
-    EXPECT_EQ(gdi::NearestColor(10652814), 10652814u);
-    EXPECT_EQ(gdi::NearestColor(clBtnFace), clBtnFace);
-}
-
 struct AnsiCase {
     const char* name;
     std::u16string_view text;
