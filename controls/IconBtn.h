@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/AfterLoad.h"
 #include "controls/CustomPanel.h"
 #include "controls/IconBtnGeometry.h"
 
@@ -12,7 +13,7 @@
 //
 // The button takes the keyboard focus from a left click only (or from the keyboard when
 // TabStop is set). OnClick fires while the button still looks pressed.
-class TIconButton : public TCustomPanel {
+class TIconButton : public TCustomPanel, public norvik::AfterLoad {
     Q_OBJECT
     Q_PROPERTY(IconBtn::TButtonStyle ButtonStyle READ ButtonStyle WRITE setButtonStyle)
     Q_PROPERTY(bool ColorChange READ ColorChange WRITE setColorChange)
@@ -48,7 +49,7 @@ public:
     void setDesignMode(bool value);
 
     // After the stored layout has been read: the face takes OutColor.
-    void Loaded();
+    void Loaded() override;
 
     void ShowPressed(bool pressed);
     void ApplyColor(TColor value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/AfterLoad.h"
 #include "controls/NValEditCore.h"
 #include "controls/NValEditMessageBox.h"
 #include "controls/TColor.h"
@@ -18,7 +19,7 @@
 //
 // Forms built from a .ui file call Loaded() after setupUi(); a box created in code renders
 // first when Value, or a property that renders, is first assigned.
-class TNValEdit : public QLineEdit, private norvik::NValEditRequests {
+class TNValEdit : public QLineEdit, public norvik::AfterLoad, private norvik::NValEditRequests {
     Q_OBJECT
     Q_PROPERTY(int MaxDigits READ MaxDigits WRITE setMaxDigits)
     Q_PROPERTY(bool PrmtNegative READ PrmtNegative WRITE setPrmtNegative)
@@ -80,7 +81,7 @@ public:
     void setFontColor(TColor color);
 
     // The after-load step: the first rendering, without a change event.
-    void Loaded() { core_.Loaded(); }
+    void Loaded() override { core_.Loaded(); }
 
     // In design mode invalid property values are reported (beep and message box, or a thrown
     // norvik::NValEditDesignError) instead of being corrected silently.

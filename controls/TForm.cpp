@@ -1,8 +1,7 @@
 #include "controls/TForm.h"
 
-#include "controls/IconBtn.h"
+#include "controls/AfterLoad.h"
 #include "controls/LayoutFonts.h"
-#include "controls/NValEdit.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
@@ -53,11 +52,10 @@ void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
 }
 
 void TForm::runAfterLoadSteps() {
-    for (TNValEdit* edit : findChildren<TNValEdit*>()) {
-        edit->Loaded();
-    }
-    for (TIconButton* button : findChildren<TIconButton*>()) {
-        button->Loaded();
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (auto* control = dynamic_cast<norvik::AfterLoad*>(child)) {
+            control->Loaded();
+        }
     }
 }
 
