@@ -1,6 +1,7 @@
 #include "controls/WinXP.h"
 
 #include "controls/TForm.h"
+#include "controls/VisualStyles.h"
 
 #include <stdexcept>
 
@@ -13,4 +14,5 @@ TWinXP::TWinXP(QObject* owner)
     if (owner->findChildren<TWinXP*>(Qt::FindDirectChildrenOnly).size() >= 2) {
         throw std::runtime_error("Only one instance of TWinXP allowed on form");
     }
+    VisualStyles::enable();
 }

@@ -1,5 +1,7 @@
 #include "controls/WinXP.h"
 #include "controls/TForm.h"
+#include "controls/TXPManifest.h"
+#include "controls/VisualStyles.h"
 
 #include <QWidget>
 
@@ -40,6 +42,25 @@ TEST(WinXP, RefusesASecondInstanceOnOneForm) {
     new TWinXP(&form);
     EXPECT_EQ(refusal(&form), "Only one instance of TWinXP allowed on form");
     EXPECT_EQ(form.findChildren<TWinXP*>().size(), 1);
+}
+
+// Either component on a form is what has the desktop draw the controls in its style; the
+// programs leave the switch to them.
+TEST(VisualStyleComponents, SwitchTheStylesOnOnceAccepted) {
+    VisualStyles::disable();
+    QWidget widget;
+    refusal(&widget);
+    EXPECT_FALSE(VisualStyles::active()) << "a refused component switches nothing on";
+
+    TForm kouForm;
+    new TWinXP(&kouForm);
+    EXPECT_TRUE(VisualStyles::active()) << "the visual-style component";
+
+    VisualStyles::disable();
+    TForm otsuForm;
+    new TXPManifest(&otsuForm);
+    EXPECT_TRUE(VisualStyles::active()) << "the themed-controls component";
+    VisualStyles::disable();
 }
 
 } // namespace
