@@ -20,7 +20,7 @@ std::string toStd(const QString& text) {
 
 } // namespace
 
-Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
+Tfnorvik::Tfnorvik(norvik::HelpOpener& helpOpener, QWidget* parent)
     : TForm(parent)
     , helpOpener_(helpOpener) {
     setupUi(this);
@@ -34,7 +34,7 @@ Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
     NValEdit3->setPopupMenu(PopupMenu1);
     NValEdit4->setPopupMenu(PopupMenu1);
 
-    WinXP1 = new TWinXP(this);
+    WinXP1 = new norvik::TWinXP(this);
 
     finishLoading(kClientSize, PopupMenu1);
     registerResultFields();
@@ -54,13 +54,13 @@ void Tfnorvik::registerResultFields() {
 }
 
 void Tfnorvik::connectHandlers() {
-    connect(IconButton4, &TIconButton::OnClick, this, &Tfnorvik::IconButton4Click);
+    connect(IconButton4, &norvik::TIconButton::OnClick, this, &Tfnorvik::IconButton4Click);
     connect(N1, &QAction::triggered, this, &Tfnorvik::N1Click);
     connect(NValEdit4, &TNValEdit::OnKeyPress, this, &Tfnorvik::NValEdit4KeyPress);
-    connect(IconButton13, &TIconButton::OnClick, this, &Tfnorvik::IconButton13Click);
+    connect(IconButton13, &norvik::TIconButton::OnClick, this, &Tfnorvik::IconButton13Click);
     connect(Clear1, &QAction::triggered, this, &Tfnorvik::Clear1Click);
-    connect(IconButton8, &TIconButton::OnClick, this, &Tfnorvik::IconButton8Click);
-    connect(IconButton7, &TIconButton::OnClick, this, &Tfnorvik::IconButton7Click);
+    connect(IconButton8, &norvik::TIconButton::OnClick, this, &Tfnorvik::IconButton8Click);
+    connect(IconButton7, &norvik::TIconButton::OnClick, this, &Tfnorvik::IconButton7Click);
     connect(N2, &QAction::triggered, this, &Tfnorvik::N2Click);
 }
 
@@ -113,7 +113,7 @@ void Tfnorvik::Clear1Click() {
 }
 
 void Tfnorvik::IconButton8Click() {
-    helpOpener_.open(helpFileBesideProgram());
+    helpOpener_.open(norvik::helpFileBesideProgram());
 }
 
 void Tfnorvik::IconButton7Click() {

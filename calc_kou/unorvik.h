@@ -5,18 +5,21 @@
 
 #include "ui_unorvik.h"
 
-class HelpOpener;
 class QButtonGroup;
 class QMenu;
+
+namespace norvik {
+class HelpOpener;
 class TWinXP;
+} // namespace norvik
 
 // The column-甲 window: salary, dependents and spouse choice in; the tax and every step of its
 // working out. The handlers only call Calculate and ClearAll, close the window or open help.
-class Tfnorvik : public TForm, private Ui::Tfnorvik {
+class Tfnorvik : public norvik::TForm, private Ui::Tfnorvik {
     Q_OBJECT
 
 public:
-    explicit Tfnorvik(HelpOpener& helpOpener, QWidget* parent = nullptr);
+    explicit Tfnorvik(norvik::HelpOpener& helpOpener, QWidget* parent = nullptr);
 
     void Calculate();
     void ClearAll();
@@ -38,8 +41,8 @@ private:
     void registerResultFields();
 
     QMenu* PopupMenu1 = nullptr;
-    TWinXP* WinXP1 = nullptr;
+    norvik::TWinXP* WinXP1 = nullptr;
     QButtonGroup* RadioGroup2Items = nullptr;
-    HelpOpener& helpOpener_;
+    norvik::HelpOpener& helpOpener_;
     ResultFields resultFields_;
 };

@@ -15,7 +15,7 @@ constexpr QSize kClientSize(720, 739);
 
 } // namespace
 
-TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
+TfnorvikB::TfnorvikB(norvik::HelpOpener& helpOpener, QWidget* parent)
     : TForm(parent)
     , helpOpener_(helpOpener) {
     setupUi(this);
@@ -25,7 +25,7 @@ TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
     NValEdit3->setPopupMenu(PopupMenu1);
     NValEdit4->setPopupMenu(PopupMenu1);
 
-    XPManifest1 = new TXPManifest(this);
+    XPManifest1 = new norvik::TXPManifest(this);
 
     finishLoading(kClientSize, PopupMenu1);
     registerResultFields();
@@ -49,13 +49,13 @@ void TfnorvikB::registerResultFields() {
 }
 
 void TfnorvikB::connectHandlers() {
-    connect(IconButton7, &TIconButton::OnClick, this, &TfnorvikB::IconButton7Click);
+    connect(IconButton7, &norvik::TIconButton::OnClick, this, &TfnorvikB::IconButton7Click);
     connect(N1, &QAction::triggered, this, &TfnorvikB::N1Click);
     connect(NValEdit4, &TNValEdit::OnKeyPress, this, &TfnorvikB::NValEdit4KeyPress);
-    connect(IconButton3, &TIconButton::OnClick, this, &TfnorvikB::IconButton3Click);
+    connect(IconButton3, &norvik::TIconButton::OnClick, this, &TfnorvikB::IconButton3Click);
     connect(Clear1, &QAction::triggered, this, &TfnorvikB::Clear1Click);
-    connect(IconButton6, &TIconButton::OnClick, this, &TfnorvikB::IconButton8Click);
-    connect(IconButton5, &TIconButton::OnClick, this, &TfnorvikB::IconButton5Click);
+    connect(IconButton6, &norvik::TIconButton::OnClick, this, &TfnorvikB::IconButton8Click);
+    connect(IconButton5, &norvik::TIconButton::OnClick, this, &TfnorvikB::IconButton5Click);
     connect(N2, &QAction::triggered, this, &TfnorvikB::N2Click);
 }
 
@@ -118,7 +118,7 @@ void TfnorvikB::Clear1Click() {
 }
 
 void TfnorvikB::IconButton8Click() {
-    helpOpener_.open(helpFileBesideProgram());
+    helpOpener_.open(norvik::helpFileBesideProgram());
 }
 
 void TfnorvikB::IconButton5Click() {

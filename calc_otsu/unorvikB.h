@@ -5,19 +5,22 @@
 
 #include "ui_unorvikB.h"
 
-class HelpOpener;
 class QMenu;
+
+namespace norvik {
+class HelpOpener;
 class TXPManifest;
+} // namespace norvik
 
 // The column-乙 window: salary and dependents in; the tax on the secondary salary with both
 // intermediate taxes and the base-amount working, or the refusal of a salary outside the range
 // the method covers. The handlers only call Calculate and ClearAll, close the window or open
 // help.
-class TfnorvikB : public TForm, private Ui::TfnorvikB {
+class TfnorvikB : public norvik::TForm, private Ui::TfnorvikB {
     Q_OBJECT
 
 public:
-    explicit TfnorvikB(HelpOpener& helpOpener, QWidget* parent = nullptr);
+    explicit TfnorvikB(norvik::HelpOpener& helpOpener, QWidget* parent = nullptr);
 
     void Calculate();
     void ClearAll();
@@ -40,7 +43,7 @@ private:
     void showRefusal(const QString& title, const QString& message);
 
     QMenu* PopupMenu1 = nullptr;
-    TXPManifest* XPManifest1 = nullptr;
-    HelpOpener& helpOpener_;
+    norvik::TXPManifest* XPManifest1 = nullptr;
+    norvik::HelpOpener& helpOpener_;
     ResultFields resultFields_;
 };

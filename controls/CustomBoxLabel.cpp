@@ -8,6 +8,8 @@
 
 #include <utility>
 
+namespace norvik {
+
 TCustomBoxLabel::TCustomBoxLabel(QWidget* parent)
     : QWidget(parent) {
     resize(70, 20);
@@ -91,7 +93,7 @@ void TCustomBoxLabel::Paint(GdiCanvas& canvas) {
 }
 
 int TCustomBoxLabel::paintFrame(GdiCanvas& canvas) {
-    const BoxLabl::FramePaint frame = BoxLabl::framePaint(
+    const boxlabl::FramePaint frame = boxlabl::framePaint(
         width(), height(), {bevelOuter_, bevelInner_, bevelWidth_, borderStyle_});
     canvas.lines(frame.outerLines);
     if (frame.border) {
@@ -104,7 +106,7 @@ int TCustomBoxLabel::paintFrame(GdiCanvas& canvas) {
 void TCustomBoxLabel::paintText(GdiCanvas& canvas, int inset) {
     const QString text = boundedText();
     const QSize size = canvas.measureText(text, {0, 0, width(), height()}, wordWrap_);
-    const GdiRect box = BoxLabl::textBox(
+    const GdiRect box = boxlabl::textBox(
         {width(), height(), inset, size.width(), size.height(), alignment_, horizontalAlign_});
     const GdiCanvas::TextFormat format{alignment_, wordWrap_};
     if (isEnabled()) {
@@ -121,7 +123,7 @@ QString TCustomBoxLabel::boundedText() const {
     const QString text = GetLabelText();
     const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
                                     static_cast<std::size_t>(text.size()));
-    return text.left(static_cast<qsizetype>(gdi::ansiPrefixLength(units, BoxLabl::kCaptionBytes)));
+    return text.left(static_cast<qsizetype>(gdi::ansiPrefixLength(units, boxlabl::kCaptionBytes)));
 }
 
 bool TCustomBoxLabel::hasClickListener() const {
@@ -153,3 +155,5 @@ void TCustomBoxLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     emit OnDblClick(this);
 }
+
+} // namespace norvik

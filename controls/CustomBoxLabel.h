@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace norvik {
+
 class GdiCanvas;
 
 // A windowless text label that paints an opaque box: a fill, up to two 3-D bevels, an optional
@@ -22,14 +24,14 @@ class TCustomBoxLabel : public QWidget {
     Q_OBJECT
 
 public:
-    using TAlignment = Toolkit::TAlignment;
-    using TBevelStyle = BoxLabl::TBevelStyle;
-    using TBorderStyle = BoxLabl::TBorderStyle;
-    using THorizontalAlignment = BoxLabl::THorizontalAlignment;
-    using enum Toolkit::TAlignment;
-    using enum BoxLabl::TBevelStyle;
-    using enum BoxLabl::TBorderStyle;
-    using enum BoxLabl::THorizontalAlignment;
+    using TAlignment = toolkit::TAlignment;
+    using TBevelStyle = boxlabl::TBevelStyle;
+    using TBorderStyle = boxlabl::TBorderStyle;
+    using THorizontalAlignment = boxlabl::THorizontalAlignment;
+    using enum toolkit::TAlignment;
+    using enum boxlabl::TBevelStyle;
+    using enum boxlabl::TBorderStyle;
+    using enum boxlabl::THorizontalAlignment;
 
     explicit TCustomBoxLabel(QWidget* parent = nullptr);
 
@@ -98,3 +100,5 @@ private:
     QString caption_;
     bool clickPending_ = false;
 };
+
+} // namespace norvik

@@ -4,6 +4,8 @@
 #include "controls/PanelGeometry.h"
 #include "controls/VisualStyles.h"
 
+namespace norvik {
+
 TCustomPanel::TCustomPanel(QWidget* parent)
     : QWidget(parent) {}
 
@@ -33,7 +35,7 @@ void TCustomPanel::setColor(TColor value) {
 }
 
 int TCustomPanel::drawnBevelCount() const {
-    return Toolkit::drawnBevelCount(bevelOuter_, bevelInner_);
+    return toolkit::drawnBevelCount(bevelOuter_, bevelInner_);
 }
 
 void TCustomPanel::paintEvent(QPaintEvent* /*event*/) {
@@ -42,10 +44,12 @@ void TCustomPanel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void TCustomPanel::Paint(GdiCanvas& canvas) {
-    const Toolkit::PanelFrame frame{bevelOuter_, bevelInner_, bevelWidth_, borderWidth_};
-    const Toolkit::PanelPaint paint = Toolkit::panelPaint(width(), height(), frame, color_);
+    const toolkit::PanelFrame frame{bevelOuter_, bevelInner_, bevelWidth_, borderWidth_};
+    const toolkit::PanelPaint paint = toolkit::panelPaint(width(), height(), frame, color_);
     canvas.lines(paint.lines);
-    if (!VisualStyles::active()) {
+    if (!visualstyles::active()) {
         canvas.fill(paint.face, color_);
     }
 }
+
+} // namespace norvik

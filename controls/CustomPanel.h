@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+namespace norvik {
+
 class GdiCanvas;
 
 // The bevelled panel the icon button and the gradient panel are built on: an outer bevel, a
@@ -18,8 +20,8 @@ class TCustomPanel : public QWidget {
     Q_OBJECT
 
 public:
-    using TBevelCut = Toolkit::TBevelCut;
-    using enum Toolkit::TBevelCut;
+    using TBevelCut = toolkit::TBevelCut;
+    using enum toolkit::TBevelCut;
 
     explicit TCustomPanel(QWidget* parent = nullptr);
 
@@ -50,3 +52,5 @@ private:
     int borderWidth_ = 0;
     TColor color_ = clBtnFace;
 };
+
+} // namespace norvik

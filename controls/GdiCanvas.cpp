@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace norvik {
+
 namespace {
 
 QRect toQRect(const GdiRect& rect) {
@@ -20,13 +22,13 @@ QRect toQRect(const GdiRect& rect) {
 int textFlags(GdiCanvas::TextFormat format) {
     int flags = Qt::AlignTop | Qt::TextShowMnemonic;
     switch (format.alignment) {
-    case Toolkit::taLeftJustify:
+    case toolkit::taLeftJustify:
         flags |= Qt::AlignLeft;
         break;
-    case Toolkit::taRightJustify:
+    case toolkit::taRightJustify:
         flags |= Qt::AlignRight;
         break;
-    case Toolkit::taCenter:
+    case toolkit::taCenter:
         flags |= Qt::AlignHCenter;
         break;
     }
@@ -133,7 +135,7 @@ void GdiCanvas::rectangle(const GdiRect& rect, TColor pen, TColor brush) {
 }
 
 QSize GdiCanvas::measureText(const QString& text, const GdiRect& bounds, bool wordBreak) const {
-    const int flags = textFlags({Toolkit::taLeftJustify, wordBreak});
+    const int flags = textFlags({toolkit::taLeftJustify, wordBreak});
     return painter_.fontMetrics().boundingRect(toQRect(bounds), flags, text).size();
 }
 
@@ -189,3 +191,5 @@ void GdiCanvas::drawIcon(const QIcon& icon, const GdiRect& target) {
     const QSize size(target.width(), target.height());
     drawPixmap(icon.pixmap(bestImageSize(icon, size)), target);
 }
+
+} // namespace norvik

@@ -2,6 +2,8 @@
 
 #include "controls/GdiCanvas.h"
 
+namespace norvik {
+
 TGradBox::TGradBox(QWidget* parent)
     : QWidget(parent) {
     resize(128, 128);
@@ -41,7 +43,9 @@ void TGradBox::changed() {
 void TGradBox::paintEvent(QPaintEvent* /*event*/) {
     GdiCanvas canvas(this, palette(), font());
     for (const GdiFill& band :
-         GradBox::gradientFills(startColor_, endColor_, gradStep_, direction_, width(), height())) {
+         gradbox::gradientFills(startColor_, endColor_, gradStep_, direction_, width(), height())) {
         canvas.fill(band.rect, band.color);
     }
 }
+
+} // namespace norvik

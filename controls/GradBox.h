@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace norvik {
+
 // A windowless control that fills its bounds with a two-colour gradient of solid bands, running
 // left to right or top to bottom in GradStep + 1 steps. Its colours are read as plain RGB.
 //
@@ -17,11 +19,11 @@ class TGradBox : public QWidget {
     Q_PROPERTY(TColor StartColor READ StartColor WRITE setStartColor)
     Q_PROPERTY(TColor EndColor READ EndColor WRITE setEndColor)
     Q_PROPERTY(std::uint8_t GradStep READ GradStep WRITE setGradStep)
-    Q_PROPERTY(GradBox::TGradDirection Direction READ Direction WRITE setDirection)
+    Q_PROPERTY(gradbox::TGradDirection Direction READ Direction WRITE setDirection)
 
 public:
-    using TGradDirection = GradBox::TGradDirection;
-    using enum GradBox::TGradDirection;
+    using TGradDirection = gradbox::TGradDirection;
+    using enum gradbox::TGradDirection;
 
     explicit TGradBox(QWidget* parent = nullptr);
 
@@ -50,3 +52,5 @@ private:
     std::uint8_t gradStep_ = 128;
     TGradDirection direction_ = gdVertical;
 };
+
+} // namespace norvik

@@ -2,7 +2,7 @@
 
 #include "money/Extended.h"
 
-namespace GradBox {
+namespace norvik::gradbox {
 
 namespace {
 
@@ -16,16 +16,14 @@ TColor bandColor(TColor start, TColor end, int steps, int index) {
 } // namespace
 
 int bandSize(int length, int steps) {
-    using norvik::Extended;
-    const auto size = norvik::RoundHalfEven(static_cast<Extended>(length) / steps);
+    const auto size = RoundHalfEven(static_cast<Extended>(length) / steps);
     return size == 0 ? 1 : static_cast<int>(size);
 }
 
 std::uint8_t channelValue(std::uint8_t from, std::uint8_t to, int steps, int index) {
-    using norvik::Extended;
     const Extended step = static_cast<Extended>(to - from) / steps;
     const Extended value = from + step * index;
-    return static_cast<std::uint8_t>(norvik::RoundHalfEven(value) & 0xFF);
+    return static_cast<std::uint8_t>(RoundHalfEven(value) & 0xFF);
 }
 
 std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradStep,
@@ -52,4 +50,4 @@ std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradSt
     return fills;
 }
 
-} // namespace GradBox
+} // namespace norvik::gradbox

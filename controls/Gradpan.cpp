@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 
+namespace norvik {
+
 namespace {
 
 // A new panel's bitmap: 50 × 50, white, with a one-pixel black rectangle from (0, 0) to
@@ -22,8 +24,8 @@ QPixmap initialBitmap(const QWidget& owner) {
     return bitmap;
 }
 
-Qt::CursorShape sizingCursor(Gradpan::HitArea area) {
-    using Gradpan::HitArea;
+Qt::CursorShape sizingCursor(gradpan::HitArea area) {
+    using gradpan::HitArea;
     switch (area) {
     case HitArea::Left:
     case HitArea::Right:
@@ -81,7 +83,7 @@ void TGradPan::setBitmap(const QPixmap& value) {
 }
 
 void TGradPan::BitmapChanged() {
-    if (Gradpan::isImage(backGroundEffect_)) {
+    if (gradpan::isImage(backGroundEffect_)) {
         repaint();
     }
 }
@@ -148,12 +150,12 @@ void TGradPan::Paint(GdiCanvas& canvas) {
 }
 
 void TGradPan::paintBackground(GdiCanvas& canvas) {
-    if (Gradpan::isImage(backGroundEffect_)) {
+    if (gradpan::isImage(backGroundEffect_)) {
         paintImage(canvas);
-    } else if (Gradpan::isGradient(backGroundEffect_)) {
+    } else if (gradpan::isGradient(backGroundEffect_)) {
         // The gradient reads the colours' bytes as they are; a system colour is not looked up.
         for (const GdiFill& band :
-             Gradpan::gradientFills(backGroundEffect_, colorStart_, colorEnd_, width(), height())) {
+             gradpan::gradientFills(backGroundEffect_, colorStart_, colorEnd_, width(), height())) {
             canvas.fill(band.rect, band.color);
         }
     } else {
@@ -166,13 +168,13 @@ void TGradPan::paintImage(GdiCanvas& canvas) {
         canvas.fill({0, 0, width(), height()}, colorStart_);
         return;
     }
-    const int inset = Gradpan::imageInset(ctl3D_, BevelWidth(), BorderWidth());
+    const int inset = gradpan::imageInset(ctl3D_, BevelWidth(), BorderWidth());
     if (backGroundEffect_ == bdStretchImage) {
-        canvas.drawPixmap(bitmap_, Gradpan::stretchTarget(width(), height(), inset));
+        canvas.drawPixmap(bitmap_, gradpan::stretchTarget(width(), height(), inset));
         return;
     }
     for (const GdiPoint& tile :
-         Gradpan::tilePositions(width(), height(), inset, bitmap_.width(), bitmap_.height())) {
+         gradpan::tilePositions(width(), height(), inset, bitmap_.width(), bitmap_.height())) {
         canvas.drawPixmap(bitmap_, tile);
     }
 }
@@ -182,22 +184,22 @@ void TGradPan::paintCaption(GdiCanvas& canvas) {
         return;
     }
     // The legacy code measured "^_"; a line's height is the same for any text.
-    const Gradpan::CaptionLayout layout{width(), height(), BorderWidth(), BevelWidth(),
+    const gradpan::CaptionLayout layout{width(), height(), BorderWidth(), BevelWidth(),
                                         canvas.textHeight()};
-    const Gradpan::CaptionAnchor anchor =
-        Gradpan::captionAnchor(textRotation_, alignment_, vertAlign_, layout);
+    const gradpan::CaptionAnchor anchor =
+        gradpan::captionAnchor(textRotation_, alignment_, vertAlign_, layout);
     QString text = caption_;
     if (anchor.angle != 0) {
         const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
                                         static_cast<std::size_t>(text.size()));
         text.truncate(
-            static_cast<qsizetype>(gdi::ansiPrefixLength(units, Gradpan::kRotatedCaptionBytes)));
+            static_cast<qsizetype>(gdi::ansiPrefixLength(units, gradpan::kRotatedCaptionBytes)));
     }
-    for (const Gradpan::CaptionPass& pass : Gradpan::captionPasses(textEffect_)) {
+    for (const gradpan::CaptionPass& pass : gradpan::captionPasses(textEffect_)) {
         TColor color = fontColor_;
-        if (pass.color == Gradpan::PassColor::Shadow) {
+        if (pass.color == gradpan::PassColor::Shadow) {
             color = colorShadow_;
-        } else if (pass.color == Gradpan::PassColor::Black) {
+        } else if (pass.color == gradpan::PassColor::Black) {
             color = clBlack;
         }
         const GdiPoint at{anchor.point.x + pass.dx, anchor.point.y + pass.dy};
@@ -206,7 +208,7 @@ void TGradPan::paintCaption(GdiCanvas& canvas) {
 }
 
 void TGradPan::paintFrame(GdiCanvas& canvas) {
-    const Gradpan::FramePaint frame = Gradpan::framePaint(
+    const gradpan::FramePaint frame = gradpan::framePaint(
         {width(), height(), BorderWidth(), BevelWidth(), BevelOuter(), BevelInner(), ctl3D_});
     canvas.lines(frame.lines);
     for (const GdiRect& border : frame.borderFrames) {
@@ -219,7 +221,7 @@ bool TGradPan::sizingEnabled() const {
 }
 
 void TGradPan::updateSizingCursor(QPoint at) {
-    setCursor(sizingCursor(Gradpan::hitTest(at.x(), at.y(), width(), height(), marge_)));
+    setCursor(sizingCursor(gradpan::hitTest(at.x(), at.y(), width(), height(), marge_)));
 }
 
 void TGradPan::mousePressEvent(QMouseEvent* event) {
@@ -228,13 +230,13 @@ void TGradPan::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint at = event->position().toPoint();
-    grabbed_ = Gradpan::hitTest(at.x(), at.y(), width(), height(), marge_);
+    grabbed_ = gradpan::hitTest(at.x(), at.y(), width(), height(), marge_);
     grabPoint_ = event->globalPosition();
     grabBounds_ = geometry();
 }
 
 void TGradPan::mouseMoveEvent(QMouseEvent* event) {
-    if (grabbed_ == Gradpan::HitArea::Nowhere) {
+    if (grabbed_ == gradpan::HitArea::Nowhere) {
         if (sizingEnabled()) {
             updateSizingCursor(event->position().toPoint());
         }
@@ -244,13 +246,13 @@ void TGradPan::mouseMoveEvent(QMouseEvent* event) {
     const QPoint delta = (event->globalPosition() - grabPoint_).toPoint();
     // The panel never gets smaller than its two sizing margins, so it can always be grabbed.
     const GdiRect bounds =
-        Gradpan::draggedBounds(grabbed_, toGdiRect(grabBounds_), delta.x(), delta.y(), 2 * marge_);
+        gradpan::draggedBounds(grabbed_, toGdiRect(grabBounds_), delta.x(), delta.y(), 2 * marge_);
     moveByUser(QRect(bounds.left, bounds.top, bounds.width(), bounds.height()));
 }
 
 void TGradPan::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && grabbed_ != Gradpan::HitArea::Nowhere) {
-        grabbed_ = Gradpan::HitArea::Nowhere;
+    if (event->button() == Qt::LeftButton && grabbed_ != gradpan::HitArea::Nowhere) {
+        grabbed_ = gradpan::HitArea::Nowhere;
         return;
     }
     TCustomPanel::mouseReleaseEvent(event);
@@ -275,3 +277,5 @@ void TGradPan::moveEvent(QMoveEvent* event) {
         emit OnPanelMove(this);
     }
 }
+
+} // namespace norvik

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+namespace norvik {
+
 // A panel that paints its own background (a flat colour, one of eight 100-step gradients, or a
 // stretched or tiled bitmap), writes its caption with an optional shadow, raised, lowered or
 // embossed effect, possibly turned by 90° or 270°, and frames itself with white and grey bevel
@@ -18,37 +20,37 @@
 // client area: it leaves mouse events to its parent, as any plain widget does.
 class TGradPan : public TCustomPanel {
     Q_OBJECT
-    Q_PROPERTY(Toolkit::TAlignment Alignment READ Alignment WRITE setAlignment)
-    Q_PROPERTY(Toolkit::TBevelCut BevelInner READ BevelInner WRITE setBevelInner)
-    Q_PROPERTY(Toolkit::TBevelCut BevelOuter READ BevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(toolkit::TAlignment Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(toolkit::TBevelCut BevelInner READ BevelInner WRITE setBevelInner)
+    Q_PROPERTY(toolkit::TBevelCut BevelOuter READ BevelOuter WRITE setBevelOuter)
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE setBevelWidth)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(TColor Color READ Color WRITE setColor)
     Q_PROPERTY(TColor FontColor READ FontColor WRITE setFontColor)
     Q_PROPERTY(QPixmap Bitmap READ Bitmap WRITE setBitmap)
-    Q_PROPERTY(Gradpan::TDirection BackGroundEffect READ BackGroundEffect WRITE setBackGroundEffect)
+    Q_PROPERTY(gradpan::TDirection BackGroundEffect READ BackGroundEffect WRITE setBackGroundEffect)
     Q_PROPERTY(TColor ColorEnd READ ColorEnd WRITE setColorEnd)
     Q_PROPERTY(TColor ColorShadow READ ColorShadow WRITE setColorShadow)
     Q_PROPERTY(TColor ColorStart READ ColorStart WRITE setColorStart)
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE setCtl3D)
-    Q_PROPERTY(Gradpan::TTextEffect TextEffect READ TextEffect WRITE setTextEffect)
-    Q_PROPERTY(Gradpan::TTextRotation TextRotation READ TextRotation WRITE setTextRotation)
-    Q_PROPERTY(Gradpan::TVertAlign VertAlign READ VertAlign WRITE setVertAlign)
+    Q_PROPERTY(gradpan::TTextEffect TextEffect READ TextEffect WRITE setTextEffect)
+    Q_PROPERTY(gradpan::TTextRotation TextRotation READ TextRotation WRITE setTextRotation)
+    Q_PROPERTY(gradpan::TVertAlign VertAlign READ VertAlign WRITE setVertAlign)
     Q_PROPERTY(int Marge READ Marge WRITE setMarge)
     Q_PROPERTY(bool Moveable READ Moveable WRITE setMoveable)
 
 public:
-    using TAlignment = Toolkit::TAlignment;
-    using TDirection = Gradpan::TDirection;
-    using TTextEffect = Gradpan::TTextEffect;
-    using TTextRotation = Gradpan::TTextRotation;
-    using TVertAlign = Gradpan::TVertAlign;
-    using enum Toolkit::TAlignment;
-    using enum Gradpan::TDirection;
-    using enum Gradpan::TTextEffect;
-    using enum Gradpan::TTextRotation;
-    using enum Gradpan::TVertAlign;
+    using TAlignment = toolkit::TAlignment;
+    using TDirection = gradpan::TDirection;
+    using TTextEffect = gradpan::TTextEffect;
+    using TTextRotation = gradpan::TTextRotation;
+    using TVertAlign = gradpan::TVertAlign;
+    using enum toolkit::TAlignment;
+    using enum gradpan::TDirection;
+    using enum gradpan::TTextEffect;
+    using enum gradpan::TTextRotation;
+    using enum gradpan::TVertAlign;
 
     explicit TGradPan(QWidget* parent = nullptr);
 
@@ -132,8 +134,10 @@ private:
     bool designMode_ = false;
 
     // The grab of a drag in progress.
-    Gradpan::HitArea grabbed_ = Gradpan::HitArea::Nowhere;
+    gradpan::HitArea grabbed_ = gradpan::HitArea::Nowhere;
     QPointF grabPoint_;
     QRect grabBounds_;
     bool movingByUser_ = false;
 };
+
+} // namespace norvik

@@ -10,6 +10,8 @@
 
 #include <utility>
 
+namespace norvik {
+
 TIconButton::TIconButton(QWidget* parent)
     : TCustomPanel(parent) {
     setButtonStyle(bsFrame);
@@ -21,7 +23,7 @@ void TIconButton::setButtonStyle(TButtonStyle value) {
     if (value == buttonStyle_) {
         return;
     }
-    const IconBtn::Bevels bevels = IconBtn::restingBevels(value);
+    const iconbtn::Bevels bevels = iconbtn::restingBevels(value);
     setBevelInner(bevels.inner);
     setBevelOuter(bevels.outer);
     buttonStyle_ = value;
@@ -78,9 +80,9 @@ void TIconButton::Loaded() {
 }
 
 void TIconButton::ShowPressed(bool pressed) {
-    const IconBtn::BevelChange change =
-        IconBtn::pressedLook(buttonStyle_, pressed, !pressed && IsMouseInside());
-    if (change.side == IconBtn::BevelSide::Inner) {
+    const iconbtn::BevelChange change =
+        iconbtn::pressedLook(buttonStyle_, pressed, !pressed && IsMouseInside());
+    if (change.side == iconbtn::BevelSide::Inner) {
         setBevelInner(change.cut);
     } else {
         setBevelOuter(change.cut);
@@ -128,7 +130,7 @@ void TIconButton::DoMouseLeave(Qt::KeyboardModifiers shift, Qt::MouseButtons but
 
 void TIconButton::Paint(GdiCanvas& canvas) {
     TCustomPanel::Paint(canvas);
-    canvas.drawIcon(icon_, IconBtn::iconRect(width(), height(), stretch_, drawnBevelCount()));
+    canvas.drawIcon(icon_, iconbtn::iconRect(width(), height(), stretch_, drawnBevelCount()));
 }
 
 void TIconButton::enterEvent(QEnterEvent* event) {
@@ -211,3 +213,5 @@ void TIconButton::keyReleaseEvent(QKeyEvent* event) {
     }
     TCustomPanel::keyReleaseEvent(event);
 }
+
+} // namespace norvik

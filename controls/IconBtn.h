@@ -6,6 +6,8 @@
 
 #include <QIcon>
 
+namespace norvik {
+
 // A push button showing one icon on a flat face framed by up to two bevels. The bevels sink
 // while the button is pressed and, in the style bsIELike, rise while the pointer is over it;
 // the face can take another colour while the pointer is over it. A click comes from the left
@@ -13,9 +15,9 @@
 //
 // The button takes the keyboard focus from a left click only (or from the keyboard when
 // TabStop is set). OnClick fires while the button still looks pressed.
-class TIconButton : public TCustomPanel, public norvik::AfterLoad {
+class TIconButton : public TCustomPanel, public AfterLoad {
     Q_OBJECT
-    Q_PROPERTY(IconBtn::TButtonStyle ButtonStyle READ ButtonStyle WRITE setButtonStyle)
+    Q_PROPERTY(iconbtn::TButtonStyle ButtonStyle READ ButtonStyle WRITE setButtonStyle)
     Q_PROPERTY(bool ColorChange READ ColorChange WRITE setColorChange)
     Q_PROPERTY(QIcon Icon READ Icon WRITE setIcon)
     Q_PROPERTY(TColor InColor READ InColor WRITE setInColor)
@@ -24,8 +26,8 @@ class TIconButton : public TCustomPanel, public norvik::AfterLoad {
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
 
 public:
-    using TButtonStyle = IconBtn::TButtonStyle;
-    using enum IconBtn::TButtonStyle;
+    using TButtonStyle = iconbtn::TButtonStyle;
+    using enum iconbtn::TButtonStyle;
 
     explicit TIconButton(QWidget* parent = nullptr);
 
@@ -96,3 +98,5 @@ private:
     TColor outColor_ = clBtnFace;
     bool stretch_ = false;
 };
+
+} // namespace norvik

@@ -65,9 +65,9 @@ public:
     void setEnterNext(bool moves) { core_.SetEnterNext(moves); }
     bool ArrowNext() const { return core_.ArrowNext(); }
     void setArrowNext(bool moves) { core_.SetArrowNext(moves); }
-    TColor MinusColor() const { return core_.MinusColor(); }
+    norvik::TColor MinusColor() const { return core_.MinusColor(); }
     int MinusColorAsInt() const { return static_cast<int>(core_.MinusColor()); }
-    void setMinusColor(TColor color) { core_.SetMinusColor(color); }
+    void setMinusColor(norvik::TColor color) { core_.SetMinusColor(color); }
     bool AutoSelect() const { return core_.AutoSelect(); }
     void setAutoSelect(bool selects) { core_.SetAutoSelect(selects); }
     // Written through QLineEdit::setReadOnly; the core follows its change event.
@@ -77,8 +77,8 @@ public:
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
     // The font colour (the text colour of the palette), as a stored colour.
-    TColor FontColor() const { return fontColor_; }
-    void setFontColor(TColor color);
+    norvik::TColor FontColor() const { return fontColor_; }
+    void setFontColor(norvik::TColor color);
 
     // The after-load step: the first rendering, without a change event.
     void Loaded() override { core_.Loaded(); }
@@ -118,19 +118,19 @@ private:
     void Beep() override;
     void FocusNext() override;
     void FocusPrevious() override;
-    void ChangeFontColor(TColor color) override;
+    void ChangeFontColor(norvik::TColor color) override;
     void ReportChange() override;
 
     void TypeCharacter(char key);
     void Perform(norvik::EditCommand command);
     void PassOn(QKeyEvent* event);
     void PasteFromClipboard();
-    void ApplyFontColor(TColor color);
+    void ApplyFontColor(norvik::TColor color);
     void PaletteChanged();
 
     TNValEditMessageBox messageBox_;
     norvik::NValEditCore core_;
     QPointer<QMenu> popupMenu_;
-    TColor fontColor_ = clWindowText;
+    norvik::TColor fontColor_ = norvik::clWindowText;
     bool applyingFontColor_ = false;
 };

@@ -13,11 +13,18 @@
 #include <QShowEvent>
 #include <QStatusBar>
 
+// The icons and the panel bitmap live in the control library, which is linked statically, so its
+// resources are registered by hand. The macro declares the registering function where it is
+// used, which must be outside any namespace.
+static void registerControlResources() {
+    Q_INIT_RESOURCE(norvik);
+}
+
+namespace norvik {
+
 TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
-    // The icons and the panel bitmap live in the control library, which is linked statically,
-    // so its resources are registered by hand.
-    Q_INIT_RESOURCE(norvik);
+    registerControlResources();
 }
 
 QString TForm::statusPanelText() const {
@@ -53,7 +60,7 @@ void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
 
 void TForm::runAfterLoadSteps() {
     for (QWidget* child : findChildren<QWidget*>()) {
-        if (auto* control = dynamic_cast<norvik::AfterLoad*>(child)) {
+        if (auto* control = dynamic_cast<AfterLoad*>(child)) {
             control->Loaded();
         }
     }
@@ -88,3 +95,5 @@ void TForm::contextMenuEvent(QContextMenuEvent* event) {
     }
     QMainWindow::contextMenuEvent(event);
 }
+
+} // namespace norvik

@@ -5,6 +5,8 @@
 class QLabel;
 class QMenu;
 
+namespace norvik {
+
 // The base of the programs' main windows: a fixed-size, centred, white form built from a stored
 // layout, with a popup menu whose shortcuts act wherever the focus is, a status bar whose first
 // panel shows the date, and a show handler. Components that may only live on a form (the
@@ -41,3 +43,5 @@ private:
     QMenu* popupMenu_ = nullptr;
     QLabel* statusPanel_ = nullptr;
 };
+
+} // namespace norvik

@@ -5,10 +5,10 @@
 // is built, before anything is painted; while it is on, the bevelled panels leave their face
 // unfilled so that the parent's background shows. The state lives on the application object,
 // so it ends with the application and needs no global.
-namespace VisualStyles {
+namespace norvik::visualstyles {
 
 void enable();
 void disable();
 bool active();
 
-} // namespace VisualStyles
+} // namespace norvik::visualstyles

@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+namespace norvik {
+
 TWinXP::TWinXP(QObject* owner)
     : QObject(owner) {
     // Already one of the owner's children here, so a throw below also takes it out again.
@@ -14,5 +16,7 @@ TWinXP::TWinXP(QObject* owner)
     if (owner->findChildren<TWinXP*>(Qt::FindDirectChildrenOnly).size() >= 2) {
         throw std::runtime_error("Only one instance of TWinXP allowed on form");
     }
-    VisualStyles::enable();
+    visualstyles::enable();
 }
+
+} // namespace norvik

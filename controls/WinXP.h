@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace norvik {
+
 // The visual-style component: placed on a form, it has the desktop draw the standard controls
 // with its visual style, as the manifest that travels with this unit does on Windows. Unlike the
 // themed-controls component it checks where it is placed, and switches the styles on only once
@@ -16,3 +18,5 @@ class TWinXP : public QObject {
 public:
     explicit TWinXP(QObject* owner);
 };
+
+} // namespace norvik

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kLabelColor = 10652814;
@@ -161,3 +162,4 @@ TEST(BoxLabel, PassesThePointerToItsParentUnlessSomethingListensToItsClicks) {
 }
 
 } // namespace
+} // namespace norvik

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kTitleEnd = 10652814; // red 142, green 140, blue 162
@@ -101,3 +102,4 @@ TEST(GradBox, OnChangeFollowsEveryWriteButAnUnchangedDirection) {
 }
 
 } // namespace
+} // namespace norvik

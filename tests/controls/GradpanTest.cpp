@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kStrip = 7099731;
@@ -39,7 +40,7 @@ private:
 
 struct RowCase {
     const char* name;
-    Gradpan::TDirection effect;
+    gradpan::TDirection effect;
     int height;
     int row;
     int red;
@@ -183,7 +184,7 @@ struct Pass {
 };
 
 struct EffectCase {
-    Gradpan::TTextEffect effect;
+    gradpan::TTextEffect effect;
     std::vector<Pass> passes;
 };
 
@@ -346,3 +347,4 @@ TEST_F(MovingPanelTest, APanelThatIsNotMoveableLeavesThePointerAlone) {
 }
 
 } // namespace
+} // namespace norvik

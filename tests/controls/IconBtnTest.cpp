@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kFace = tcolor::rgb(10, 200, 30);
@@ -45,7 +46,7 @@ protected:
     }
 
     void TearDown() override {
-        VisualStyles::disable();
+        visualstyles::disable();
         pointerAway();
     }
 
@@ -95,7 +96,7 @@ TEST_F(IconButtonTest, BevelColoursAreDistinctFromTheFace) {
 }
 
 struct StyleCase {
-    IconBtn::TButtonStyle style;
+    iconbtn::TButtonStyle style;
     const char* atRest;
     const char* pressed;
     const char* released;
@@ -103,16 +104,16 @@ struct StyleCase {
 
 TEST_F(IconButtonTest, EachStyleShowsItsBevelsAtRestPressedAndReleased) {
     const StyleCase cases[] = {
-        {IconBtn::bsNone, "FF FF", "SH FF", "FF FF"},
-        {IconBtn::bsLowered, "SH FF", "SH SH", "SH FF"},
-        {IconBtn::bsRaised, "HS FF", "SH HS", "HS HS"},
-        {IconBtn::bsFrame, "HS SH", "SH FF", "HS SH"},
-        {IconBtn::bsGroove, "SH HS", "SH FF", "SH HS"},
-        {IconBtn::bsIELike, "FF FF", "SH FF", "FF FF"},
+        {iconbtn::bsNone, "FF FF", "SH FF", "FF FF"},
+        {iconbtn::bsLowered, "SH FF", "SH SH", "SH FF"},
+        {iconbtn::bsRaised, "HS FF", "SH HS", "HS HS"},
+        {iconbtn::bsFrame, "HS SH", "SH FF", "HS SH"},
+        {iconbtn::bsGroove, "SH HS", "SH FF", "SH HS"},
+        {iconbtn::bsIELike, "FF FF", "SH FF", "FF FF"},
     };
     for (const auto& c : cases) {
         // bsFrame first moves elsewhere, so that every style is really assigned.
-        button().setButtonStyle(c.style == IconBtn::bsFrame ? IconBtn::bsNone : IconBtn::bsFrame);
+        button().setButtonStyle(c.style == iconbtn::bsFrame ? iconbtn::bsNone : iconbtn::bsFrame);
         button().setButtonStyle(c.style);
         EXPECT_EQ(rings(), c.atRest) << "style " << int(c.style) << " at rest";
         QTest::mousePress(&button(), Qt::LeftButton, {}, center());
@@ -392,7 +393,7 @@ TEST_F(IconButtonTest, TheFaceIsLeftUnfilledWhileVisualStylesAreActive) {
     const QPoint face = button().geometry().center();
 
     EXPECT_EQ(renderImage(host()).pixelColor(face), screenColor(button(), kFace));
-    VisualStyles::enable();
+    visualstyles::enable();
     EXPECT_EQ(renderImage(host()).pixelColor(face), hostColor);
     EXPECT_EQ(renderImage(host()).pixelColor(button().geometry().topLeft()),
               screenColor(button(), clBtnHighlight))
@@ -400,3 +401,4 @@ TEST_F(IconButtonTest, TheFaceIsLeftUnfilledWhileVisualStylesAreActive) {
 }
 
 } // namespace
+} // namespace norvik

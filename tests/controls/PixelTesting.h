@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace norvik {
+
 // What a widget paints, in an image of device pixel ratio 1. Whatever the widget leaves
 // unpainted shows as magenta.
 QImage renderImage(QWidget& widget);
@@ -41,3 +43,5 @@ void settle();
 
 // Shows a top-level widget and lets its first paints and exposure pass.
 void showAndSettle(QWidget& widget);
+
+} // namespace norvik

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+namespace norvik {
 namespace {
 
 class DerivedForm : public TForm {};
@@ -47,20 +48,21 @@ TEST(WinXP, RefusesASecondInstanceOnOneForm) {
 // Either component on a form is what has the desktop draw the controls in its style; the
 // programs leave the switch to them.
 TEST(VisualStyleComponents, SwitchTheStylesOnOnceAccepted) {
-    VisualStyles::disable();
+    visualstyles::disable();
     QWidget widget;
     refusal(&widget);
-    EXPECT_FALSE(VisualStyles::active()) << "a refused component switches nothing on";
+    EXPECT_FALSE(visualstyles::active()) << "a refused component switches nothing on";
 
     TForm kouForm;
     new TWinXP(&kouForm);
-    EXPECT_TRUE(VisualStyles::active()) << "the visual-style component";
+    EXPECT_TRUE(visualstyles::active()) << "the visual-style component";
 
-    VisualStyles::disable();
+    visualstyles::disable();
     TForm otsuForm;
     new TXPManifest(&otsuForm);
-    EXPECT_TRUE(VisualStyles::active()) << "the themed-controls component";
-    VisualStyles::disable();
+    EXPECT_TRUE(visualstyles::active()) << "the themed-controls component";
+    visualstyles::disable();
 }
 
 } // namespace
+} // namespace norvik

@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
-using namespace BoxLabl;
-using Toolkit::taCenter;
-using Toolkit::taLeftJustify;
-using Toolkit::taRightJustify;
+using namespace boxlabl;
+using toolkit::taCenter;
+using toolkit::taLeftJustify;
+using toolkit::taRightJustify;
 
 TEST(BoxLablFrame, SingleBorderWithoutBevelsHasInsetOne) {
     const FramePaint paint = framePaint(55, 15, {bvNone, bvNone, 1, bsSingle});
@@ -84,3 +85,4 @@ TEST(BoxLablText, PlacesAndClampsTheTextBox) {
 }
 
 } // namespace
+} // namespace norvik

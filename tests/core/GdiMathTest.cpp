@@ -5,6 +5,7 @@
 
 #include <limits>
 
+namespace norvik {
 namespace {
 
 struct MulDivCase {
@@ -65,3 +66,4 @@ TEST(AnsiPrefix, BoundsALongCaptionTo255Bytes) {
 }
 
 } // namespace
+} // namespace norvik

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
-using namespace IconBtn;
-using namespace Toolkit;
+using namespace iconbtn;
+using namespace toolkit;
 
 struct IconCase {
     const char* name;
@@ -63,3 +64,4 @@ TEST(PanelGeometry, BordersSitBetweenTheBevelsAndTheFaceIsWhatIsLeft) {
 }
 
 } // namespace
+} // namespace norvik

@@ -5,7 +5,7 @@
 #include <QList>
 
 // Remembers every help file the window asks the desktop to open.
-class RecordingHelpOpener final : public HelpOpener {
+class RecordingHelpOpener final : public norvik::HelpOpener {
 public:
     void open(const QUrl& file) override { opened.append(file); }
 

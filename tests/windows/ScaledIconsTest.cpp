@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 QImage storedImage(const QString& path, int index) {
@@ -62,3 +63,4 @@ TEST(ScaledIcons, ButtonsShowTheImageDrawnForTheDisplayScale) {
 }
 
 } // namespace
+} // namespace norvik

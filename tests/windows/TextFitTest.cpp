@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 // One text of the window: how to read and replace it, what stands for "no text" (a group box
@@ -143,3 +144,4 @@ TEST(OtsuTextFit, EveryCaptionAndResultShowsWholeInsideItsBox) {
 }
 
 } // namespace
+} // namespace norvik

@@ -12,6 +12,7 @@
 
 #include <stdexcept>
 
+namespace norvik {
 namespace {
 
 TEST(JapaneseFonts, WindowsFamiliesRenderWithTheInstalledFontOfTheSameDesign) {
@@ -89,3 +90,4 @@ TEST(ResultFields, WritesEveryFieldAndRefusesAnUnknownOne) {
 }
 
 } // namespace
+} // namespace norvik

@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 
+namespace norvik {
 namespace {
 
 const QString kHelpTitle = QString::fromUtf16(u"源泉徴収税額算出プログラム ヘルプ");
@@ -114,3 +115,4 @@ INSTANTIATE_TEST_SUITE_P(BothCalculators, HelpViewer, ::testing::ValuesIn(kCalcu
                          });
 
 } // namespace
+} // namespace norvik
