@@ -374,7 +374,7 @@ TEST_F(IconButtonTest, HoverColourAppliesOnlyWhenItDiffersFromTheLastApplied) {
     EXPECT_EQ(paints.count(), 0) << "InColor equals the colour applied last";
 }
 
-TEST_F(IconButtonTest, ANewOutColorShowsAtOnceOnlyWhileDesigning) {
+TEST_F(IconButtonTest, ANewOutColorShowsAtOnceOnlyInDesignMode) {
     button().setOutColor(kHoverFace);
     EXPECT_EQ(button().Color(), kFace) << "at run time it waits for the next hover change";
     button().setDesignMode(true);

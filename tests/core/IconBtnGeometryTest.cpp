@@ -32,7 +32,7 @@ TEST(IconBtnGeometry, PlacesTheIcon) {
     }
 }
 
-TEST(IconBtnGeometry, DrawnBevelsCountEveryCutButNone) {
+TEST(PanelGeometry, DrawnBevelsCountEveryCutButNone) {
     EXPECT_EQ(drawnBevelCount(bvNone, bvNone), 0);
     EXPECT_EQ(drawnBevelCount(bvRaised, bvNone), 1);
     EXPECT_EQ(drawnBevelCount(bvNone, bvSpace), 1);
