@@ -14,7 +14,7 @@ TCustomBoxLabel::TCustomBoxLabel(QWidget* parent)
     : QWidget(parent) {
     resize(70, 20);
     // A label made at run time has no name yet, so its caption starts empty.
-    SetLabelText(objectName());
+    setLabelText(objectName());
 }
 
 template <typename T>
@@ -78,7 +78,7 @@ QString TCustomBoxLabel::GetLabelText() const {
     return caption_;
 }
 
-void TCustomBoxLabel::SetLabelText(const QString& text) {
+void TCustomBoxLabel::setLabelText(const QString& text) {
     store(caption_, text);
 }
 

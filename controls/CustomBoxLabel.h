@@ -60,10 +60,10 @@ public:
     TColor FontColor() const { return fontColor_; }
     void setFontColor(TColor value);
     QString Caption() const { return GetLabelText(); }
-    void setCaption(const QString& value) { SetLabelText(value); }
+    void setCaption(const QString& value) { setLabelText(value); }
 
     virtual QString GetLabelText() const;
-    virtual void SetLabelText(const QString& text);
+    virtual void setLabelText(const QString& text);
 
 signals:
     void OnClick(TCustomBoxLabel* Sender);
