@@ -29,7 +29,7 @@ ResultTexts clearedTexts() {
 
 } // namespace
 
-Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
+TfTfnorvik(HelpOpener& helpOpener, QWidget* parent)
     : TForm(parent)
     , helpOpener_(helpOpener) {
     setupUi(this);
@@ -50,66 +50,66 @@ Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
     NValEdit3->setFocus();
 }
 
-void Tfnorvik::connectHandlers() {
-    connect(IconButton4, &TIconButton::OnClick, this, &Tfnorvik::IconButton4Click);
-    connect(N1, &QAction::triggered, this, &Tfnorvik::N1Click);
-    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &Tfnorvik::NValEdit4KeyPress);
-    connect(IconButton13, &TIconButton::OnClick, this, &Tfnorvik::IconButton13Click);
-    connect(Clear1, &QAction::triggered, this, &Tfnorvik::Clear1Click);
-    connect(IconButton8, &TIconButton::OnClick, this, &Tfnorvik::IconButton8Click);
-    connect(IconButton7, &TIconButton::OnClick, this, &Tfnorvik::IconButton7Click);
-    connect(N2, &QAction::triggered, this, &Tfnorvik::N2Click);
+void TfconnectHandlers() {
+    connect(IconButton4, &TIconButton::OnClick, this, &TfIconButton4Click);
+    connect(N1, &QAction::triggered, this, &TfN1Click);
+    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &TfNValEdit4KeyPress);
+    connect(IconButton13, &TIconButton::OnClick, this, &TfIconButton13Click);
+    connect(Clear1, &QAction::triggered, this, &TfClear1Click);
+    connect(IconButton8, &TIconButton::OnClick, this, &TfIconButton8Click);
+    connect(IconButton7, &TIconButton::OnClick, this, &TfIconButton7Click);
+    connect(N2, &QAction::triggered, this, &TfN2Click);
 }
 
-void Tfnorvik::Calculate() {
+void TfCalculate() {
     const KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
                          toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
     showTexts(computeKou(input).texts);
 }
 
-void Tfnorvik::ClearAll() {
+void TfClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
     showTexts(clearedTexts());
     NValEdit3->setFocus();
 }
 
-void Tfnorvik::FormShow() {
+void TfFormShow() {
     setWindowTitle(kCaptionWhenShown);
     showTodayInStatusBar();
 }
 
-void Tfnorvik::IconButton4Click() {
+void TfIconButton4Click() {
     Calculate();
 }
 
-void Tfnorvik::N1Click() {
+void TfN1Click() {
     Calculate();
 }
 
-void Tfnorvik::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
+void TfNValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
     if (Key == '\r') {
         Calculate();
     }
 }
 
-void Tfnorvik::IconButton13Click() {
+void TfIconButton13Click() {
     ClearAll();
 }
 
-void Tfnorvik::Clear1Click() {
+void TfClear1Click() {
     ClearAll();
 }
 
-void Tfnorvik::IconButton8Click() {
+void TfIconButton8Click() {
     helpOpener_.open(helpFileBesideProgram());
 }
 
-void Tfnorvik::IconButton7Click() {
+void TfIconButton7Click() {
     close();
 }
 
-void Tfnorvik::N2Click() {
+void TfN2Click() {
     close();
 }
 

@@ -4,12 +4,12 @@
 
 #include "ui_unorvik.h"
 
-class HelpOpener;
 class QButtonGroup;
 class QMenu;
-class TWinXP;
 
 namespace norvik {
+class HelpOpener;
+class TWinXP;
 
 // The column-甲 window: salary, dependents and spouse choice in; the tax and every step of its
 // working out. The handlers only call Calculate and ClearAll, close the window or open help.

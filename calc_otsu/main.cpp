@@ -3,10 +3,10 @@
 #include "controls/NorvikApplication.h"
 
 int main(int argc, char* argv[]) {
-    NorvikApplication app(argc, argv,
-                          QStringLiteral("電算機計算の特例による源泉徴収税額算出-月額表乙欄-"));
-    DesktopHelpOpener helpOpener;
+    norvik::NorvikApplication app(
+        argc, argv, QStringLiteral("電算機計算の特例による源泉徴収税額算出-月額表乙欄-"));
+    norvik::DesktopHelpOpener helpOpener;
     norvik::TfnorvikB fnorvikB(helpOpener);
     fnorvikB.show();
-    return NorvikApplication::exec();
+    return norvik::NorvikApplication::exec();
 }

@@ -4,11 +4,11 @@
 
 #include "ui_unorvikB.h"
 
-class HelpOpener;
 class QMenu;
-class TXPManifest;
 
 namespace norvik {
+class HelpOpener;
+class TXPManifest;
 
 // The column-乙 window: salary and dependents in; the tax on the secondary salary with both
 // intermediate taxes and the base-amount working, or the refusal of a salary outside the range

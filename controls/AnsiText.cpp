@@ -1,6 +1,6 @@
 #include "controls/AnsiText.h"
 
-namespace gdi {
+namespace norvik::gdi {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::size_t ansiPrefixLength(std::u16string_view text, std::size_t maxBytes) {
     return units;
 }
 
-} // namespace gdi
+} // namespace norvik::gdi

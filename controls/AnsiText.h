@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace gdi {
+namespace norvik::gdi {
 
 // The legacy drawing code copies captions into fixed byte buffers of the Japanese ANSI code
 // page, where ASCII and half-width katakana take one byte and every other character two. This
@@ -11,4 +11,4 @@ namespace gdi {
 // character.
 std::size_t ansiPrefixLength(std::u16string_view text, std::size_t maxBytes);
 
-} // namespace gdi
+} // namespace norvik::gdi

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace BoxLabl {
+namespace norvik::boxlabl {
 
 namespace {
 
@@ -53,9 +53,8 @@ int verticalTop(const TextPlacement& p) {
     case haCenter:
         break;
     }
-    using norvik::Extended;
     const Extended top = static_cast<Extended>(p.clientHeight) / 2 - p.textHeight / 2.0L;
-    return static_cast<int>(norvik::RoundHalfEven(top));
+    return static_cast<int>(RoundHalfEven(top));
 }
 
 struct Span {
@@ -66,11 +65,11 @@ struct Span {
 Span horizontalSpan(const TextPlacement& p) {
     const int d = p.inset;
     switch (p.alignment) {
-    case Toolkit::taLeftJustify:
+    case toolkit::taLeftJustify:
         return {2 * d, p.textWidth + 2 * d};
-    case Toolkit::taRightJustify:
+    case toolkit::taRightJustify:
         return {p.clientWidth - p.textWidth - 2 * d - 1, p.clientWidth - 2 * d - 1};
-    case Toolkit::taCenter:
+    case toolkit::taCenter:
         break;
     }
     return {d, p.clientWidth - d};
@@ -100,4 +99,4 @@ GdiRect textBox(const TextPlacement& p) {
             std::min(bottom, p.clientHeight - d)};
 }
 
-} // namespace BoxLabl
+} // namespace norvik::boxlabl

@@ -9,7 +9,7 @@
 
 // The box label's own enumerations. Their value order differs from the toolkit's like-named
 // ones, which is why they live in a namespace of their own.
-namespace BoxLabl {
+namespace norvik::boxlabl {
 
 enum TBevelStyle : std::uint8_t { bvRaised, bvNone, bvLowered };
 
@@ -43,7 +43,7 @@ struct TextPlacement {
     int inset = 0;
     int textWidth = 0;
     int textHeight = 0;
-    Toolkit::TAlignment alignment = Toolkit::taCenter;
+    toolkit::TAlignment alignment = toolkit::taCenter;
     THorizontalAlignment verticalAlignment = haCenter;
 };
 
@@ -53,4 +53,4 @@ GdiRect textBox(const TextPlacement& placement);
 // The text goes through a 256-byte buffer, so it is cut to this many bytes.
 constexpr int kCaptionBytes = 255;
 
-} // namespace BoxLabl
+} // namespace norvik::boxlabl

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+namespace norvik {
+
 namespace {
 
 using Role = QPalette::ColorRole;
@@ -67,3 +69,5 @@ TColor fromQColor(const QColor& color) {
                        static_cast<std::uint8_t>(color.green()),
                        static_cast<std::uint8_t>(color.blue()));
 }
+
+} // namespace norvik

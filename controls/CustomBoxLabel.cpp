@@ -8,11 +8,13 @@
 
 #include <utility>
 
+namespace norvik {
+
 TCustomBoxLabel::TCustomBoxLabel(QWidget* parent)
     : QWidget(parent) {
     resize(70, 20);
     // A label made at run time has no name yet, so its caption starts empty.
-    SetLabelText(objectName());
+    setLabelText(objectName());
 }
 
 template <typename T>
@@ -25,59 +27,59 @@ void TCustomBoxLabel::store(T& field, const T& value) {
 }
 
 void TCustomBoxLabel::setAlignment(TAlignment value) {
-    store(m_alignment, value);
+    store(alignment_, value);
 }
 
 void TCustomBoxLabel::setHorizontalAlign(THorizontalAlignment value) {
-    store(m_horizontalAlign, value);
+    store(horizontalAlign_, value);
 }
 
 void TCustomBoxLabel::setTextBorder(int value) {
-    store(m_textBorder, value);
+    store(textBorder_, value);
 }
 
 void TCustomBoxLabel::setWordWrap(bool value) {
-    store(m_wordWrap, value);
+    store(wordWrap_, value);
 }
 
 void TCustomBoxLabel::setBorderStyle(TBorderStyle value) {
-    store(m_borderStyle, value);
+    store(borderStyle_, value);
 }
 
 void TCustomBoxLabel::setDecimals(std::int8_t value) {
-    m_decimals = value;
+    decimals_ = value;
 }
 
 void TCustomBoxLabel::setBevelInner(TBevelStyle value) {
-    store(m_bevelInner, value);
+    store(bevelInner_, value);
 }
 
 void TCustomBoxLabel::setBevelOuter(TBevelStyle value) {
-    store(m_bevelOuter, value);
+    store(bevelOuter_, value);
 }
 
 void TCustomBoxLabel::setBevelWidth(int value) {
-    store(m_bevelWidth, value);
+    store(bevelWidth_, value);
 }
 
 void TCustomBoxLabel::setFormatString(const QString& value) {
-    m_formatString = value;
+    formatString_ = value;
 }
 
 void TCustomBoxLabel::setColor(TColor value) {
-    store(m_color, value);
+    store(color_, value);
 }
 
 void TCustomBoxLabel::setFontColor(TColor value) {
-    store(m_fontColor, value);
+    store(fontColor_, value);
 }
 
 QString TCustomBoxLabel::GetLabelText() const {
-    return m_caption;
+    return caption_;
 }
 
-void TCustomBoxLabel::SetLabelText(const QString& text) {
-    store(m_caption, text);
+void TCustomBoxLabel::setLabelText(const QString& text) {
+    store(caption_, text);
 }
 
 void TCustomBoxLabel::paintEvent(QPaintEvent* /*event*/) {
@@ -86,16 +88,16 @@ void TCustomBoxLabel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void TCustomBoxLabel::Paint(GdiCanvas& canvas) {
-    canvas.fill({0, 0, width(), height()}, m_color);
+    canvas.fill({0, 0, width(), height()}, color_);
     paintText(canvas, paintFrame(canvas));
 }
 
 int TCustomBoxLabel::paintFrame(GdiCanvas& canvas) {
-    const BoxLabl::FramePaint frame = BoxLabl::framePaint(
-        width(), height(), {m_bevelOuter, m_bevelInner, m_bevelWidth, m_borderStyle});
+    const boxlabl::FramePaint frame = boxlabl::framePaint(
+        width(), height(), {bevelOuter_, bevelInner_, bevelWidth_, borderStyle_});
     canvas.lines(frame.outerLines);
     if (frame.border) {
-        canvas.rectangle(*frame.border, clBlack, m_color);
+        canvas.rectangle(*frame.border, clBlack, color_);
     }
     canvas.lines(frame.innerLines);
     return frame.inset;
@@ -103,17 +105,17 @@ int TCustomBoxLabel::paintFrame(GdiCanvas& canvas) {
 
 void TCustomBoxLabel::paintText(GdiCanvas& canvas, int inset) {
     const QString text = boundedText();
-    const QSize size = canvas.measureText(text, {0, 0, width(), height()}, m_wordWrap);
-    const GdiRect box = BoxLabl::textBox(
-        {width(), height(), inset, size.width(), size.height(), m_alignment, m_horizontalAlign});
-    const GdiCanvas::TextFormat format{m_alignment, m_wordWrap};
+    const QSize size = canvas.measureText(text, {0, 0, width(), height()}, wordWrap_);
+    const GdiRect box = boxlabl::textBox(
+        {width(), height(), inset, size.width(), size.height(), alignment_, horizontalAlign_});
+    const GdiCanvas::TextFormat format{alignment_, wordWrap_};
     if (isEnabled()) {
-        canvas.drawText(text, box, format, m_fontColor, m_color);
+        canvas.drawText(text, box, format, fontColor_, color_);
         return;
     }
     // Engraved: a white copy one pixel down and right, still opaque, then grey over it.
     const GdiRect shifted{box.left + 1, box.top + 1, box.right + 1, box.bottom + 1};
-    canvas.drawText(text, shifted, format, clWhite, m_color);
+    canvas.drawText(text, shifted, format, clWhite, color_);
     canvas.drawText(text, box, format, clGray);
 }
 
@@ -121,7 +123,7 @@ QString TCustomBoxLabel::boundedText() const {
     const QString text = GetLabelText();
     const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
                                     static_cast<std::size_t>(text.size()));
-    return text.left(static_cast<qsizetype>(gdi::ansiPrefixLength(units, BoxLabl::kCaptionBytes)));
+    return text.left(static_cast<qsizetype>(gdi::ansiPrefixLength(units, boxlabl::kCaptionBytes)));
 }
 
 bool TCustomBoxLabel::hasClickListener() const {
@@ -130,14 +132,14 @@ bool TCustomBoxLabel::hasClickListener() const {
 }
 
 void TCustomBoxLabel::mousePressEvent(QMouseEvent* event) {
-    m_clickPending = event->button() == Qt::LeftButton && hasClickListener();
-    if (!m_clickPending) {
+    clickPending_ = event->button() == Qt::LeftButton && hasClickListener();
+    if (!clickPending_) {
         QWidget::mousePressEvent(event);
     }
 }
 
 void TCustomBoxLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !std::exchange(m_clickPending, false)) {
+    if (event->button() != Qt::LeftButton || !std::exchange(clickPending_, false)) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
@@ -153,3 +155,5 @@ void TCustomBoxLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     emit OnDblClick(this);
 }
+
+} // namespace norvik

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace norvik {
+
 class GdiCanvas;
 
 // A windowless text label that paints an opaque box: a fill, up to two 3-D bevels, an optional
@@ -22,46 +24,46 @@ class TCustomBoxLabel : public QWidget {
     Q_OBJECT
 
 public:
-    using TAlignment = Toolkit::TAlignment;
-    using TBevelStyle = BoxLabl::TBevelStyle;
-    using TBorderStyle = BoxLabl::TBorderStyle;
-    using THorizontalAlignment = BoxLabl::THorizontalAlignment;
-    using enum Toolkit::TAlignment;
-    using enum BoxLabl::TBevelStyle;
-    using enum BoxLabl::TBorderStyle;
-    using enum BoxLabl::THorizontalAlignment;
+    using TAlignment = toolkit::TAlignment;
+    using TBevelStyle = boxlabl::TBevelStyle;
+    using TBorderStyle = boxlabl::TBorderStyle;
+    using THorizontalAlignment = boxlabl::THorizontalAlignment;
+    using enum toolkit::TAlignment;
+    using enum boxlabl::TBevelStyle;
+    using enum boxlabl::TBorderStyle;
+    using enum boxlabl::THorizontalAlignment;
 
     explicit TCustomBoxLabel(QWidget* parent = nullptr);
 
-    TAlignment Alignment() const { return m_alignment; }
+    TAlignment Alignment() const { return alignment_; }
     void setAlignment(TAlignment value);
-    THorizontalAlignment HorizontalAlign() const { return m_horizontalAlign; }
+    THorizontalAlignment HorizontalAlign() const { return horizontalAlign_; }
     void setHorizontalAlign(THorizontalAlignment value);
-    int TextBorder() const { return m_textBorder; }
+    int TextBorder() const { return textBorder_; }
     void setTextBorder(int value);
-    bool WordWrap() const { return m_wordWrap; }
+    bool WordWrap() const { return wordWrap_; }
     void setWordWrap(bool value);
-    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    TBorderStyle BorderStyle() const { return borderStyle_; }
     void setBorderStyle(TBorderStyle value);
-    std::int8_t Decimals() const { return m_decimals; }
+    std::int8_t Decimals() const { return decimals_; }
     void setDecimals(std::int8_t value);
-    TBevelStyle BevelInner() const { return m_bevelInner; }
+    TBevelStyle BevelInner() const { return bevelInner_; }
     void setBevelInner(TBevelStyle value);
-    TBevelStyle BevelOuter() const { return m_bevelOuter; }
+    TBevelStyle BevelOuter() const { return bevelOuter_; }
     void setBevelOuter(TBevelStyle value);
-    int BevelWidth() const { return m_bevelWidth; }
+    int BevelWidth() const { return bevelWidth_; }
     void setBevelWidth(int value);
-    QString FormatString() const { return m_formatString; }
+    QString FormatString() const { return formatString_; }
     void setFormatString(const QString& value);
-    TColor Color() const { return m_color; }
+    TColor Color() const { return color_; }
     void setColor(TColor value);
-    TColor FontColor() const { return m_fontColor; }
+    TColor FontColor() const { return fontColor_; }
     void setFontColor(TColor value);
     QString Caption() const { return GetLabelText(); }
-    void setCaption(const QString& value) { SetLabelText(value); }
+    void setCaption(const QString& value) { setLabelText(value); }
 
     virtual QString GetLabelText() const;
-    virtual void SetLabelText(const QString& text);
+    virtual void setLabelText(const QString& text);
 
 signals:
     void OnClick(TCustomBoxLabel* Sender);
@@ -83,18 +85,20 @@ private:
     void paintText(GdiCanvas& canvas, int inset);
     QString boundedText() const;
 
-    TAlignment m_alignment = taCenter;
-    THorizontalAlignment m_horizontalAlign = haCenter;
-    int m_textBorder = 2;
-    bool m_wordWrap = false;
-    TBorderStyle m_borderStyle = bsNone;
-    std::int8_t m_decimals = 0;
-    TBevelStyle m_bevelInner = bvLowered;
-    TBevelStyle m_bevelOuter = bvRaised;
-    int m_bevelWidth = 1;
-    QString m_formatString;
-    TColor m_color = clBtnFace;
-    TColor m_fontColor = clWindowText;
-    QString m_caption;
-    bool m_clickPending = false;
+    TAlignment alignment_ = taCenter;
+    THorizontalAlignment horizontalAlign_ = haCenter;
+    int textBorder_ = 2;
+    bool wordWrap_ = false;
+    TBorderStyle borderStyle_ = bsNone;
+    std::int8_t decimals_ = 0;
+    TBevelStyle bevelInner_ = bvLowered;
+    TBevelStyle bevelOuter_ = bvRaised;
+    int bevelWidth_ = 1;
+    QString formatString_;
+    TColor color_ = clBtnFace;
+    TColor fontColor_ = clWindowText;
+    QString caption_;
+    bool clickPending_ = false;
 };
+
+} // namespace norvik

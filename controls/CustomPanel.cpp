@@ -4,36 +4,38 @@
 #include "controls/PanelGeometry.h"
 #include "controls/VisualStyles.h"
 
+namespace norvik {
+
 TCustomPanel::TCustomPanel(QWidget* parent)
     : QWidget(parent) {}
 
 void TCustomPanel::setBevelOuter(TBevelCut value) {
-    m_bevelOuter = value;
+    bevelOuter_ = value;
     update();
 }
 
 void TCustomPanel::setBevelInner(TBevelCut value) {
-    m_bevelInner = value;
+    bevelInner_ = value;
     update();
 }
 
 void TCustomPanel::setBevelWidth(int value) {
-    m_bevelWidth = value;
+    bevelWidth_ = value;
     update();
 }
 
 void TCustomPanel::setBorderWidth(int value) {
-    m_borderWidth = value;
+    borderWidth_ = value;
     update();
 }
 
 void TCustomPanel::setColor(TColor value) {
-    m_color = value;
+    color_ = value;
     update();
 }
 
 int TCustomPanel::drawnBevelCount() const {
-    return Toolkit::drawnBevelCount(m_bevelOuter, m_bevelInner);
+    return toolkit::drawnBevelCount(bevelOuter_, bevelInner_);
 }
 
 void TCustomPanel::paintEvent(QPaintEvent* /*event*/) {
@@ -42,10 +44,12 @@ void TCustomPanel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void TCustomPanel::Paint(GdiCanvas& canvas) {
-    const Toolkit::PanelFrame frame{m_bevelOuter, m_bevelInner, m_bevelWidth, m_borderWidth};
-    const Toolkit::PanelPaint paint = Toolkit::panelPaint(width(), height(), frame, m_color);
+    const toolkit::PanelFrame frame{bevelOuter_, bevelInner_, bevelWidth_, borderWidth_};
+    const toolkit::PanelPaint paint = toolkit::panelPaint(width(), height(), frame, color_);
     canvas.lines(paint.lines);
-    if (!VisualStyles::active()) {
-        canvas.fill(paint.face, m_color);
+    if (!visualstyles::active()) {
+        canvas.fill(paint.face, color_);
     }
 }
+
+} // namespace norvik

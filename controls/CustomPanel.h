@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+namespace norvik {
+
 class GdiCanvas;
 
 // The bevelled panel the icon button and the gradient panel are built on: an outer bevel, a
@@ -18,16 +20,16 @@ class TCustomPanel : public QWidget {
     Q_OBJECT
 
 public:
-    using TBevelCut = Toolkit::TBevelCut;
-    using enum Toolkit::TBevelCut;
+    using TBevelCut = toolkit::TBevelCut;
+    using enum toolkit::TBevelCut;
 
     explicit TCustomPanel(QWidget* parent = nullptr);
 
-    TBevelCut BevelOuter() const { return m_bevelOuter; }
-    TBevelCut BevelInner() const { return m_bevelInner; }
-    int BevelWidth() const { return m_bevelWidth; }
-    int BorderWidth() const { return m_borderWidth; }
-    TColor Color() const { return m_color; }
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    TBevelCut BevelInner() const { return bevelInner_; }
+    int BevelWidth() const { return bevelWidth_; }
+    int BorderWidth() const { return borderWidth_; }
+    TColor Color() const { return color_; }
 
 protected:
     // Each write repaints, also when the value is unchanged.
@@ -44,9 +46,11 @@ protected:
     virtual void Paint(GdiCanvas& canvas);
 
 private:
-    TBevelCut m_bevelOuter = bvRaised;
-    TBevelCut m_bevelInner = bvNone;
-    int m_bevelWidth = 1;
-    int m_borderWidth = 0;
-    TColor m_color = clBtnFace;
+    TBevelCut bevelOuter_ = bvRaised;
+    TBevelCut bevelInner_ = bvNone;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    TColor color_ = clBtnFace;
 };
+
+} // namespace norvik

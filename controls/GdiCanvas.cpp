@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace norvik {
+
 namespace {
 
 QRect toQRect(const GdiRect& rect) {
@@ -20,13 +22,13 @@ QRect toQRect(const GdiRect& rect) {
 int textFlags(GdiCanvas::TextFormat format) {
     int flags = Qt::AlignTop | Qt::TextShowMnemonic;
     switch (format.alignment) {
-    case Toolkit::taLeftJustify:
+    case toolkit::taLeftJustify:
         flags |= Qt::AlignLeft;
         break;
-    case Toolkit::taRightJustify:
+    case toolkit::taRightJustify:
         flags |= Qt::AlignRight;
         break;
-    case Toolkit::taCenter:
+    case toolkit::taCenter:
         flags |= Qt::AlignHCenter;
         break;
     }
@@ -53,41 +55,41 @@ QSize bestImageSize(const QIcon& icon, QSize target) {
 } // namespace
 
 GdiCanvas::GdiCanvas(QPaintDevice* device, const QPalette& palette, const QFont& font)
-    : m_painter(device)
-    , m_palette(palette) {
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    : painter_(device)
+    , palette_(palette) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QFont unsmoothed = font;
     unsmoothed.setStyleStrategy(
         static_cast<QFont::StyleStrategy>(font.styleStrategy() | QFont::NoAntialias));
-    m_painter.setFont(unsmoothed);
+    painter_.setFont(unsmoothed);
 }
 
 QColor GdiCanvas::color(TColor color) const {
-    return toQColor(color, m_palette);
+    return toQColor(color, palette_);
 }
 
 void GdiCanvas::fill(const GdiRect& rect, TColor color) {
     if (rect.width() > 0 && rect.height() > 0) {
-        m_painter.fillRect(toQRect(rect), this->color(color));
+        painter_.fillRect(toQRect(rect), this->color(color));
     }
 }
 
 void GdiCanvas::plot(int x, int y, const QColor& color) {
-    m_painter.fillRect(QRect(x, y, 1, 1), color);
+    painter_.fillRect(QRect(x, y, 1, 1), color);
 }
 
 void GdiCanvas::line(GdiPoint from, GdiPoint to, TColor color) {
     const QColor pen = this->color(color);
     if (from.y == to.y && from.x != to.x) {
         const int left = from.x < to.x ? from.x : to.x + 1;
-        m_painter.fillRect(QRect(left, from.y, std::abs(to.x - from.x), 1), pen);
+        painter_.fillRect(QRect(left, from.y, std::abs(to.x - from.x), 1), pen);
         return;
     }
     if (from.x == to.x && from.y != to.y) {
         const int top = from.y < to.y ? from.y : to.y + 1;
-        m_painter.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), pen);
+        painter_.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), pen);
         return;
     }
     // Any other slope: Bresenham's walk, stopping before the end point.
@@ -121,10 +123,10 @@ void GdiCanvas::frameRect(const GdiRect& rect, TColor color) {
     }
     const QColor pen = this->color(color);
     const QRect r = toQRect(rect);
-    m_painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), pen);
-    m_painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), pen);
-    m_painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), pen);
-    m_painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), pen);
+    painter_.fillRect(QRect(r.left(), r.top(), r.width(), 1), pen);
+    painter_.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), pen);
+    painter_.fillRect(QRect(r.left(), r.top(), 1, r.height()), pen);
+    painter_.fillRect(QRect(r.right(), r.top(), 1, r.height()), pen);
 }
 
 void GdiCanvas::rectangle(const GdiRect& rect, TColor pen, TColor brush) {
@@ -133,8 +135,8 @@ void GdiCanvas::rectangle(const GdiRect& rect, TColor pen, TColor brush) {
 }
 
 QSize GdiCanvas::measureText(const QString& text, const GdiRect& bounds, bool wordBreak) const {
-    const int flags = textFlags({Toolkit::taLeftJustify, wordBreak});
-    return m_painter.fontMetrics().boundingRect(toQRect(bounds), flags, text).size();
+    const int flags = textFlags({toolkit::taLeftJustify, wordBreak});
+    return painter_.fontMetrics().boundingRect(toQRect(bounds), flags, text).size();
 }
 
 void GdiCanvas::drawText(const QString& text, const GdiRect& box, TextFormat format, TColor color,
@@ -142,20 +144,20 @@ void GdiCanvas::drawText(const QString& text, const GdiRect& box, TextFormat for
     const QRect rect = toQRect(box);
     const int flags = textFlags(format);
     if (background) {
-        const QRect cells = m_painter.fontMetrics().boundingRect(rect, flags, text);
-        m_painter.fillRect(cells.intersected(rect), this->color(*background));
+        const QRect cells = painter_.fontMetrics().boundingRect(rect, flags, text);
+        painter_.fillRect(cells.intersected(rect), this->color(*background));
     }
-    m_painter.setPen(this->color(color));
-    m_painter.drawText(rect, flags, text);
+    painter_.setPen(this->color(color));
+    painter_.drawText(rect, flags, text);
 }
 
 int GdiCanvas::textHeight() const {
-    return m_painter.fontMetrics().height();
+    return painter_.fontMetrics().height();
 }
 
 void GdiCanvas::textOut(GdiPoint anchor, const QString& text, TextAnchor anchorKind, TColor color,
                         int angle) {
-    const QFontMetrics metrics = m_painter.fontMetrics();
+    const QFontMetrics metrics = painter_.fontMetrics();
     const int width = metrics.horizontalAdvance(text);
     int left = 0;
     if (anchorKind == TextAnchor::Right) {
@@ -163,23 +165,23 @@ void GdiCanvas::textOut(GdiPoint anchor, const QString& text, TextAnchor anchorK
     } else if (anchorKind == TextAnchor::Center) {
         left = -width / 2;
     }
-    m_painter.save();
-    m_painter.translate(anchor.x, anchor.y);
+    painter_.save();
+    painter_.translate(anchor.x, anchor.y);
     // The painter turns clockwise on a screen whose y axis points down.
-    m_painter.rotate(-angle);
-    m_painter.setPen(this->color(color));
-    m_painter.drawText(QPoint(left, metrics.ascent()), text);
-    m_painter.restore();
+    painter_.rotate(-angle);
+    painter_.setPen(this->color(color));
+    painter_.drawText(QPoint(left, metrics.ascent()), text);
+    painter_.restore();
 }
 
 void GdiCanvas::drawPixmap(const QPixmap& pixmap, const GdiRect& target) {
     if (target.width() > 0 && target.height() > 0) {
-        m_painter.drawPixmap(toQRect(target), pixmap);
+        painter_.drawPixmap(toQRect(target), pixmap);
     }
 }
 
 void GdiCanvas::drawPixmap(const QPixmap& pixmap, GdiPoint topLeft) {
-    m_painter.drawPixmap(QPoint(topLeft.x, topLeft.y), pixmap);
+    painter_.drawPixmap(QPoint(topLeft.x, topLeft.y), pixmap);
 }
 
 void GdiCanvas::drawIcon(const QIcon& icon, const GdiRect& target) {
@@ -189,3 +191,5 @@ void GdiCanvas::drawIcon(const QIcon& icon, const GdiRect& target) {
     const QSize size(target.width(), target.height());
     drawPixmap(icon.pixmap(bestImageSize(icon, size)), target);
 }
+
+} // namespace norvik

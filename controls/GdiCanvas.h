@@ -14,6 +14,8 @@ class QIcon;
 class QPixmap;
 class QString;
 
+namespace norvik {
+
 // The drawing calls the painted controls are written against, carried out by a QPainter with
 // antialiasing off so that every fill and line lands on exact pixels. Colours come as TColor
 // and reach the screen through the palette; text is drawn without smoothing, as the legacy
@@ -34,7 +36,7 @@ public:
     void rectangle(const GdiRect& rect, TColor pen, TColor brush);
 
     struct TextFormat {
-        Toolkit::TAlignment alignment = Toolkit::taLeftJustify;
+        toolkit::TAlignment alignment = toolkit::taLeftJustify;
         bool wordBreak = false;
     };
     // The size of text laid out from the top-left corner of bounds; "&" marks a mnemonic and
@@ -60,6 +62,8 @@ public:
 private:
     void plot(int x, int y, const QColor& color);
 
-    QPainter m_painter;
-    QPalette m_palette;
+    QPainter painter_;
+    QPalette palette_;
 };
+
+} // namespace norvik

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace gdi {
+namespace norvik::gdi {
 
 int MulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) {
@@ -22,4 +22,4 @@ int MulDiv(int number, int numerator, int denominator) {
     return static_cast<int>(quotient);
 }
 
-} // namespace gdi
+} // namespace norvik::gdi

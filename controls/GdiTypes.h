@@ -2,6 +2,8 @@
 
 #include "controls/TColor.h"
 
+namespace norvik {
+
 // Device coordinates as the legacy drawing calls take them. A rectangle is half-open: its
 // right and bottom edges lie outside it. A line covers its start point and leaves out its end
 // point, so that a polyline is a chain of lines sharing their joints.
@@ -41,3 +43,5 @@ struct GdiFill {
 
 // Which point of the text an anchor names; the anchor is always at the top of the text.
 enum class TextAnchor : unsigned char { Left, Right, Center };
+
+} // namespace norvik

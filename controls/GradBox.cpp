@@ -2,6 +2,8 @@
 
 #include "controls/GdiCanvas.h"
 
+namespace norvik {
+
 TGradBox::TGradBox(QWidget* parent)
     : QWidget(parent) {
     resize(128, 128);
@@ -16,20 +18,20 @@ void TGradBox::setEndColor(TColor value) {
 }
 
 void TGradBox::setColorByIndex(int index, TColor value) {
-    (index == 1 ? m_startColor : m_endColor) = value;
+    (index == 1 ? startColor_ : endColor_) = value;
     changed();
 }
 
 void TGradBox::setGradStep(std::uint8_t value) {
-    m_gradStep = value;
+    gradStep_ = value;
     changed();
 }
 
 void TGradBox::setDirection(TGradDirection value) {
-    if (value == m_direction) {
+    if (value == direction_) {
         return;
     }
-    m_direction = value;
+    direction_ = value;
     changed();
 }
 
@@ -40,8 +42,10 @@ void TGradBox::changed() {
 
 void TGradBox::paintEvent(QPaintEvent* /*event*/) {
     GdiCanvas canvas(this, palette(), font());
-    for (const GdiFill& band : GradBox::gradientFills(m_startColor, m_endColor, m_gradStep,
-                                                      m_direction, width(), height())) {
+    for (const GdiFill& band :
+         gradbox::gradientFills(startColor_, endColor_, gradStep_, direction_, width(), height())) {
         canvas.fill(band.rect, band.color);
     }
 }
+
+} // namespace norvik

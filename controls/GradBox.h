@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace norvik {
+
 // A windowless control that fills its bounds with a two-colour gradient of solid bands, running
 // left to right or top to bottom in GradStep + 1 steps. Its colours are read as plain RGB.
 //
@@ -17,21 +19,21 @@ class TGradBox : public QWidget {
     Q_PROPERTY(TColor StartColor READ StartColor WRITE setStartColor)
     Q_PROPERTY(TColor EndColor READ EndColor WRITE setEndColor)
     Q_PROPERTY(std::uint8_t GradStep READ GradStep WRITE setGradStep)
-    Q_PROPERTY(GradBox::TGradDirection Direction READ Direction WRITE setDirection)
+    Q_PROPERTY(gradbox::TGradDirection Direction READ Direction WRITE setDirection)
 
 public:
-    using TGradDirection = GradBox::TGradDirection;
-    using enum GradBox::TGradDirection;
+    using TGradDirection = gradbox::TGradDirection;
+    using enum gradbox::TGradDirection;
 
     explicit TGradBox(QWidget* parent = nullptr);
 
-    TColor StartColor() const { return m_startColor; }
+    TColor StartColor() const { return startColor_; }
     void setStartColor(TColor value);
-    TColor EndColor() const { return m_endColor; }
+    TColor EndColor() const { return endColor_; }
     void setEndColor(TColor value);
-    std::uint8_t GradStep() const { return m_gradStep; }
+    std::uint8_t GradStep() const { return gradStep_; }
     void setGradStep(std::uint8_t value);
-    TGradDirection Direction() const { return m_direction; }
+    TGradDirection Direction() const { return direction_; }
     void setDirection(TGradDirection value);
 
 signals:
@@ -45,8 +47,10 @@ private:
     void setColorByIndex(int index, TColor value);
     void changed();
 
-    TColor m_startColor = clWhite;
-    TColor m_endColor = clBlack;
-    std::uint8_t m_gradStep = 128;
-    TGradDirection m_direction = gdVertical;
+    TColor startColor_ = clWhite;
+    TColor endColor_ = clBlack;
+    std::uint8_t gradStep_ = 128;
+    TGradDirection direction_ = gdVertical;
 };
+
+} // namespace norvik

@@ -1,9 +1,8 @@
 #include "controls/GradBoxGeometry.h"
 
-#include "controls/GdiMath.h"
 #include "money/Extended.h"
 
-namespace GradBox {
+namespace norvik::gradbox {
 
 namespace {
 
@@ -17,22 +16,18 @@ TColor bandColor(TColor start, TColor end, int steps, int index) {
 } // namespace
 
 int bandSize(int length, int steps) {
-    using norvik::Extended;
-    const auto size = norvik::RoundHalfEven(static_cast<Extended>(length) / steps);
+    const auto size = RoundHalfEven(static_cast<Extended>(length) / steps);
     return size == 0 ? 1 : static_cast<int>(size);
 }
 
 std::uint8_t channelValue(std::uint8_t from, std::uint8_t to, int steps, int index) {
-    using norvik::Extended;
     const Extended step = static_cast<Extended>(to - from) / steps;
     const Extended value = from + step * index;
-    return static_cast<std::uint8_t>(norvik::RoundHalfEven(value) & 0xFF);
+    return static_cast<std::uint8_t>(RoundHalfEven(value) & 0xFF);
 }
 
 std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradStep,
                                    TGradDirection direction, int width, int height) {
-    const TColor from = gdi::NearestColor(start);
-    const TColor to = gdi::NearestColor(end);
     const int steps = gradStep + 1;
     const bool vertical = direction == gdVertical;
     const int length = vertical ? height : width;
@@ -44,7 +39,7 @@ std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradSt
     for (int band = 0; band <= steps && offset < length; ++band) {
         const GdiRect rect = vertical ? GdiRect{0, offset, width, offset + size}
                                       : GdiRect{offset, 0, offset + size, height};
-        fills.push_back({rect, bandColor(from, to, steps, band)});
+        fills.push_back({rect, bandColor(start, end, steps, band)});
         offset += size;
     }
     if (!fills.empty() && offset < length) {
@@ -55,4 +50,4 @@ std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradSt
     return fills;
 }
 
-} // namespace GradBox
+} // namespace norvik::gradbox

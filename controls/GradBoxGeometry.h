@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace GradBox {
+namespace norvik::gradbox {
 
 enum TGradDirection : std::uint8_t { gdHorizontal, gdVertical };
 
@@ -24,4 +24,4 @@ std::uint8_t channelValue(std::uint8_t from, std::uint8_t to, int steps, int ind
 std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradStep,
                                    TGradDirection direction, int width, int height);
 
-} // namespace GradBox
+} // namespace norvik::gradbox

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 
+namespace norvik {
+
 namespace {
 
 // A new panel's bitmap: 50 × 50, white, with a one-pixel black rectangle from (0, 0) to
@@ -22,8 +24,8 @@ QPixmap initialBitmap(const QWidget& owner) {
     return bitmap;
 }
 
-Qt::CursorShape sizingCursor(Gradpan::HitArea area) {
-    using Gradpan::HitArea;
+Qt::CursorShape sizingCursor(gradpan::HitArea area) {
+    using gradpan::HitArea;
     switch (area) {
     case HitArea::Left:
     case HitArea::Right:
@@ -52,92 +54,92 @@ GdiRect toGdiRect(const QRect& rect) {
 
 TGradPan::TGradPan(QWidget* parent)
     : TCustomPanel(parent)
-    , m_bitmap(initialBitmap(*this)) {}
+    , bitmap_(initialBitmap(*this)) {}
 
 void TGradPan::setAlignment(TAlignment value) {
-    m_alignment = value;
+    alignment_ = value;
     update();
 }
 
 void TGradPan::setCaption(const QString& value) {
-    if (value == m_caption) {
+    if (value == caption_) {
         return;
     }
-    m_caption = value;
+    caption_ = value;
     update();
 }
 
 void TGradPan::setFontColor(TColor value) {
-    if (value == m_fontColor) {
+    if (value == fontColor_) {
         return;
     }
-    m_fontColor = value;
+    fontColor_ = value;
     update();
 }
 
 void TGradPan::setBitmap(const QPixmap& value) {
-    m_bitmap = value;
+    bitmap_ = value;
     BitmapChanged();
 }
 
 void TGradPan::BitmapChanged() {
-    if (Gradpan::isImage(m_backGroundEffect)) {
+    if (gradpan::isImage(backGroundEffect_)) {
         repaint();
     }
 }
 
 void TGradPan::setBackGroundEffect(TDirection value) {
-    m_backGroundEffect = value;
+    backGroundEffect_ = value;
     repaint();
 }
 
 void TGradPan::setColorEnd(TColor value) {
-    m_colorEnd = value;
+    colorEnd_ = value;
     repaint();
 }
 
 void TGradPan::setColorShadow(TColor value) {
-    m_colorShadow = value;
+    colorShadow_ = value;
     repaint();
 }
 
 void TGradPan::setColorStart(TColor value) {
-    m_colorStart = value;
+    colorStart_ = value;
     repaint();
 }
 
 void TGradPan::setCtl3D(bool value) {
-    m_ctl3D = value;
+    ctl3D_ = value;
     repaint();
 }
 
 void TGradPan::setTextEffect(TTextEffect value) {
-    m_textEffect = value;
+    textEffect_ = value;
     repaint();
 }
 
 void TGradPan::setTextRotation(TTextRotation value) {
-    m_textRotation = value;
+    textRotation_ = value;
     repaint();
 }
 
 void TGradPan::setVertAlign(TVertAlign value) {
-    m_vertAlign = value;
+    vertAlign_ = value;
     repaint();
 }
 
 void TGradPan::setMarge(int value) {
-    m_marge = value;
+    marge_ = value;
 }
 
 void TGradPan::setMoveable(bool value) {
-    m_moveable = value;
+    moveable_ = value;
     // The sizing cursors follow the pointer only while the panel can be moved.
     setMouseTracking(value);
 }
 
-void TGradPan::setDesigning(bool value) {
-    m_designing = value;
+void TGradPan::setDesignMode(bool value) {
+    designMode_ = value;
 }
 
 void TGradPan::Paint(GdiCanvas& canvas) {
@@ -148,56 +150,56 @@ void TGradPan::Paint(GdiCanvas& canvas) {
 }
 
 void TGradPan::paintBackground(GdiCanvas& canvas) {
-    if (Gradpan::isImage(m_backGroundEffect)) {
+    if (gradpan::isImage(backGroundEffect_)) {
         paintImage(canvas);
-    } else if (Gradpan::isGradient(m_backGroundEffect)) {
+    } else if (gradpan::isGradient(backGroundEffect_)) {
         // The gradient reads the colours' bytes as they are; a system colour is not looked up.
-        for (const GdiFill& band : Gradpan::gradientFills(m_backGroundEffect, m_colorStart,
-                                                          m_colorEnd, width(), height())) {
+        for (const GdiFill& band :
+             gradpan::gradientFills(backGroundEffect_, colorStart_, colorEnd_, width(), height())) {
             canvas.fill(band.rect, band.color);
         }
     } else {
-        canvas.fill({0, 0, width(), height()}, m_colorStart);
+        canvas.fill({0, 0, width(), height()}, colorStart_);
     }
 }
 
 void TGradPan::paintImage(GdiCanvas& canvas) {
-    if (m_bitmap.isNull()) {
-        canvas.fill({0, 0, width(), height()}, m_colorStart);
+    if (bitmap_.isNull()) {
+        canvas.fill({0, 0, width(), height()}, colorStart_);
         return;
     }
-    const int inset = Gradpan::imageInset(m_ctl3D, BevelWidth(), BorderWidth());
-    if (m_backGroundEffect == bdStretchImage) {
-        canvas.drawPixmap(m_bitmap, Gradpan::stretchTarget(width(), height(), inset));
+    const int inset = gradpan::imageInset(ctl3D_, BevelWidth(), BorderWidth());
+    if (backGroundEffect_ == bdStretchImage) {
+        canvas.drawPixmap(bitmap_, gradpan::stretchTarget(width(), height(), inset));
         return;
     }
     for (const GdiPoint& tile :
-         Gradpan::tilePositions(width(), height(), inset, m_bitmap.width(), m_bitmap.height())) {
-        canvas.drawPixmap(m_bitmap, tile);
+         gradpan::tilePositions(width(), height(), inset, bitmap_.width(), bitmap_.height())) {
+        canvas.drawPixmap(bitmap_, tile);
     }
 }
 
 void TGradPan::paintCaption(GdiCanvas& canvas) {
-    if (m_caption.isEmpty()) {
+    if (caption_.isEmpty()) {
         return;
     }
     // The legacy code measured "^_"; a line's height is the same for any text.
-    const Gradpan::CaptionLayout layout{width(), height(), BorderWidth(), BevelWidth(),
+    const gradpan::CaptionLayout layout{width(), height(), BorderWidth(), BevelWidth(),
                                         canvas.textHeight()};
-    const Gradpan::CaptionAnchor anchor =
-        Gradpan::captionAnchor(m_textRotation, m_alignment, m_vertAlign, layout);
-    QString text = m_caption;
+    const gradpan::CaptionAnchor anchor =
+        gradpan::captionAnchor(textRotation_, alignment_, vertAlign_, layout);
+    QString text = caption_;
     if (anchor.angle != 0) {
         const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
                                         static_cast<std::size_t>(text.size()));
         text.truncate(
-            static_cast<qsizetype>(gdi::ansiPrefixLength(units, Gradpan::kRotatedCaptionBytes)));
+            static_cast<qsizetype>(gdi::ansiPrefixLength(units, gradpan::kRotatedCaptionBytes)));
     }
-    for (const Gradpan::CaptionPass& pass : Gradpan::captionPasses(m_textEffect)) {
-        TColor color = m_fontColor;
-        if (pass.color == Gradpan::PassColor::Shadow) {
-            color = m_colorShadow;
-        } else if (pass.color == Gradpan::PassColor::Black) {
+    for (const gradpan::CaptionPass& pass : gradpan::captionPasses(textEffect_)) {
+        TColor color = fontColor_;
+        if (pass.color == gradpan::PassColor::Shadow) {
+            color = colorShadow_;
+        } else if (pass.color == gradpan::PassColor::Black) {
             color = clBlack;
         }
         const GdiPoint at{anchor.point.x + pass.dx, anchor.point.y + pass.dy};
@@ -206,8 +208,8 @@ void TGradPan::paintCaption(GdiCanvas& canvas) {
 }
 
 void TGradPan::paintFrame(GdiCanvas& canvas) {
-    const Gradpan::FramePaint frame = Gradpan::framePaint(
-        {width(), height(), BorderWidth(), BevelWidth(), BevelOuter(), BevelInner(), m_ctl3D});
+    const gradpan::FramePaint frame = gradpan::framePaint(
+        {width(), height(), BorderWidth(), BevelWidth(), BevelOuter(), BevelInner(), ctl3D_});
     canvas.lines(frame.lines);
     for (const GdiRect& border : frame.borderFrames) {
         canvas.frameRect(border, Color());
@@ -215,11 +217,11 @@ void TGradPan::paintFrame(GdiCanvas& canvas) {
 }
 
 bool TGradPan::sizingEnabled() const {
-    return m_moveable && !m_designing;
+    return moveable_ && !designMode_;
 }
 
 void TGradPan::updateSizingCursor(QPoint at) {
-    setCursor(sizingCursor(Gradpan::hitTest(at.x(), at.y(), width(), height(), m_marge)));
+    setCursor(sizingCursor(gradpan::hitTest(at.x(), at.y(), width(), height(), marge_)));
 }
 
 void TGradPan::mousePressEvent(QMouseEvent* event) {
@@ -228,29 +230,29 @@ void TGradPan::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint at = event->position().toPoint();
-    m_grabbed = Gradpan::hitTest(at.x(), at.y(), width(), height(), m_marge);
-    m_grabPoint = event->globalPosition();
-    m_grabBounds = geometry();
+    grabbed_ = gradpan::hitTest(at.x(), at.y(), width(), height(), marge_);
+    grabPoint_ = event->globalPosition();
+    grabBounds_ = geometry();
 }
 
 void TGradPan::mouseMoveEvent(QMouseEvent* event) {
-    if (m_grabbed == Gradpan::HitArea::Nowhere) {
+    if (grabbed_ == gradpan::HitArea::Nowhere) {
         if (sizingEnabled()) {
             updateSizingCursor(event->position().toPoint());
         }
         TCustomPanel::mouseMoveEvent(event);
         return;
     }
-    const QPoint delta = (event->globalPosition() - m_grabPoint).toPoint();
+    const QPoint delta = (event->globalPosition() - grabPoint_).toPoint();
     // The panel never gets smaller than its two sizing margins, so it can always be grabbed.
-    const GdiRect bounds = Gradpan::draggedBounds(m_grabbed, toGdiRect(m_grabBounds), delta.x(),
-                                                  delta.y(), 2 * m_marge);
+    const GdiRect bounds =
+        gradpan::draggedBounds(grabbed_, toGdiRect(grabBounds_), delta.x(), delta.y(), 2 * marge_);
     moveByUser(QRect(bounds.left, bounds.top, bounds.width(), bounds.height()));
 }
 
 void TGradPan::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_grabbed != Gradpan::HitArea::Nowhere) {
-        m_grabbed = Gradpan::HitArea::Nowhere;
+    if (event->button() == Qt::LeftButton && grabbed_ != gradpan::HitArea::Nowhere) {
+        grabbed_ = gradpan::HitArea::Nowhere;
         return;
     }
     TCustomPanel::mouseReleaseEvent(event);
@@ -263,15 +265,17 @@ void TGradPan::moveByUser(const QRect& bounds) {
         return;
     }
     emit OnPanelMove(this);
-    m_movingByUser = true;
+    movingByUser_ = true;
     setGeometry(bounds);
-    m_movingByUser = false;
+    movingByUser_ = false;
 }
 
 // Moves made by code or by a layout are reported too, but Qt only tells of them once done.
 void TGradPan::moveEvent(QMoveEvent* event) {
     TCustomPanel::moveEvent(event);
-    if (!m_movingByUser && event->oldPos() != event->pos()) {
+    if (!movingByUser_ && event->oldPos() != event->pos()) {
         emit OnPanelMove(this);
     }
 }
+
+} // namespace norvik

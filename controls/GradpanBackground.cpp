@@ -5,11 +5,9 @@
 
 #include <cstdint>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 namespace {
-
-using norvik::Extended;
 
 struct Steps {
     double red;
@@ -19,7 +17,7 @@ struct Steps {
 
 std::uint8_t truncatedChannel(std::uint8_t first, double step, int index) {
     const Extended value = static_cast<Extended>(first) + static_cast<Extended>(index) * step;
-    return static_cast<std::uint8_t>(norvik::Trunc(value));
+    return static_cast<std::uint8_t>(Trunc(value));
 }
 
 double stepBetween(std::uint8_t from, std::uint8_t to) {
@@ -138,4 +136,4 @@ std::vector<GdiPoint> tilePositions(int width, int height, int inset, int tileWi
     return positions;
 }
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 constexpr int kGradientSteps = 100;
 using ColorTable = std::array<TColor, kGradientSteps>;
@@ -41,4 +41,4 @@ GdiRect stretchTarget(int width, int height, int inset);
 std::vector<GdiPoint> tilePositions(int width, int height, int inset, int tileWidth,
                                     int tileHeight);
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

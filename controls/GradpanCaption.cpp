@@ -2,11 +2,11 @@
 
 #include <array>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 namespace {
 
-using Toolkit::TAlignment;
+using toolkit::TAlignment;
 
 struct Axis {
     int position;
@@ -17,9 +17,9 @@ struct Axis {
 CaptionAnchor level(TAlignment alignment, TVertAlign vertAlign, const CaptionLayout& l) {
     const int frame = l.borderWidth + l.bevelWidth;
     Axis x{l.width / 2, TextAnchor::Center};
-    if (alignment == Toolkit::taLeftJustify) {
+    if (alignment == toolkit::taLeftJustify) {
         x = {frame + 2, TextAnchor::Left};
-    } else if (alignment == Toolkit::taRightJustify) {
+    } else if (alignment == toolkit::taRightJustify) {
         x = {l.width - frame - 2, TextAnchor::Right};
     }
     int y = l.height / 2 - l.textHeight / 2;
@@ -36,9 +36,9 @@ CaptionAnchor level(TAlignment alignment, TVertAlign vertAlign, const CaptionLay
 CaptionAnchor up(TAlignment alignment, TVertAlign vertAlign, const CaptionLayout& l) {
     const int frame = l.borderWidth + l.bevelWidth;
     int x = l.width / 2 - l.textHeight / 2;
-    if (alignment == Toolkit::taLeftJustify) {
+    if (alignment == toolkit::taLeftJustify) {
         x = frame + 2;
-    } else if (alignment == Toolkit::taRightJustify) {
+    } else if (alignment == toolkit::taRightJustify) {
         x = l.width - frame - l.textHeight - 1;
     }
     Axis y{l.height / 2 - l.textHeight / 2, TextAnchor::Center};
@@ -54,9 +54,9 @@ CaptionAnchor up(TAlignment alignment, TVertAlign vertAlign, const CaptionLayout
 CaptionAnchor down(TAlignment alignment, TVertAlign vertAlign, const CaptionLayout& l) {
     const int frame = l.borderWidth + l.bevelWidth;
     int x = l.textHeight / 2 + l.width / 2;
-    if (alignment == Toolkit::taLeftJustify) {
+    if (alignment == toolkit::taLeftJustify) {
         x = l.textHeight + frame + 1;
-    } else if (alignment == Toolkit::taRightJustify) {
+    } else if (alignment == toolkit::taRightJustify) {
         x = l.width - frame - 2;
     }
     Axis y{l.height / 2 - l.textHeight / 2, TextAnchor::Center};
@@ -112,4 +112,4 @@ std::span<const CaptionPass> captionPasses(TTextEffect effect) {
     return kNone;
 }
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

@@ -6,7 +6,7 @@
 
 #include <span>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 struct CaptionLayout {
     int width = 0;
@@ -26,7 +26,7 @@ struct CaptionAnchor {
     friend bool operator==(const CaptionAnchor&, const CaptionAnchor&) = default;
 };
 
-CaptionAnchor captionAnchor(TTextRotation rotation, Toolkit::TAlignment alignment,
+CaptionAnchor captionAnchor(TTextRotation rotation, toolkit::TAlignment alignment,
                             TVertAlign vertAlign, const CaptionLayout& layout);
 
 // One writing of the caption, offset from the anchor, in one of three colours.
@@ -46,4 +46,4 @@ std::span<const CaptionPass> captionPasses(TTextEffect effect);
 // A rotated caption goes through a 256-byte buffer, so it is cut to this many bytes.
 constexpr int kRotatedCaptionBytes = 255;
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

@@ -1,10 +1,10 @@
 #include "controls/GradpanFrame.h"
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 namespace {
 
-using Toolkit::TBevelCut;
+using toolkit::TBevelCut;
 
 struct BevelColors {
     TColor first;
@@ -12,7 +12,7 @@ struct BevelColors {
 };
 
 BevelColors colorsOf(TBevelCut cut) {
-    if (cut == Toolkit::bvRaised) {
+    if (cut == toolkit::bvRaised) {
         return {clWhite, clGray};
     }
     return {clGray, clWhite};
@@ -47,10 +47,10 @@ void appendInner(std::vector<GdiLine>& lines, const FrameLayout& l, int s) {
 
 std::vector<GdiRect> borderFrames(const FrameLayout& l) {
     std::vector<GdiRect> frames;
-    if (!l.ctl3D || l.inner == Toolkit::bvNone) {
+    if (!l.ctl3D || l.inner == toolkit::bvNone) {
         return frames;
     }
-    const int a = l.outer != Toolkit::bvNone ? l.bevelWidth - 1 : 0;
+    const int a = l.outer != toolkit::bvNone ? l.bevelWidth - 1 : 0;
     for (int i = 1; i <= l.borderWidth; ++i) {
         frames.push_back({i + a, i + a, l.width - i - a, l.height - i - a});
     }
@@ -61,15 +61,15 @@ std::vector<GdiRect> borderFrames(const FrameLayout& l) {
 
 FramePaint framePaint(const FrameLayout& layout) {
     FramePaint paint;
-    if (layout.outer != Toolkit::bvNone) {
+    if (layout.outer != toolkit::bvNone) {
         appendOuter(paint.lines, layout);
     }
-    const int s = (layout.outer != Toolkit::bvNone ? layout.bevelWidth : 1) + layout.borderWidth;
-    if (layout.inner != Toolkit::bvNone) {
+    const int s = (layout.outer != toolkit::bvNone ? layout.bevelWidth : 1) + layout.borderWidth;
+    if (layout.inner != toolkit::bvNone) {
         appendInner(paint.lines, layout, s);
     }
     paint.borderFrames = borderFrames(layout);
     return paint;
 }
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

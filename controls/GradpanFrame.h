@@ -5,15 +5,15 @@
 
 #include <vector>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 struct FrameLayout {
     int width = 0;
     int height = 0;
     int borderWidth = 0;
     int bevelWidth = 1;
-    Toolkit::TBevelCut outer = Toolkit::bvNone;
-    Toolkit::TBevelCut inner = Toolkit::bvNone;
+    toolkit::TBevelCut outer = toolkit::bvNone;
+    toolkit::TBevelCut inner = toolkit::bvNone;
     bool ctl3D = false;
 };
 
@@ -27,4 +27,4 @@ struct FramePaint {
 
 FramePaint framePaint(const FrameLayout& layout);
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

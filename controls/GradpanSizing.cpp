@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 namespace {
 
@@ -78,4 +78,4 @@ GdiRect draggedBounds(HitArea area, const GdiRect& start, int dx, int dy, int mi
     return bounds;
 }
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

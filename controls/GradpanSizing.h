@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace Gradpan {
+namespace norvik::gradpan {
 
 // What a point of a movable panel grabs, numbered as the desktop's non-client hit codes.
 enum class HitArea : std::uint8_t {
@@ -29,4 +29,4 @@ HitArea hitTest(int x, int y, int width, int height, int margin);
 // where the panel would get narrower or lower than minimumSize.
 GdiRect draggedBounds(HitArea area, const GdiRect& start, int dx, int dy, int minimumSize);
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The gradient caption panel's enumerations, in the value order its stored layouts use.
-namespace Gradpan {
+namespace norvik::gradpan {
 
 enum TDirection : std::uint8_t {
     bdFlat,
@@ -25,4 +25,4 @@ enum TTextRotation : std::uint8_t { trNone, TrUp, TrDown };
 
 enum TVertAlign : std::uint8_t { vlTop, vlCenter, VlBottom };
 
-} // namespace Gradpan
+} // namespace norvik::gradpan

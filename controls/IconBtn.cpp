@@ -10,6 +10,8 @@
 
 #include <utility>
 
+namespace norvik {
+
 TIconButton::TIconButton(QWidget* parent)
     : TCustomPanel(parent) {
     setButtonStyle(bsFrame);
@@ -18,44 +20,44 @@ TIconButton::TIconButton(QWidget* parent)
 }
 
 void TIconButton::setButtonStyle(TButtonStyle value) {
-    if (value == m_buttonStyle) {
+    if (value == buttonStyle_) {
         return;
     }
-    const IconBtn::Bevels bevels = IconBtn::restingBevels(value);
+    const iconbtn::Bevels bevels = iconbtn::restingBevels(value);
     setBevelInner(bevels.inner);
     setBevelOuter(bevels.outer);
-    m_buttonStyle = value;
+    buttonStyle_ = value;
 }
 
 void TIconButton::setColorChange(bool value) {
-    m_colorChange = value;
+    colorChange_ = value;
 }
 
 void TIconButton::setIcon(const QIcon& value) {
-    m_icon = value;
+    icon_ = value;
     update();
 }
 
 void TIconButton::setInColor(TColor value) {
-    m_inColor = value;
+    inColor_ = value;
 }
 
 void TIconButton::setOutColor(TColor value) {
-    if (value == m_outColor) {
+    if (value == outColor_) {
         return;
     }
-    m_outColor = value;
-    if (m_designing) {
+    outColor_ = value;
+    if (designMode_) {
         ApplyColor(value);
     }
     update();
 }
 
 void TIconButton::setStretch(bool value) {
-    if (value == m_stretch) {
+    if (value == stretch_) {
         return;
     }
-    m_stretch = value;
+    stretch_ = value;
     update();
 }
 
@@ -69,18 +71,18 @@ void TIconButton::setTabStop(bool value) {
     setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void TIconButton::setDesigning(bool value) {
-    m_designing = value;
+void TIconButton::setDesignMode(bool value) {
+    designMode_ = value;
 }
 
 void TIconButton::Loaded() {
-    setColor(m_outColor);
+    setColor(outColor_);
 }
 
 void TIconButton::ShowPressed(bool pressed) {
-    const IconBtn::BevelChange change =
-        IconBtn::pressedLook(m_buttonStyle, pressed, !pressed && IsMouseInside());
-    if (change.side == IconBtn::BevelSide::Inner) {
+    const iconbtn::BevelChange change =
+        iconbtn::pressedLook(buttonStyle_, pressed, !pressed && IsMouseInside());
+    if (change.side == iconbtn::BevelSide::Inner) {
         setBevelInner(change.cut);
     } else {
         setBevelOuter(change.cut);
@@ -88,10 +90,10 @@ void TIconButton::ShowPressed(bool pressed) {
 }
 
 void TIconButton::ApplyColor(TColor value) {
-    if (value == m_appliedColor) {
+    if (value == appliedColor_) {
         return;
     }
-    m_appliedColor = value;
+    appliedColor_ = value;
     setColor(value);
 }
 
@@ -106,29 +108,29 @@ QPoint TIconButton::pointerPosition() const {
 void TIconButton::DoMouseEnter(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x,
                                int y) {
     emit OnMouseEnter(this, shift, buttons, x, y);
-    if (m_buttonStyle == bsIELike) {
+    if (buttonStyle_ == bsIELike) {
         const bool leftDown = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
         setBevelOuter(leftDown ? bvLowered : bvRaised);
     }
-    if (m_colorChange) {
-        ApplyColor(m_inColor);
+    if (colorChange_) {
+        ApplyColor(inColor_);
     }
 }
 
 void TIconButton::DoMouseLeave(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x,
                                int y) {
     emit OnMouseLeave(this, shift, buttons, x, y);
-    if (m_buttonStyle == bsIELike) {
+    if (buttonStyle_ == bsIELike) {
         setBevelOuter(bvNone);
     }
-    if (m_colorChange) {
-        ApplyColor(m_outColor);
+    if (colorChange_) {
+        ApplyColor(outColor_);
     }
 }
 
 void TIconButton::Paint(GdiCanvas& canvas) {
     TCustomPanel::Paint(canvas);
-    canvas.drawIcon(m_icon, IconBtn::iconRect(width(), height(), m_stretch, drawnBevelCount()));
+    canvas.drawIcon(icon_, iconbtn::iconRect(width(), height(), stretch_, drawnBevelCount()));
 }
 
 void TIconButton::enterEvent(QEnterEvent* event) {
@@ -146,13 +148,13 @@ void TIconButton::leaveEvent(QEvent* event) {
 }
 
 void TIconButton::mousePressEvent(QMouseEvent* event) {
-    m_clickPending = event->button() == Qt::LeftButton;
+    clickPending_ = event->button() == Qt::LeftButton;
     pressed(event);
 }
 
 // The second press of a double click reports the double click and starts no click of its own.
 void TIconButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    m_clickPending = false;
+    clickPending_ = false;
     if (event->button() == Qt::LeftButton) {
         emit OnDblClick(this);
     }
@@ -171,7 +173,7 @@ void TIconButton::pressed(QMouseEvent* event) {
 void TIconButton::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
-        if (std::exchange(m_clickPending, false) && rect().contains(at)) {
+        if (std::exchange(clickPending_, false) && rect().contains(at)) {
             emit OnClick(this);
         }
         ShowPressed(false);
@@ -183,7 +185,7 @@ void TIconButton::mouseReleaseEvent(QMouseEvent* event) {
 void TIconButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Space:
-        m_spaceDown = true;
+        spaceDown_ = true;
         ShowPressed(true);
         return;
     case Qt::Key_Return:
@@ -193,7 +195,7 @@ void TIconButton::keyPressEvent(QKeyEvent* event) {
         ShowPressed(false);
         return;
     default:
-        if (std::exchange(m_spaceDown, false)) {
+        if (std::exchange(spaceDown_, false)) {
             ShowPressed(false);
         }
         TCustomPanel::keyPressEvent(event);
@@ -204,10 +206,12 @@ void TIconButton::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats as release and press pairs on some desktops; only the real release
     // ends a Space press.
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() &&
-        std::exchange(m_spaceDown, false)) {
+        std::exchange(spaceDown_, false)) {
         emit OnClick(this);
         ShowPressed(false);
         return;
     }
     TCustomPanel::keyReleaseEvent(event);
 }
+
+} // namespace norvik

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "controls/AfterLoad.h"
 #include "controls/CustomPanel.h"
 #include "controls/IconBtnGeometry.h"
 
 #include <QIcon>
+
+namespace norvik {
 
 // A push button showing one icon on a flat face framed by up to two bevels. The bevels sink
 // while the button is pressed and, in the style bsIELike, rise while the pointer is over it;
@@ -12,9 +15,9 @@
 //
 // The button takes the keyboard focus from a left click only (or from the keyboard when
 // TabStop is set). OnClick fires while the button still looks pressed.
-class TIconButton : public TCustomPanel {
+class TIconButton : public TCustomPanel, public AfterLoad {
     Q_OBJECT
-    Q_PROPERTY(IconBtn::TButtonStyle ButtonStyle READ ButtonStyle WRITE setButtonStyle)
+    Q_PROPERTY(iconbtn::TButtonStyle ButtonStyle READ ButtonStyle WRITE setButtonStyle)
     Q_PROPERTY(bool ColorChange READ ColorChange WRITE setColorChange)
     Q_PROPERTY(QIcon Icon READ Icon WRITE setIcon)
     Q_PROPERTY(TColor InColor READ InColor WRITE setInColor)
@@ -23,32 +26,32 @@ class TIconButton : public TCustomPanel {
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
 
 public:
-    using TButtonStyle = IconBtn::TButtonStyle;
-    using enum IconBtn::TButtonStyle;
+    using TButtonStyle = iconbtn::TButtonStyle;
+    using enum iconbtn::TButtonStyle;
 
     explicit TIconButton(QWidget* parent = nullptr);
 
-    TButtonStyle ButtonStyle() const { return m_buttonStyle; }
+    TButtonStyle ButtonStyle() const { return buttonStyle_; }
     void setButtonStyle(TButtonStyle value);
-    bool ColorChange() const { return m_colorChange; }
+    bool ColorChange() const { return colorChange_; }
     void setColorChange(bool value);
-    QIcon Icon() const { return m_icon; }
+    QIcon Icon() const { return icon_; }
     void setIcon(const QIcon& value);
-    TColor InColor() const { return m_inColor; }
+    TColor InColor() const { return inColor_; }
     void setInColor(TColor value);
-    TColor OutColor() const { return m_outColor; }
+    TColor OutColor() const { return outColor_; }
     void setOutColor(TColor value);
-    bool Stretch() const { return m_stretch; }
+    bool Stretch() const { return stretch_; }
     void setStretch(bool value);
     bool TabStop() const;
     void setTabStop(bool value);
 
-    // While designing, a new OutColor shows at once instead of at the next hover change.
-    bool designing() const { return m_designing; }
-    void setDesigning(bool value);
+    // In design mode a new OutColor shows at once instead of at the next hover change.
+    bool designMode() const { return designMode_; }
+    void setDesignMode(bool value);
 
     // After the stored layout has been read: the face takes OutColor.
-    void Loaded();
+    void Loaded() override;
 
     void ShowPressed(bool pressed);
     void ApplyColor(TColor value);
@@ -84,14 +87,16 @@ private:
     void pressed(QMouseEvent* event);
     QPoint pointerPosition() const;
 
-    bool m_spaceDown = false;
-    TColor m_appliedColor = 0;
-    bool m_clickPending = false;
-    bool m_designing = false;
-    TButtonStyle m_buttonStyle = bsNone;
-    bool m_colorChange = true;
-    QIcon m_icon;
-    TColor m_inColor = clActiveCaption;
-    TColor m_outColor = clBtnFace;
-    bool m_stretch = false;
+    bool spaceDown_ = false;
+    TColor appliedColor_ = 0;
+    bool clickPending_ = false;
+    bool designMode_ = false;
+    TButtonStyle buttonStyle_ = bsNone;
+    bool colorChange_ = true;
+    QIcon icon_;
+    TColor inColor_ = clActiveCaption;
+    TColor outColor_ = clBtnFace;
+    bool stretch_ = false;
 };
+
+} // namespace norvik

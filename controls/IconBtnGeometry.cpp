@@ -1,8 +1,8 @@
 #include "controls/IconBtnGeometry.h"
 
-namespace IconBtn {
+namespace norvik::iconbtn {
 
-using namespace Toolkit;
+using namespace toolkit;
 
 Bevels restingBevels(TButtonStyle style) {
     switch (style) {
@@ -55,4 +55,4 @@ GdiRect iconRect(int width, int height, bool stretch, int drawnBevels) {
     return {left, top, left + kIconSize, top + kIconSize};
 }
 
-} // namespace IconBtn
+} // namespace norvik::iconbtn

@@ -5,13 +5,13 @@
 
 #include <cstdint>
 
-namespace IconBtn {
+namespace norvik::iconbtn {
 
 enum TButtonStyle : std::uint8_t { bsNone, bsLowered, bsRaised, bsFrame, bsGroove, bsIELike };
 
 struct Bevels {
-    Toolkit::TBevelCut inner = Toolkit::bvNone;
-    Toolkit::TBevelCut outer = Toolkit::bvNone;
+    toolkit::TBevelCut inner = toolkit::bvNone;
+    toolkit::TBevelCut outer = toolkit::bvNone;
 
     friend bool operator==(const Bevels&, const Bevels&) = default;
 };
@@ -24,7 +24,7 @@ enum class BevelSide : std::uint8_t { Inner, Outer };
 
 struct BevelChange {
     BevelSide side = BevelSide::Outer;
-    Toolkit::TBevelCut cut = Toolkit::bvNone;
+    toolkit::TBevelCut cut = toolkit::bvNone;
 
     friend bool operator==(const BevelChange&, const BevelChange&) = default;
 };
@@ -34,4 +34,4 @@ BevelChange pressedLook(TButtonStyle style, bool pressed, bool mouseInside);
 // Where the icon goes: 32 × 32 centred, or stretched to the face inside the drawn bevels.
 GdiRect iconRect(int width, int height, bool stretch, int drawnBevels);
 
-} // namespace IconBtn
+} // namespace norvik::iconbtn

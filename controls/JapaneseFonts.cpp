@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace norvik {
+
 namespace {
 
 struct FontSubstitute {
@@ -88,3 +90,5 @@ void installJapaneseFontSubstitutes() {
         }
     }
 }
+
+} // namespace norvik

@@ -1,12 +1,14 @@
 #pragma once
 
+class QFont;
+
+namespace norvik {
+
 // The stored layouts name the Windows Japanese fonts ("ＭＳ ゴシック", "ＭＳ Ｐ明朝", …). Where
 // they are not installed, each is substituted by the installed font of the same design (gothic or
 // mincho, fixed or proportional), so every caption and amount still renders in Japanese.
 // Call once, before the first window is created.
 void installJapaneseFontSubstitutes();
-
-class QFont;
 
 // Sizes a substituted font (given in pixels) so that texts take the room the layouts drew for
 // the Windows face; leaves fonts that are installed under their own name alone.
@@ -18,3 +20,5 @@ class QFont;
 //   "Clear(Esc)" into 48 pixels at height 12. The replacement's proportional Latin is wider
 //   than that, so it is condensed until that caption takes the same room.
 void matchNamedFaceMetrics(QFont& font);
+
+} // namespace norvik

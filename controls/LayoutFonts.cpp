@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace norvik {
+
 namespace {
 
 void adapt(QWidget* widget) {
@@ -28,3 +30,5 @@ void applyLayoutFonts(QWidget* root) {
         applyLayoutFonts(child);
     }
 }
+
+} // namespace norvik

@@ -108,7 +108,7 @@ void TNValEdit::setLeadingChar(QChar c) {
     core_.SetLeadingChar(code <= 0xFF ? static_cast<unsigned char>(code) : ' ');
 }
 
-void TNValEdit::setFontColor(TColor color) {
+void TNValEdit::setFontColor(norvik::TColor color) {
     if (color == fontColor_) {
         return; // an unchanged font raises no notification
     }
@@ -278,16 +278,16 @@ void TNValEdit::changeEvent(QEvent* event) {
 // A palette set from outside may carry a new text colour: that is a new font colour.
 void TNValEdit::PaletteChanged() {
     const QColor shown = palette().color(QPalette::Active, QPalette::Text);
-    if (shown == toQColor(fontColor_, palette())) {
+    if (shown == norvik::toQColor(fontColor_, palette())) {
         return;
     }
-    fontColor_ = fromQColor(shown);
+    fontColor_ = norvik::fromQColor(shown);
     core_.FontColorChanged(fontColor_);
 }
 
-void TNValEdit::ApplyFontColor(TColor color) {
+void TNValEdit::ApplyFontColor(norvik::TColor color) {
     QPalette colors = palette();
-    const QColor shown = toQColor(color, colors);
+    const QColor shown = norvik::toQColor(color, colors);
     colors.setColor(QPalette::Active, QPalette::Text, shown);
     colors.setColor(QPalette::Inactive, QPalette::Text, shown);
     fontColor_ = color;
@@ -338,7 +338,7 @@ void TNValEdit::FocusPrevious() {
     focusNextPrevChild(false);
 }
 
-void TNValEdit::ChangeFontColor(TColor color) {
+void TNValEdit::ChangeFontColor(norvik::TColor color) {
     setFontColor(color);
 }
 

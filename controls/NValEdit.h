@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/AfterLoad.h"
 #include "controls/NValEditCore.h"
 #include "controls/NValEditMessageBox.h"
 #include "controls/TColor.h"
@@ -18,7 +19,7 @@
 //
 // Forms built from a .ui file call Loaded() after setupUi(); a box created in code renders
 // first when Value, or a property that renders, is first assigned.
-class TNValEdit : public QLineEdit, private norvik::NValEditRequests {
+class TNValEdit : public QLineEdit, public norvik::AfterLoad, private norvik::NValEditRequests {
     Q_OBJECT
     Q_PROPERTY(int MaxDigits READ MaxDigits WRITE setMaxDigits)
     Q_PROPERTY(bool PrmtNegative READ PrmtNegative WRITE setPrmtNegative)
@@ -64,9 +65,9 @@ public:
     void setEnterNext(bool moves) { core_.SetEnterNext(moves); }
     bool ArrowNext() const { return core_.ArrowNext(); }
     void setArrowNext(bool moves) { core_.SetArrowNext(moves); }
-    TColor MinusColor() const { return core_.MinusColor(); }
+    norvik::TColor MinusColor() const { return core_.MinusColor(); }
     int MinusColorAsInt() const { return static_cast<int>(core_.MinusColor()); }
-    void setMinusColor(TColor color) { core_.SetMinusColor(color); }
+    void setMinusColor(norvik::TColor color) { core_.SetMinusColor(color); }
     bool AutoSelect() const { return core_.AutoSelect(); }
     void setAutoSelect(bool selects) { core_.SetAutoSelect(selects); }
     // Written through QLineEdit::setReadOnly; the core follows its change event.
@@ -76,11 +77,11 @@ public:
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
     // The font colour (the text colour of the palette), as a stored colour.
-    TColor FontColor() const { return fontColor_; }
-    void setFontColor(TColor color);
+    norvik::TColor FontColor() const { return fontColor_; }
+    void setFontColor(norvik::TColor color);
 
     // The after-load step: the first rendering, without a change event.
-    void Loaded() { core_.Loaded(); }
+    void Loaded() override { core_.Loaded(); }
 
     // In design mode invalid property values are reported (beep and message box, or a thrown
     // norvik::NValEditDesignError) instead of being corrected silently.
@@ -117,19 +118,19 @@ private:
     void Beep() override;
     void FocusNext() override;
     void FocusPrevious() override;
-    void ChangeFontColor(TColor color) override;
+    void ChangeFontColor(norvik::TColor color) override;
     void ReportChange() override;
 
     void TypeCharacter(char key);
     void Perform(norvik::EditCommand command);
     void PassOn(QKeyEvent* event);
     void PasteFromClipboard();
-    void ApplyFontColor(TColor color);
+    void ApplyFontColor(norvik::TColor color);
     void PaletteChanged();
 
     TNValEditMessageBox messageBox_;
     norvik::NValEditCore core_;
     QPointer<QMenu> popupMenu_;
-    TColor fontColor_ = clWindowText;
+    norvik::TColor fontColor_ = norvik::clWindowText;
     bool applyingFontColor_ = false;
 };

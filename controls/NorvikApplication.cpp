@@ -4,6 +4,8 @@
 
 #include <QFont>
 
+namespace norvik {
+
 NorvikApplication::NorvikApplication(int& argc, char** argv, const QString& title)
     : QApplication(argc, argv) {
     // The title names the program to the desktop (task switchers, window grouping). It is not
@@ -18,3 +20,5 @@ NorvikApplication::NorvikApplication(int& argc, char** argv, const QString& titl
     font.setStyleStrategy(QFont::NoFontMerging);
     setFont(font);
 }
+
+} // namespace norvik

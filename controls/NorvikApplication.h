@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace norvik {
+
 // The application object of both calculators: named after the program's title and with the
 // Windows Japanese fonts of the layouts mapped to installed ones before any window exists.
 class NorvikApplication : public QApplication {
@@ -10,3 +12,5 @@ class NorvikApplication : public QApplication {
 public:
     NorvikApplication(int& argc, char** argv, const QString& title);
 };
+
+} // namespace norvik

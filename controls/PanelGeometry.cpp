@@ -1,6 +1,6 @@
 #include "controls/PanelGeometry.h"
 
-namespace Toolkit {
+namespace norvik::toolkit {
 
 namespace {
 
@@ -44,4 +44,4 @@ int drawnBevelCount(TBevelCut outer, TBevelCut inner) {
     return (outer != bvNone ? 1 : 0) + (inner != bvNone ? 1 : 0);
 }
 
-} // namespace Toolkit
+} // namespace norvik::toolkit

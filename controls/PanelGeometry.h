@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace Toolkit {
+namespace norvik::toolkit {
 
 // Appends `width` rings of a 3-D frame inside rect and shrinks rect past them. Each ring draws
 // its left and top edges in the first colour, then its right and bottom edges in the second,
@@ -32,4 +32,4 @@ PanelPaint panelPaint(int width, int height, const PanelFrame& frame, TColor col
 // How many of the two bevels are drawn (any cut but bvNone draws).
 int drawnBevelCount(TBevelCut outer, TBevelCut inner);
 
-} // namespace Toolkit
+} // namespace norvik::toolkit

@@ -2,6 +2,8 @@
 
 #include "controls/TStaticText.h"
 
+namespace norvik {
+
 namespace {
 
 QAccessibleInterface* makeStaticTextAccessible(const QString& className, QObject* object) {
@@ -47,3 +49,5 @@ void StaticTextAccessible::install() {
     }();
     Q_UNUSED(installed);
 }
+
+} // namespace norvik

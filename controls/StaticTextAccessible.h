@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace norvik {
+
 // What a screen reader hears for a static text: its text, and nothing when it is empty. Qt's own
 // label falls back to the title of the surrounding group box, so an empty result field would be
 // announced as "扶養控除" or "入力事項".
@@ -21,3 +23,5 @@ public:
 private:
     QLabel* label() const;
 };
+
+} // namespace norvik

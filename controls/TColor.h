@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace norvik {
+
 // A colour as the stored layouts write it: an RGB value with red in the lowest byte, then
 // green, then blue; or, with the high byte 0xFF, a reference to the system colour whose index
 // is in the low byte. Kept free of any GUI library so that painting geometry can be checked
@@ -52,3 +54,5 @@ constexpr TColor clBtnShadow = tcolor::system(16);
 constexpr TColor clGrayText = tcolor::system(17);
 constexpr TColor clBtnText = tcolor::system(18);
 constexpr TColor clBtnHighlight = tcolor::system(20);
+
+} // namespace norvik

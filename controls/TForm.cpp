@@ -1,8 +1,7 @@
 #include "controls/TForm.h"
 
-#include "controls/IconBtn.h"
+#include "controls/AfterLoad.h"
 #include "controls/LayoutFonts.h"
-#include "controls/NValEdit.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
@@ -16,11 +15,18 @@
 
 #include <stdexcept>
 
+// The icons and the panel bitmap live in the control library, which is linked statically, so its
+// resources are registered by hand. The macro declares the registering function where it is
+// used, which must be outside any namespace.
+static void registerControlResources() {
+    Q_INIT_RESOURCE(norvik);
+}
+
+namespace norvik {
+
 TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
-    // The icons and the panel bitmap live in the control library, which is linked statically,
-    // so its resources are registered by hand.
-    Q_INIT_RESOURCE(norvik);
+    registerControlResources();
 }
 
 void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
@@ -51,11 +57,10 @@ void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
 }
 
 void TForm::runAfterLoadSteps() {
-    for (TNValEdit* edit : findChildren<TNValEdit*>()) {
-        edit->Loaded();
-    }
-    for (TIconButton* button : findChildren<TIconButton*>()) {
-        button->Loaded();
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (auto* control = dynamic_cast<AfterLoad*>(child)) {
+            control->Loaded();
+        }
     }
 }
 
@@ -102,3 +107,5 @@ void TForm::showTexts(const norvik::ResultTexts& texts) {
         }
     }
 }
+
+} // namespace norvik

@@ -7,6 +7,8 @@
 class QLabel;
 class QMenu;
 
+namespace norvik {
+
 // The base of the programs' main windows: a fixed-size, centred, white form built from a stored
 // layout, with a popup menu whose shortcuts act wherever the focus is, a status bar whose first
 // panel shows the date, and a show handler. Components that may only live on a form (the
@@ -46,3 +48,5 @@ protected:
     // so that a renamed label can never leave a stale amount on screen unnoticed.
     void showTexts(const norvik::ResultTexts& texts);
 };
+
+} // namespace norvik

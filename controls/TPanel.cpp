@@ -4,6 +4,8 @@
 
 #include <QEvent>
 
+namespace norvik {
+
 TPanel::TPanel(QWidget* parent)
     : QWidget(parent) {
     setAutoFillBackground(true);
@@ -29,3 +31,5 @@ void TPanel::changeEvent(QEvent* event) {
         applyColor();
     }
 }
+
+} // namespace norvik

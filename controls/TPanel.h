@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace norvik {
+
 // A plain container painted in one stored colour: the title and sub-title strips. Its colour is
 // painted even while the desktop draws the standard controls with its visual style.
 class TPanel : public QWidget {
@@ -25,3 +27,5 @@ private:
     TColor color_ = clBtnFace;
     bool applyingColor_ = false;
 };
+
+} // namespace norvik

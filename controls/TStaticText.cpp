@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace norvik {
+
 TStaticText::TStaticText(QWidget* parent)
     : QLabel(parent) {
     StaticTextAccessible::install();
@@ -59,3 +61,5 @@ void TStaticText::paintEvent(QPaintEvent* event) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
+
+} // namespace norvik

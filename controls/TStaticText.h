@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace norvik {
+
 // A static text as the layouts use it for captions and result fields: an opaque background in
 // a stored colour, its text in a stored colour at the top of the box, and optionally a single
 // black border line.
@@ -35,3 +37,5 @@ private:
     bool singleBorder_ = false;
     bool applyingColors_ = false;
 };
+
+} // namespace norvik

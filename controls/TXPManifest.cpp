@@ -2,7 +2,11 @@
 
 #include "controls/VisualStyles.h"
 
+namespace norvik {
+
 TXPManifest::TXPManifest(QObject* owner)
     : QObject(owner) {
-    VisualStyles::enable();
+    visualstyles::enable();
 }
+
+} // namespace norvik

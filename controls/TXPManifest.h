@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace norvik {
+
 // The themed-controls component: placed on a form, it has the desktop draw the standard
 // controls with its visual style. Unlike the visual-style component it checks nothing about
 // where it is placed.
@@ -11,3 +13,5 @@ class TXPManifest : public QObject {
 public:
     explicit TXPManifest(QObject* owner);
 };
+
+} // namespace norvik

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 // The toolkit's own enumerations that several controls share, in the toolkit's value order.
-namespace Toolkit {
+namespace norvik::toolkit {
 
 enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
-} // namespace Toolkit
+} // namespace norvik::toolkit

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QVariant>
 
-namespace VisualStyles {
+namespace norvik::visualstyles {
 
 namespace {
 
@@ -30,4 +30,4 @@ bool active() {
     return application != nullptr && application->property(kProperty).toBool();
 }
 
-} // namespace VisualStyles
+} // namespace norvik::visualstyles

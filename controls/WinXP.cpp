@@ -1,8 +1,11 @@
 #include "controls/WinXP.h"
 
 #include "controls/TForm.h"
+#include "controls/VisualStyles.h"
 
 #include <stdexcept>
+
+namespace norvik {
 
 TWinXP::TWinXP(QObject* owner)
     : QObject(owner) {
@@ -13,4 +16,7 @@ TWinXP::TWinXP(QObject* owner)
     if (owner->findChildren<TWinXP*>(Qt::FindDirectChildrenOnly).size() >= 2) {
         throw std::runtime_error("Only one instance of TWinXP allowed on form");
     }
+    visualstyles::enable();
 }
+
+} // namespace norvik

@@ -2,9 +2,12 @@
 
 #include <QObject>
 
-// The visual-style component: placed on a form, it only checks where it is placed. The styles
-// themselves are switched on by the program (VisualStyles) and, on Windows, by the manifest
-// that travels with this unit.
+namespace norvik {
+
+// The visual-style component: placed on a form, it has the desktop draw the standard controls
+// with its visual style, as the manifest that travels with this unit does on Windows. Unlike the
+// themed-controls component it checks where it is placed, and switches the styles on only once
+// it is accepted.
 //
 // Construction throws std::runtime_error when the owner is not a form ("Control parent must be
 // a form!") and when the form already holds one ("Only one instance of TWinXP allowed on
@@ -15,3 +18,5 @@ class TWinXP : public QObject {
 public:
     explicit TWinXP(QObject* owner);
 };
+
+} // namespace norvik

@@ -10,58 +10,73 @@
 #include <functional>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kLabelColor = 10652814;
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
 
-TEST(BoxLabel, ASingleBorderLabelFramesItselfInBlack) {
-    TBoxLabel label;
-    label.resize(55, 15);
-    label.setBorderStyle(TBoxLabel::bsSingle);
-    label.setBevelInner(TBoxLabel::bvNone);
-    label.setBevelOuter(TBoxLabel::bvNone);
-    label.setColor(kLabelColor);
-    const QImage image = renderImage(label);
-    for (const QPoint border : {QPoint(0, 0), QPoint(54, 0), QPoint(0, 14), QPoint(54, 14),
-                                QPoint(27, 0), QPoint(27, 14), QPoint(0, 7), QPoint(54, 7)}) {
-        EXPECT_EQ(image.pixelColor(border), kBlack) << border.x() << "," << border.y();
-    }
-    const QColor fill = screenColor(label, kLabelColor);
-    EXPECT_EQ(image.pixelColor(1, 1), fill);
-    EXPECT_EQ(image.pixelColor(53, 13), fill);
-}
-
-struct RingPixel {
+struct FramePixel {
     QPoint at;
     TColor color;
 };
 
-TEST(BoxLabel, TheDefaultLabelHasTwoBevelRingsWithSwappedColours) {
-    TBoxLabel label;
-    const QImage image = renderImage(label);
-    const RingPixel pixels[] = {
-        {{0, 10}, clWhite},      {{35, 0}, clWhite},     {{69, 10}, clBtnShadow},
-        {{35, 19}, clBtnShadow}, {{69, 0}, clBtnShadow}, {{0, 19}, clWhite},
-        {{1, 10}, clBtnShadow},  {{35, 1}, clBtnShadow}, {{68, 10}, clWhite},
-        {{35, 18}, clWhite},     {{68, 1}, clWhite},     {{1, 18}, clBtnShadow},
-        {{2, 2}, clBtnFace},     {{67, 17}, clBtnFace},
-    };
-    for (const auto& p : pixels) {
-        EXPECT_EQ(image.pixelColor(p.at), screenColor(label, p.color))
-            << p.at.x() << "," << p.at.y();
-    }
-}
+struct FrameCase {
+    const char* name;
+    std::function<void(TBoxLabel&)> setUp;
+    std::vector<FramePixel> pixels;
+};
 
-TEST(BoxLabel, BevelWidthZeroDrawsNoBevel) {
-    TBoxLabel label;
-    label.setBevelWidth(0);
-    const QImage image = renderImage(label);
-    const QColor face = screenColor(label, clBtnFace);
-    EXPECT_EQ(image.pixelColor(0, 10), face);
-    EXPECT_EQ(image.pixelColor(69, 19), face);
-    EXPECT_EQ(image.pixelColor(1, 1), face);
+TEST(BoxLabel, PaintsItsBevelRingsBorderAndFace) {
+    const FrameCase cases[] = {
+        {"the default label: two rings with swapped colours, 70 × 20",
+         [](TBoxLabel&) {},
+         {{{0, 10}, clWhite},
+          {{35, 0}, clWhite},
+          {{69, 10}, clBtnShadow},
+          {{35, 19}, clBtnShadow},
+          {{69, 0}, clBtnShadow},
+          {{0, 19}, clWhite},
+          {{1, 10}, clBtnShadow},
+          {{35, 1}, clBtnShadow},
+          {{68, 10}, clWhite},
+          {{35, 18}, clWhite},
+          {{68, 1}, clWhite},
+          {{1, 18}, clBtnShadow},
+          {{2, 2}, clBtnFace},
+          {{67, 17}, clBtnFace}}},
+        {"BevelWidth 0 draws no bevel",
+         [](TBoxLabel& label) { label.setBevelWidth(0); },
+         {{{0, 10}, clBtnFace}, {{69, 19}, clBtnFace}, {{1, 1}, clBtnFace}}},
+        {"a single border alone frames the label in black",
+         [](TBoxLabel& label) {
+             label.resize(55, 15);
+             label.setBorderStyle(TBoxLabel::bsSingle);
+             label.setBevelInner(TBoxLabel::bvNone);
+             label.setBevelOuter(TBoxLabel::bvNone);
+             label.setColor(kLabelColor);
+         },
+         {{{0, 0}, clBlack},
+          {{54, 0}, clBlack},
+          {{0, 14}, clBlack},
+          {{54, 14}, clBlack},
+          {{27, 0}, clBlack},
+          {{27, 14}, clBlack},
+          {{0, 7}, clBlack},
+          {{54, 7}, clBlack},
+          {{1, 1}, kLabelColor},
+          {{53, 13}, kLabelColor}}},
+    };
+    for (const auto& c : cases) {
+        TBoxLabel label;
+        c.setUp(label);
+        const QImage image = renderImage(label);
+        for (const auto& p : c.pixels) {
+            EXPECT_EQ(image.pixelColor(p.at), screenColor(label, p.color))
+                << c.name << " at " << p.at.x() << "," << p.at.y();
+        }
+    }
 }
 
 TEST(BoxLabel, ADisabledLabelEngravesItsText) {
@@ -161,3 +176,4 @@ TEST(BoxLabel, PassesThePointerToItsParentUnlessSomethingListensToItsClicks) {
 }
 
 } // namespace
+} // namespace norvik

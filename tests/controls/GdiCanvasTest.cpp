@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 const QColor kPaper(255, 255, 255);
@@ -113,3 +114,4 @@ TEST(GdiCanvas, TextAnchorsNameTheLeftEndTheRightEndOrTheMiddle) {
 }
 
 } // namespace
+} // namespace norvik

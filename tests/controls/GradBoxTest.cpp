@@ -6,46 +6,45 @@
 
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kTitleEnd = 10652814; // red 142, green 140, blue 162
 
-struct BandPixel {
-    int x;
+struct StripPixel {
+    const char* name;
+    QSize size;
+    QPoint at;
     QColor color;
 };
 
-TEST(GradBox, TheFirstWindowsTitleStripShowsBandsThreePixelsWide) {
-    TGradBox box;
-    box.resize(357, 35);
-    box.setDirection(TGradBox::gdHorizontal);
-    box.setEndColor(kTitleEnd);
-    ASSERT_EQ(box.GradStep(), 128);
-    const QImage image = renderImage(box);
-    const BandPixel pixels[] = {
-        {0, {255, 255, 255}},   {2, {255, 255, 255}},   {3, {254, 254, 254}},
-        {5, {254, 254, 254}},   {177, {203, 202, 212}}, {179, {203, 202, 212}},
-        {354, {152, 150, 170}}, {356, {152, 150, 170}},
+// White to kTitleEnd (142, 140, 162) across, in 129 steps, as both windows' title strips.
+TEST(GradBox, TheWindowsTitleStripsShowTheirBands) {
+    const QColor end(142, 140, 162);
+    const StripPixel pixels[] = {
+        {"column 甲: band 0 is three pixels wide", {357, 35}, {0, 17}, {255, 255, 255}},
+        {"column 甲: band 0 ends at x 2", {357, 35}, {2, 34}, {255, 255, 255}},
+        {"column 甲: band 1 starts at x 3", {357, 35}, {3, 17}, {254, 254, 254}},
+        {"column 甲: band 1 ends at x 5", {357, 35}, {5, 34}, {254, 254, 254}},
+        {"column 甲: band 59 starts at x 177", {357, 35}, {177, 17}, {203, 202, 212}},
+        {"column 甲: band 59 ends at x 179", {357, 35}, {179, 34}, {203, 202, 212}},
+        {"column 甲: band 118 starts at x 354", {357, 35}, {354, 17}, {152, 150, 170}},
+        {"column 甲: band 118 reaches the edge", {357, 35}, {356, 34}, {152, 150, 170}},
+        {"column 乙: band 0", {159, 41}, {0, 20}, {255, 255, 255}},
+        {"column 乙: one-pixel bands", {159, 41}, {1, 20}, {254, 254, 254}},
+        {"column 乙: band 128", {159, 41}, {128, 20}, {143, 141, 163}},
+        {"column 乙: band 129 is the end colour", {159, 41}, {129, 20}, end},
+        {"column 乙: the rest in the last band's colour", {159, 41}, {130, 20}, end},
+        {"column 乙: up to the far corner", {159, 41}, {158, 40}, end},
     };
     for (const auto& p : pixels) {
-        EXPECT_EQ(image.pixelColor(p.x, 17), p.color) << "x " << p.x;
-        EXPECT_EQ(image.pixelColor(p.x, 34), p.color) << "x " << p.x << " bottom row";
+        TGradBox box;
+        box.resize(p.size);
+        box.setDirection(TGradBox::gdHorizontal);
+        box.setEndColor(kTitleEnd);
+        ASSERT_EQ(box.GradStep(), 128);
+        EXPECT_EQ(renderImage(box).pixelColor(p.at), p.color) << p.name;
     }
-}
-
-TEST(GradBox, TheSecondWindowsTitleStripEndsInTheEndColour) {
-    TGradBox box;
-    box.resize(159, 41);
-    box.setDirection(TGradBox::gdHorizontal);
-    box.setEndColor(kTitleEnd);
-    const QImage image = renderImage(box);
-    const QColor end(142, 140, 162);
-    EXPECT_EQ(image.pixelColor(0, 20), QColor(255, 255, 255));
-    EXPECT_EQ(image.pixelColor(1, 20), QColor(254, 254, 254)) << "one-pixel bands";
-    EXPECT_EQ(image.pixelColor(128, 20), QColor(143, 141, 163));
-    EXPECT_EQ(image.pixelColor(129, 20), end);
-    EXPECT_EQ(image.pixelColor(130, 20), end) << "the rest in the last band's colour";
-    EXPECT_EQ(image.pixelColor(158, 40), end);
 }
 
 TEST(GradBox, GradStepZeroFillsTheBoxWithTheStartColour) {
@@ -101,3 +100,4 @@ TEST(GradBox, OnChangeFollowsEveryWriteButAnUnchangedDirection) {
 }
 
 } // namespace
+} // namespace norvik

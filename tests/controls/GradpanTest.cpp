@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kStrip = 7099731;
@@ -22,24 +23,24 @@ const QColor kFont(0, 0, 230);
 class GradPanTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_panel = new TGradPan(&m_host);
-        m_panel->setBevelOuter(TGradPan::bvNone);
-        m_host.resize(400, 300);
+        panel_ = new TGradPan(&host_);
+        panel_->setBevelOuter(TGradPan::bvNone);
+        host_.resize(400, 300);
     }
 
-    TGradPan& panel() { return *m_panel; }
-    QWidget& host() { return m_host; }
+    TGradPan& panel() { return *panel_; }
+    QWidget& host() { return host_; }
 
-    int redAt(int x, int y) { return renderImage(*m_panel).pixelColor(x, y).red(); }
+    int redAt(int x, int y) { return renderImage(*panel_).pixelColor(x, y).red(); }
 
 private:
-    QWidget m_host;
-    TGradPan* m_panel = nullptr;
+    QWidget host_;
+    TGradPan* panel_ = nullptr;
 };
 
 struct RowCase {
     const char* name;
-    Gradpan::TDirection effect;
+    gradpan::TDirection effect;
     int height;
     int row;
     int red;
@@ -183,7 +184,7 @@ struct Pass {
 };
 
 struct EffectCase {
-    Gradpan::TTextEffect effect;
+    gradpan::TTextEffect effect;
     std::vector<Pass> passes;
 };
 
@@ -339,10 +340,11 @@ TEST_F(MovingPanelTest, APanelThatIsNotMoveableLeavesThePointerAlone) {
     panel().setMoveable(false);
     drag({50, 18}, {55, 21});
     panel().setMoveable(true);
-    panel().setDesigning(true);
+    panel().setDesignMode(true);
     drag({50, 18}, {55, 21});
     EXPECT_EQ(panel().geometry(), QRect(40, 30, 100, 36));
     EXPECT_TRUE(positionsSeen.empty());
 }
 
 } // namespace
+} // namespace norvik

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+namespace norvik {
 namespace {
 
 constexpr TColor kFace = tcolor::rgb(10, 200, 30);
@@ -32,59 +33,59 @@ QIcon solidIcon(int side, const QColor& color = kIconColor) {
 class IconButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_host.resize(220, 140);
-        m_button = new TIconButton(&m_host);
-        m_button->move(50, 40);
-        m_button->setOutColor(kFace);
-        m_button->Loaded();
-        m_button->setColorChange(false);
+        host_.resize(220, 140);
+        button_ = new TIconButton(&host_);
+        button_->move(50, 40);
+        button_->setOutColor(kFace);
+        button_->Loaded();
+        button_->setColorChange(false);
         // The pointer is parked before the window appears, or the button might see it arrive.
         pointerAway();
-        showAndSettle(m_host);
+        showAndSettle(host_);
         pointerAway();
     }
 
     void TearDown() override {
-        VisualStyles::disable();
+        visualstyles::disable();
         pointerAway();
     }
 
-    TIconButton& button() { return *m_button; }
-    QWidget& host() { return m_host; }
+    TIconButton& button() { return *button_; }
+    QWidget& host() { return host_; }
 
     void pointerTo(QPoint inButton) {
-        QCursor::setPos(m_button->mapToGlobal(inButton));
+        QCursor::setPos(button_->mapToGlobal(inButton));
         settle();
     }
     void pointerAway() {
-        QCursor::setPos(m_host.mapToGlobal(QPoint(5, 5)));
+        QCursor::setPos(host_.mapToGlobal(QPoint(5, 5)));
         settle();
     }
-    QPoint center() const { return m_button->rect().center(); }
+    QPoint center() const { return button_->rect().center(); }
 
     // The colours of the two outer rings, as "left right" pairs of H (button highlight),
     // S (button shadow) or F (face), read half-way down the sides.
     std::string rings() {
-        const QImage image = renderImage(*m_button);
-        const int mid = m_button->height() / 2;
-        const int right = m_button->width() - 1;
+        const QImage image = renderImage(*button_);
+        const int mid = button_->height() / 2;
+        const int right = button_->width() - 1;
         return std::string{name(image.pixelColor(0, mid)), name(image.pixelColor(right, mid)), ' ',
                            name(image.pixelColor(1, mid)), name(image.pixelColor(right - 1, mid))};
     }
 
 private:
     char name(const QColor& color) const {
-        if (color == screenColor(*m_button, clBtnHighlight)) {
+        if (color == screenColor(*button_, clBtnHighlight)) {
             return 'H';
         }
-        if (color == screenColor(*m_button, clBtnShadow)) {
+        if (color == screenColor(*button_, clBtnShadow)) {
             return 'S';
         }
-        return color == screenColor(*m_button, kFace) ? 'F' : '?';
+        return color == screenColor(*button_, kFace) ? 'F' : '?';
     }
 
-    QWidget m_host;
-    TIconButton* m_button = nullptr;
+    QWidget host_;
+    TIconButton* button_ = nullptr;
 };
 
 TEST_F(IconButtonTest, BevelColoursAreDistinctFromTheFace) {
@@ -95,7 +96,7 @@ TEST_F(IconButtonTest, BevelColoursAreDistinctFromTheFace) {
 }
 
 struct StyleCase {
-    IconBtn::TButtonStyle style;
+    iconbtn::TButtonStyle style;
     const char* atRest;
     const char* pressed;
     const char* released;
@@ -103,16 +104,16 @@ struct StyleCase {
 
 TEST_F(IconButtonTest, EachStyleShowsItsBevelsAtRestPressedAndReleased) {
     const StyleCase cases[] = {
-        {IconBtn::bsNone, "FF FF", "SH FF", "FF FF"},
-        {IconBtn::bsLowered, "SH FF", "SH SH", "SH FF"},
-        {IconBtn::bsRaised, "HS FF", "SH HS", "HS HS"},
-        {IconBtn::bsFrame, "HS SH", "SH FF", "HS SH"},
-        {IconBtn::bsGroove, "SH HS", "SH FF", "SH HS"},
-        {IconBtn::bsIELike, "FF FF", "SH FF", "FF FF"},
+        {iconbtn::bsNone, "FF FF", "SH FF", "FF FF"},
+        {iconbtn::bsLowered, "SH FF", "SH SH", "SH FF"},
+        {iconbtn::bsRaised, "HS FF", "SH HS", "HS HS"},
+        {iconbtn::bsFrame, "HS SH", "SH FF", "HS SH"},
+        {iconbtn::bsGroove, "SH HS", "SH FF", "SH HS"},
+        {iconbtn::bsIELike, "FF FF", "SH FF", "FF FF"},
     };
     for (const auto& c : cases) {
         // bsFrame first moves elsewhere, so that every style is really assigned.
-        button().setButtonStyle(c.style == IconBtn::bsFrame ? IconBtn::bsNone : IconBtn::bsFrame);
+        button().setButtonStyle(c.style == iconbtn::bsFrame ? iconbtn::bsNone : iconbtn::bsFrame);
         button().setButtonStyle(c.style);
         EXPECT_EQ(rings(), c.atRest) << "style " << int(c.style) << " at rest";
         QTest::mousePress(&button(), Qt::LeftButton, {}, center());
@@ -373,10 +374,10 @@ TEST_F(IconButtonTest, HoverColourAppliesOnlyWhenItDiffersFromTheLastApplied) {
     EXPECT_EQ(paints.count(), 0) << "InColor equals the colour applied last";
 }
 
-TEST_F(IconButtonTest, ANewOutColorShowsAtOnceOnlyWhileDesigning) {
+TEST_F(IconButtonTest, ANewOutColorShowsAtOnceOnlyInDesignMode) {
     button().setOutColor(kHoverFace);
     EXPECT_EQ(button().Color(), kFace) << "at run time it waits for the next hover change";
-    button().setDesigning(true);
+    button().setDesignMode(true);
     button().setOutColor(kFace);
     EXPECT_EQ(button().Color(), kFace);
     button().setOutColor(kHoverFace);
@@ -392,7 +393,7 @@ TEST_F(IconButtonTest, TheFaceIsLeftUnfilledWhileVisualStylesAreActive) {
     const QPoint face = button().geometry().center();
 
     EXPECT_EQ(renderImage(host()).pixelColor(face), screenColor(button(), kFace));
-    VisualStyles::enable();
+    visualstyles::enable();
     EXPECT_EQ(renderImage(host()).pixelColor(face), hostColor);
     EXPECT_EQ(renderImage(host()).pixelColor(button().geometry().topLeft()),
               screenColor(button(), clBtnHighlight))
@@ -400,3 +401,4 @@ TEST_F(IconButtonTest, TheFaceIsLeftUnfilledWhileVisualStylesAreActive) {
 }
 
 } // namespace
+} // namespace norvik

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 TEST(NValEditForm, ALayoutSetsEveryPublishedProperty) {
@@ -47,3 +48,4 @@ TEST(NValEditForm, PropertiesWorkThroughTheMetaObject) {
 }
 
 } // namespace
+} // namespace norvik

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 class NValEditMouse : public testing::Test {
@@ -128,3 +129,4 @@ TEST_F(NValEditMouse, TheMiddleButtonPastesNothing) {
 }
 
 } // namespace
+} // namespace norvik

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 class PaintedControlsUi : public ::testing::Test {
@@ -72,3 +73,4 @@ TEST_F(PaintedControlsUi, SetsTheGradientBoxFromTheLayout) {
 }
 
 } // namespace
+} // namespace norvik

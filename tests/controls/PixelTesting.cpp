@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QWidget>
 
+namespace norvik {
+
 QImage renderImage(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
     image.setDevicePixelRatio(1);
@@ -32,7 +34,7 @@ PaintCounter::PaintCounter(QWidget& widget)
 
 bool PaintCounter::eventFilter(QObject* /*watched*/, QEvent* event) {
     if (event->type() == QEvent::Paint) {
-        ++m_count;
+        ++count_;
     }
     return false;
 }
@@ -48,3 +50,5 @@ void showAndSettle(QWidget& widget) {
     widget.show();
     settle();
 }
+
+} // namespace norvik

@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace norvik {
+
 // What a widget paints, in an image of device pixel ratio 1. Whatever the widget leaves
 // unpainted shows as magenta.
 QImage renderImage(QWidget& widget);
@@ -26,14 +28,14 @@ class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget& widget);
 
-    int count() const { return m_count; }
-    void reset() { m_count = 0; }
+    int count() const { return count_; }
+    void reset() { count_ = 0; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int m_count = 0;
+    int count_ = 0;
 };
 
 // Delivers what the desktop has queued and the repaints that it causes.
@@ -41,3 +43,5 @@ void settle();
 
 // Shows a top-level widget and lets its first paints and exposure pass.
 void showAndSettle(QWidget& widget);
+
+} // namespace norvik

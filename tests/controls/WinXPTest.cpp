@@ -1,5 +1,7 @@
 #include "controls/WinXP.h"
 #include "controls/TForm.h"
+#include "controls/TXPManifest.h"
+#include "controls/VisualStyles.h"
 
 #include <QWidget>
 
@@ -8,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+namespace norvik {
 namespace {
 
 class DerivedForm : public TForm {};
@@ -42,4 +45,24 @@ TEST(WinXP, RefusesASecondInstanceOnOneForm) {
     EXPECT_EQ(form.findChildren<TWinXP*>().size(), 1);
 }
 
+// Either component on a form is what has the desktop draw the controls in its style; the
+// programs leave the switch to them.
+TEST(VisualStyleComponents, SwitchTheStylesOnOnceAccepted) {
+    visualstyles::disable();
+    QWidget widget;
+    refusal(&widget);
+    EXPECT_FALSE(visualstyles::active()) << "a refused component switches nothing on";
+
+    TForm kouForm;
+    new TWinXP(&kouForm);
+    EXPECT_TRUE(visualstyles::active()) << "the visual-style component";
+
+    visualstyles::disable();
+    TForm otsuForm;
+    new TXPManifest(&otsuForm);
+    EXPECT_TRUE(visualstyles::active()) << "the themed-controls component";
+    visualstyles::disable();
+}
+
 } // namespace
+} // namespace norvik

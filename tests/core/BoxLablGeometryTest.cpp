@@ -2,46 +2,55 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
+namespace norvik {
 namespace {
 
-using namespace BoxLabl;
-using Toolkit::taCenter;
-using Toolkit::taLeftJustify;
-using Toolkit::taRightJustify;
+using namespace boxlabl;
+using toolkit::taCenter;
+using toolkit::taLeftJustify;
+using toolkit::taRightJustify;
 
-TEST(BoxLablFrame, SingleBorderWithoutBevelsHasInsetOne) {
-    const FramePaint paint = framePaint(55, 15, {bvNone, bvNone, 1, bsSingle});
-    EXPECT_TRUE(paint.outerLines.empty());
-    EXPECT_TRUE(paint.innerLines.empty());
-    ASSERT_TRUE(paint.border.has_value());
-    EXPECT_EQ(*paint.border, (GdiRect{0, 0, 55, 15}));
-    EXPECT_EQ(paint.inset, 1);
-}
-
-struct InsetCase {
+struct FrameCase {
     const char* name;
     FrameStyle style;
-    int inset;
     std::size_t lines;
+    std::optional<GdiRect> border;
+    int inset;
 };
 
-TEST(BoxLablFrame, InsetCountsOnlyWhatIsDrawn) {
-    const InsetCase cases[] = {
-        {"BevelWidth 0 draws no line and adds nothing", {bvRaised, bvLowered, 0, bsNone}, 0, 0},
-        {"a bevel set to none adds nothing", {bvNone, bvLowered, 3, bsNone}, 3, 12},
-        {"bevels and border add up", {bvRaised, bvLowered, 2, bsSingle}, 5, 16},
+TEST(BoxLablFrame, TheInsetCountsOnlyWhatIsDrawnAndTheBorderSitsInsideTheOuterBevel) {
+    // A 70 × 20 box.
+    const FrameCase cases[] = {
+        {"a single border alone frames the box",
+         {bvNone, bvNone, 1, bsSingle},
+         0,
+         GdiRect{0, 0, 70, 20},
+         1},
+        {"BevelWidth 0 draws no line and adds nothing",
+         {bvRaised, bvLowered, 0, bsNone},
+         0,
+         std::nullopt,
+         0},
+        {"a bevel set to none adds nothing", {bvNone, bvLowered, 3, bsNone}, 12, std::nullopt, 3},
+        {"the border lies inside the outer bevel",
+         {bvRaised, bvNone, 2, bsSingle},
+         8,
+         GdiRect{2, 2, 68, 18},
+         3},
+        {"bevels and border add up",
+         {bvRaised, bvLowered, 2, bsSingle},
+         16,
+         GdiRect{2, 2, 68, 18},
+         5},
     };
     for (const auto& c : cases) {
         const FramePaint paint = framePaint(70, 20, c.style);
-        EXPECT_EQ(paint.inset, c.inset) << c.name;
         EXPECT_EQ(paint.outerLines.size() + paint.innerLines.size(), c.lines) << c.name;
+        EXPECT_EQ(paint.border, c.border) << c.name;
+        EXPECT_EQ(paint.inset, c.inset) << c.name;
     }
-}
-
-TEST(BoxLablFrame, BorderSitsInsideTheOuterBevel) {
-    const FramePaint paint = framePaint(70, 20, {bvRaised, bvNone, 2, bsSingle});
-    EXPECT_EQ(*paint.border, (GdiRect{2, 2, 68, 18}));
-    EXPECT_EQ(paint.inset, 3);
 }
 
 struct BoxCase {
@@ -84,3 +93,4 @@ TEST(BoxLablText, PlacesAndClampsTheTextBox) {
 }
 
 } // namespace
+} // namespace norvik

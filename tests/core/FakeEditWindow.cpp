@@ -17,7 +17,7 @@ void FakeEditWindow::SelectAll() {
     Select(0, static_cast<int>(text.size()));
 }
 
-void FakeEditWindow::ChangeFontColor(TColor color) {
+void FakeEditWindow::ChangeFontColor(norvik::TColor color) {
     if (color == fontColor) {
         return; // an unchanged font raises no notification
     }

@@ -22,7 +22,7 @@ public:
     void Beep() override { ++beeps; }
     void FocusNext() override { ++focusNext; }
     void FocusPrevious() override { ++focusPrevious; }
-    void ChangeFontColor(TColor color) override;
+    void ChangeFontColor(norvik::TColor color) override;
     void ReportChange() override { ++changes; }
 
     // Someone else writes the window text.
@@ -38,7 +38,7 @@ public:
     int focusNext = 0;
     int focusPrevious = 0;
     int changes = 0;
-    TColor fontColor = clWindowText;
+    norvik::TColor fontColor = norvik::clWindowText;
 
 private:
     norvik::NValEditCore* core_ = nullptr;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
+namespace norvik {
 namespace {
 
 struct MulDivCase {
@@ -35,14 +37,9 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
     }
 }
 
-TEST(NearestColor, IsTheColourItselfOnTrueColourSurfaces) {
-    EXPECT_EQ(gdi::NearestColor(10652814), 10652814u);
-    EXPECT_EQ(gdi::NearestColor(clBtnFace), clBtnFace);
-}
-
 struct AnsiCase {
     const char* name;
-    std::u16string_view text;
+    std::u16string text;
     std::size_t maxBytes;
     std::size_t units;
 };
@@ -56,17 +53,13 @@ TEST(AnsiPrefix, CountsDoubleByteCharactersAsTwoAndNeverSplitsOne) {
         {"half-width katakana take one byte", u"ｶﾅｶﾅ", 3, 3},
         {"a surrogate pair stays together", u"\U0001F600A", 1, 0},
         {"nothing fits in no bytes", u"A", 0, 0},
+        {"a long ASCII caption is cut at 255 bytes", std::u16string(300, u'M'), 255, 255},
+        {"a long kanji caption at 127 characters", std::u16string(200, u'税'), 255, 127},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(gdi::ansiPrefixLength(c.text, c.maxBytes), c.units) << c.name;
     }
 }
 
-TEST(AnsiPrefix, BoundsALongCaptionTo255Bytes) {
-    const std::u16string ascii(300, u'M');
-    EXPECT_EQ(gdi::ansiPrefixLength(ascii, 255), 255u);
-    const std::u16string kanji(200, u'税');
-    EXPECT_EQ(gdi::ansiPrefixLength(kanji, 255), 127u);
-}
-
 } // namespace
+} // namespace norvik

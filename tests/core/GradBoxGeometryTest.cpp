@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
-using namespace GradBox;
+using namespace gradbox;
 
 struct BandSizeCase {
     const char* name;
@@ -62,3 +63,4 @@ TEST(GradBoxBands, ReadsSystemColoursAsPlainBytes) {
 }
 
 } // namespace
+} // namespace norvik

@@ -7,12 +7,13 @@
 
 #include <vector>
 
+namespace norvik {
 namespace {
 
-using namespace Gradpan;
-using Toolkit::taCenter;
-using Toolkit::taLeftJustify;
-using Toolkit::taRightJustify;
+using namespace gradpan;
+using toolkit::taCenter;
+using toolkit::taLeftJustify;
+using toolkit::taRightJustify;
 
 TEST(GradpanColorTable, TruncatesEveryStepAndStopsShortOfTheEndColour) {
     const ColorTable up = BuildColorTable(clBlack, tcolor::rgb(200, 0, 0));
@@ -102,7 +103,7 @@ TEST(GradpanImage, InsetAndStretchTarget) {
 struct AnchorCase {
     const char* name;
     TTextRotation rotation;
-    Toolkit::TAlignment alignment;
+    toolkit::TAlignment alignment;
     TVertAlign vertAlign;
     CaptionAnchor anchor;
 };
@@ -155,7 +156,7 @@ TEST(GradpanCaption, EffectsWriteTheirPassesInOrderWithTheFontColourLast) {
 
 TEST(GradpanFrame, RaisedOuterAndLoweredInnerWithBorderRectangles) {
     const FramePaint paint =
-        framePaint({40, 30, 2, 1, Toolkit::bvRaised, Toolkit::bvLowered, true});
+        framePaint({40, 30, 2, 1, toolkit::bvRaised, toolkit::bvLowered, true});
     const std::vector<GdiLine> expected{
         {{0, 0}, {40, 0}, clWhite},   {{0, 0}, {0, 30}, clWhite},   {{0, 29}, {40, 29}, clGray},
         {{39, 29}, {39, 0}, clGray},  {{3, 3}, {37, 3}, clGray},    {{3, 3}, {3, 27}, clGray},
@@ -166,7 +167,7 @@ TEST(GradpanFrame, RaisedOuterAndLoweredInnerWithBorderRectangles) {
 }
 
 TEST(GradpanFrame, WithoutOuterBevelTheInnerStartsOnePixelIn) {
-    const FramePaint paint = framePaint({40, 30, 0, 2, Toolkit::bvNone, Toolkit::bvSpace, false});
+    const FramePaint paint = framePaint({40, 30, 0, 2, toolkit::bvNone, toolkit::bvSpace, false});
     ASSERT_EQ(paint.lines.size(), 8u);
     EXPECT_EQ(paint.lines[0], (GdiLine{{1, 1}, {39, 1}, clGray})) << "any cut but raised: grey";
     EXPECT_EQ(paint.lines[7], (GdiLine{{37, 28}, {37, 2}, clWhite}))
@@ -227,3 +228,4 @@ TEST(GradpanSizing, DraggingMovesOrResizes) {
 }
 
 } // namespace
+} // namespace norvik

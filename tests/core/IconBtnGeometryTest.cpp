@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
-using namespace IconBtn;
-using namespace Toolkit;
+using namespace iconbtn;
+using namespace toolkit;
 
 struct IconCase {
     const char* name;
@@ -31,7 +32,7 @@ TEST(IconBtnGeometry, PlacesTheIcon) {
     }
 }
 
-TEST(IconBtnGeometry, DrawnBevelsCountEveryCutButNone) {
+TEST(PanelGeometry, DrawnBevelsCountEveryCutButNone) {
     EXPECT_EQ(drawnBevelCount(bvNone, bvNone), 0);
     EXPECT_EQ(drawnBevelCount(bvRaised, bvNone), 1);
     EXPECT_EQ(drawnBevelCount(bvNone, bvSpace), 1);
@@ -63,3 +64,4 @@ TEST(PanelGeometry, BordersSitBetweenTheBevelsAndTheFaceIsWhatIsLeft) {
 }
 
 } // namespace
+} // namespace norvik

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+namespace norvik {
 namespace {
 
 using norvik::Extended;
@@ -223,3 +224,4 @@ TEST(NValEditRandomized, InvariantsHoldAfterEveryOperation) {
 }
 
 } // namespace
+} // namespace norvik

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 using norvik::Extended;
@@ -270,3 +271,4 @@ TEST(NValEditColor, SwitchingTheMinusColourOffRestoresThePlainColour) {
 }
 
 } // namespace
+} // namespace norvik

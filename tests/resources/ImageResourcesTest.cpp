@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <ostream>
 
+namespace norvik {
 namespace {
 
 // The images are read through the compiled-in resource file, as the programs read them, so a
@@ -144,3 +145,4 @@ TEST(PanelBitmap, IsStoredWith32BitsPerPixel) {
 }
 
 } // namespace
+} // namespace norvik

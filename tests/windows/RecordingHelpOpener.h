@@ -7,7 +7,7 @@
 namespace norvik {
 
 // Remembers every help file the window asks the desktop to open.
-class RecordingHelpOpener final : public HelpOpener {
+class RecordingHelpOpener final : public norvik::HelpOpener {
 public:
     void open(const QUrl& file) override { opened.append(file); }
 

@@ -10,7 +10,7 @@ namespace {
 int runAllTests(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installJapaneseFontSubstitutes();
+    norvik::installJapaneseFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -8,7 +8,7 @@
 // starts needs one, and so does finding its window.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    installJapaneseFontSubstitutes();
+    norvik::installJapaneseFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
