@@ -5,13 +5,19 @@
 #include "money/NumberText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace norvik {
 
 namespace {
+
+// char16_t in the machine's own byte order, as std::u16string holds it.
+constexpr const char* kEditEncoding =
+    std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
 // Digits as the edit counts them: integer and decimal digits together, the "0" of a number
 // below 1 included.
@@ -80,7 +86,9 @@ std::optional<EntryReading> ReadWholeNumber(std::string_view text, int maxDigits
 
 // The windows' edits keep every property default except that zero shows as "0".
 EditEntryReader::EditEntryReader()
-    : edit_(sink_) {
+    : toEdit_(kEditEncoding, "UTF-8")
+    , fromEdit_("UTF-8", kEditEncoding)
+    , edit_(sink_) {
     edit_.SetZeroDisplay(true);
 }
 
@@ -96,7 +104,13 @@ EntryReading EditEntryReader::Read(std::string_view text) {
 
 // As a paste into the edit reads the text and the edit then shows its number.
 EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
-    const auto value = TryParseNumberText(text, edit_.LeadingChar());
+    std::string units;
+    if (!toEdit_.Convert(text, units, {})) {
+        return {{}, EntryProblem::NotANumber}; // not UTF-8, so no number either
+    }
+    std::u16string editText(units.size() / sizeof(char16_t), u'\0');
+    std::memcpy(editText.data(), units.data(), editText.size() * sizeof(char16_t));
+    const auto value = TryParseNumberText(editText, edit_.LeadingChar());
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
@@ -104,7 +118,12 @@ EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
         return {{}, EntryProblem::TooManyDigits};
     }
     edit_.SetValue(*value);
-    return {{edit_.Value(), sink_.Text()}, EntryProblem::None};
+    const std::u16string& shown = sink_.Text();
+    std::string shownText;
+    fromEdit_.Convert(
+        {reinterpret_cast<const char*>(shown.data()), shown.size() * sizeof(char16_t)}, shownText,
+        {});
+    return {{edit_.Value(), shownText}, EntryProblem::None};
 }
 
 } // namespace norvik

@@ -2,6 +2,7 @@
 
 #include "calc_cli/EditEntry.h"
 #include "calc_cli/EditTextSink.h"
+#include "calc_cli/TextConverter.h"
 #include "controls/NValEditCore.h"
 
 #include <string_view>
@@ -33,6 +34,9 @@ public:
 private:
     EntryReading ReadLikeThePaste(std::string_view text);
 
+    // The edit holds UTF-16; the command line and the CSV files give UTF-8.
+    TextConverter toEdit_;
+    TextConverter fromEdit_;
     EditTextSink sink_;
     NValEditCore edit_;
 };

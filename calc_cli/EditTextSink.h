@@ -10,14 +10,14 @@ namespace norvik {
 // other request (caret, beep, focus, colour), which only a person at a window would notice.
 class EditTextSink : public NValEditRequests {
 public:
-    const std::string& Text() const { return text_; }
+    const std::u16string& Text() const { return text_; }
 
-    std::string CurrentText() const override { return text_; }
+    std::u16string CurrentText() const override { return text_; }
     int SelectionStart() const override { return 0; }
     int SelectionLength() const override { return 0; }
     bool HasParentWindow() const override { return false; }
 
-    void ShowText(const std::string& text) override { text_ = text; }
+    void ShowText(const std::u16string& text) override { text_ = text; }
     void CaretTo(int /*position*/) override {}
     void SelectAll() override {}
     void Beep() override {}
@@ -27,7 +27,7 @@ public:
     void ReportChange() override {}
 
 private:
-    std::string text_;
+    std::u16string text_;
 };
 
 } // namespace norvik

@@ -202,7 +202,7 @@ void TNValEdit::Perform(EditCommand command) {
 void TNValEdit::PasteFromClipboard() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (mime != nullptr && mime->hasText()) {
-        core_.Paste(mime->text().toStdString());
+        core_.Paste(mime->text().toStdU16String());
     } else {
         core_.Paste(std::nullopt);
     }
@@ -298,8 +298,8 @@ void TNValEdit::ApplyFontColor(TColor color) {
 
 // ---- requests of the core
 
-std::string TNValEdit::CurrentText() const {
-    return text().toStdString();
+std::u16string TNValEdit::CurrentText() const {
+    return text().toStdU16String();
 }
 
 int TNValEdit::SelectionStart() const {
@@ -314,8 +314,8 @@ bool TNValEdit::HasParentWindow() const {
     return parentWidget() != nullptr;
 }
 
-void TNValEdit::ShowText(const std::string& text) {
-    setText(QString::fromStdString(text));
+void TNValEdit::ShowText(const std::u16string& text) {
+    setText(QString::fromStdU16String(text));
 }
 
 void TNValEdit::CaretTo(int position) {

@@ -107,11 +107,11 @@ protected:
 
 private:
     // norvik::NValEditRequests
-    std::string CurrentText() const override;
+    std::u16string CurrentText() const override;
     int SelectionStart() const override;
     int SelectionLength() const override;
     bool HasParentWindow() const override;
-    void ShowText(const std::string& text) override;
+    void ShowText(const std::u16string& text) override;
     void CaretTo(int position) override;
     void SelectAll() override;
     void Beep() override;

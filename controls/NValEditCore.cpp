@@ -33,20 +33,9 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The prefix character is one Latin-1 byte; the window's text is UTF-8.
-std::string Utf8Of(unsigned char c) {
-    if (c < 0x80) {
-        return std::string(1, static_cast<char>(c));
-    }
-    return {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-}
-
-int CharacterCount(const std::string& utf8) {
-    int count = 0;
-    for (const char c : utf8) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
+// The number formats write ASCII; the window's text is UTF-16.
+std::u16string Widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
 }
 
 } // namespace
@@ -256,16 +245,16 @@ void NValEditCore::ShowValue(Extended x) {
         state_.DecimalCount = 0;
         state_.DigitCount = 0;
     }
-    const std::string text = Rendering(x);
+    const std::u16string text = Rendering(x);
     state_.ParseExternalText = false;
     if (text != window_.CurrentText()) {
         window_.ShowText(text);
     }
     state_.ParseExternalText = true;
-    window_.CaretTo(CharacterCount(text));
+    window_.CaretTo(static_cast<int>(text.size()));
 }
 
-std::string NValEditCore::Rendering(Extended x) const {
+std::u16string NValEditCore::Rendering(Extended x) const {
     std::string body;
     if (x == 0 && !state_.PointTyped) {
         body = zeroDisplay_ ? "0" : "";
@@ -280,10 +269,11 @@ std::string NValEditCore::Rendering(Extended x) const {
     if (state_.MinusTyped && body.find('-') == std::string::npos) {
         body.insert(0, "-");
     }
+    std::u16string text = Widened(body);
     if (leadingChar_ > ' ' && (zeroDisplay_ || x != 0 || state_.MinusTyped || state_.PointTyped)) {
-        body.insert(0, Utf8Of(leadingChar_));
+        text.insert(0, 1, static_cast<char16_t>(leadingChar_)); // Latin-1 is the first 256 units
     }
-    return body;
+    return text;
 }
 
 void NValEditCore::ShowFontColorFor(Extended x) {
@@ -303,7 +293,7 @@ void NValEditCore::SwitchFontColor(TColor color) {
 
 // ---- clipboard, text and focus
 
-void NValEditCore::Paste(const std::optional<std::string>& clipboardText) {
+void NValEditCore::Paste(const std::optional<std::u16string>& clipboardText) {
     // Read-only means no key changes the number, whichever key sequence asks for the paste.
     if (readOnly_) {
         return;
@@ -333,9 +323,8 @@ void NValEditCore::TextChanged() {
         window_.ReportChange();
     }
     if (state_.ParseExternalText && window_.HasParentWindow()) {
-        const std::string text = window_.CurrentText();
-        AssignValue(ParseNumberText(text, leadingChar_));
-        window_.CaretTo(CharacterCount(window_.CurrentText()));
+        AssignValue(ParseNumberText(window_.CurrentText(), leadingChar_));
+        window_.CaretTo(static_cast<int>(window_.CurrentText().size()));
     }
 }
 
@@ -360,7 +349,7 @@ void NValEditCore::DoubleClick() {
 
 void NValEditCore::MouseReleased() {
     if (!state_.DoubleClicked) {
-        const int length = CharacterCount(window_.CurrentText());
+        const auto length = static_cast<int>(window_.CurrentText().size());
         const bool wholeText = window_.SelectionStart() == 0 && window_.SelectionLength() == length;
         window_.CaretTo(length);
         if (wholeText) {

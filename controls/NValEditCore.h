@@ -60,12 +60,12 @@ public:
 
     const NValEditState& State() const { return state_; }
     // The text that rendering `x` under the current entry state and properties produces.
-    std::string Rendering(Extended x) const;
+    std::u16string Rendering(Extended x) const;
 
     // The window's events.
     EditCommand TypeChar(char key); // after the host's key-press handler
     bool KeyDown(EditKey key);      // true: the key is passed on to the edit
-    void Paste(const std::optional<std::string>& clipboardText);
+    void Paste(const std::optional<std::u16string>& clipboardText);
     void CutOrClear(); // after the edit put the selection on the clipboard
     void Undo();
     void TextChanged(); // the edit's text changed, by the box itself or from outside

@@ -7,17 +7,18 @@
 namespace norvik {
 
 // What the numeric-entry core asks of the window that shows it, and what it needs to know
-// about that window. Texts are UTF-8; positions and lengths count characters.
+// about that window. Texts are UTF-16, as the edit holds them; positions and lengths count
+// UTF-16 units, as the edit's do.
 class NValEditRequests {
 public:
     virtual ~NValEditRequests() = default;
 
-    virtual std::string CurrentText() const = 0;
+    virtual std::u16string CurrentText() const = 0;
     virtual int SelectionStart() const = 0;
     virtual int SelectionLength() const = 0;
     virtual bool HasParentWindow() const = 0;
 
-    virtual void ShowText(const std::string& text) = 0;
+    virtual void ShowText(const std::u16string& text) = 0;
     // Caret at `position` with nothing selected.
     virtual void CaretTo(int position) = 0;
     virtual void SelectAll() = 0;

@@ -71,11 +71,33 @@ TEST(EditEntryReader, RefusesWhatTheEditWouldReadAsZeroOrCut) {
         {"12345678.91", EntryProblem::TooManyDigits},
         {"0.123456789", EntryProblem::TooManyDigits},
         {"99999999999999999999999", EntryProblem::TooManyDigits},
+        {"\xff"
+         "12",
+         EntryProblem::NotANumber},
+        {"1\xe3\x81", EntryProblem::NotANumber},        // cut short
+        {"\xc1\xb1", EntryProblem::NotANumber},         // "1" in two bytes
+        {"1\xed\xa0\x80", EntryProblem::NotANumber},    // half of a surrogate pair
+        {"\xf4\x90\x80\x80", EntryProblem::NotANumber}, // beyond U+10FFFF
+        {"\xf0\x9d\x9f\x8f", EntryProblem::NotANumber}, // 𝟏, a digit beyond the BMP
     };
     EditEntryReader reader;
     for (const auto& [text, problem] : rows) {
-        EXPECT_EQ(reader.Read(text).problem, problem) << '"' << text << '"';
+        EXPECT_EQ(reader.Read(text).problem, problem) << testing::PrintToString(text);
     }
+}
+
+// The edit's texts here are ASCII.
+std::string Narrowed(const std::u16string& text) {
+    std::string narrow;
+    for (const char16_t c : text) {
+        EXPECT_LT(c, 0x80) << testing::PrintToString(text);
+        narrow.push_back(static_cast<char>(c));
+    }
+    return narrow;
+}
+
+std::u16string Widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
 }
 
 // Whole numbers take a quicker way than the edit's own formatting; both must agree with what
@@ -95,7 +117,7 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         window.Attach(edit);
         edit.SetZeroDisplay(true);
         edit.SetValue(static_cast<Extended>(n));
-        texts.push_back(sign + window.text); // with the edit's own separators
+        texts.push_back(sign + Narrowed(window.text)); // with the edit's own separators
     }
     EditEntryReader reader;
     for (const std::string& text : texts) {
@@ -103,10 +125,10 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         norvik::NValEditCore edit(window);
         window.Attach(edit);
         edit.SetZeroDisplay(true);
-        edit.Paste(text);
+        edit.Paste(Widened(text));
         const auto reading = reader.Read(text);
         ASSERT_EQ(reading.problem, EntryProblem::None) << text;
-        EXPECT_EQ(reading.entry.shownText, window.text) << text;
+        EXPECT_EQ(reading.entry.shownText, Narrowed(window.text)) << text;
         EXPECT_EQ(reading.entry.value, edit.Value()) << text;
         EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.Value())) << text;
     }

@@ -1,6 +1,6 @@
 #include "FakeEditWindow.h"
 
-void FakeEditWindow::ShowText(const std::string& newText) {
+void FakeEditWindow::ShowText(const std::u16string& newText) {
     text = newText;
     if (core_ != nullptr) {
         core_->TextChanged();
@@ -27,7 +27,7 @@ void FakeEditWindow::ChangeFontColor(TColor color) {
     }
 }
 
-void FakeEditWindow::WriteFromOutside(const std::string& newText) {
+void FakeEditWindow::WriteFromOutside(const std::u16string& newText) {
     ShowText(newText);
 }
 

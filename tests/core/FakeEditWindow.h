@@ -11,12 +11,12 @@ class FakeEditWindow : public norvik::NValEditRequests {
 public:
     void Attach(norvik::NValEditCore& core) { core_ = &core; }
 
-    std::string CurrentText() const override { return text; }
+    std::u16string CurrentText() const override { return text; }
     int SelectionStart() const override { return selectionStart; }
     int SelectionLength() const override { return selectionLength; }
     bool HasParentWindow() const override { return hasParent; }
 
-    void ShowText(const std::string& newText) override;
+    void ShowText(const std::u16string& newText) override;
     void CaretTo(int position) override;
     void SelectAll() override;
     void Beep() override { ++beeps; }
@@ -26,10 +26,10 @@ public:
     void ReportChange() override { ++changes; }
 
     // Someone else writes the window text.
-    void WriteFromOutside(const std::string& newText);
+    void WriteFromOutside(const std::u16string& newText);
     void Select(int start, int length);
 
-    std::string text;
+    std::u16string text;
     int selectionStart = 0;
     int selectionLength = 0;
     int caret = 0;

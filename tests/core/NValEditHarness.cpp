@@ -24,8 +24,8 @@ NValEditHarness::NValEditHarness(const NValEditConfig& config)
     core.FocusGained(true);
 }
 
-std::vector<std::string> NValEditHarness::Run(const std::string& script) {
-    std::vector<std::string> shown;
+std::vector<std::u16string> NValEditHarness::Run(const std::string& script) {
+    std::vector<std::u16string> shown;
     std::istringstream tokens(script);
     for (std::string token; tokens >> token;) {
         Step(token);
@@ -59,10 +59,10 @@ void NValEditHarness::Step(const std::string& token) {
     }
 }
 
-std::string Joined(const std::vector<std::string>& texts) {
-    std::string joined;
+std::u16string Joined(const std::vector<std::u16string>& texts) {
+    std::u16string joined;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        joined += (i == 0 ? "" : " | ") + texts[i];
+        joined += (i == 0 ? u"" : u" | ") + texts[i];
     }
     return joined;
 }

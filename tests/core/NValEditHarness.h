@@ -30,7 +30,7 @@ struct NValEditHarness {
     explicit NValEditHarness(const NValEditConfig& config);
 
     // Runs the script and returns the text shown after each token.
-    std::vector<std::string> Run(const std::string& script);
+    std::vector<std::u16string> Run(const std::string& script);
     void Step(const std::string& token);
 
     FakeEditWindow window;
@@ -38,4 +38,4 @@ struct NValEditHarness {
 };
 
 // Several values joined by " | " for readable failure messages.
-std::string Joined(const std::vector<std::string>& texts);
+std::u16string Joined(const std::vector<std::u16string>& texts);

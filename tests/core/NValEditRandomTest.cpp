@@ -88,10 +88,11 @@ private:
         }
     }
 
-    std::string RandomText() {
-        static const char* const pieces[] = {"0", "1",  "5",  "9",  ",",  ".",  "-",  "+", " ",
-                                             "$", "\\", "１", "２", "，", "．", "－", "a", ",000"};
-        std::string text;
+    std::u16string RandomText() {
+        static const char16_t* const pieces[] = {u"0",  u"1",  u"5",  u"9",  u",",  u".",
+                                                 u"-",  u"+",  u" ",  u"$",  u"\\", u"１",
+                                                 u"２", u"，", u"．", u"－", u"a",  u",000"};
+        std::u16string text;
         const int length = Uniform(0, 10);
         for (int i = 0; i < length; ++i) {
             text += pieces[Uniform(0, std::size(pieces) - 1)];
@@ -136,17 +137,17 @@ private:
             return out.str();
         }
         if (roll <= 98) {
-            const std::string text = RandomText();
+            const std::u16string text = RandomText();
             box_.core.Paste(text);
-            return "paste[" + text + "]";
+            return "paste" + testing::PrintToString(text);
         }
         if (roll <= 99) {
             box_.core.Undo();
             return "undo";
         }
-        const std::string text = RandomText();
+        const std::u16string text = RandomText();
         box_.window.WriteFromOutside(text);
-        return "write[" + text + "]";
+        return "write" + testing::PrintToString(text);
     }
 
     Extended HalfUnit() const {
@@ -165,7 +166,7 @@ private:
         const auto& core = box_.core;
         const auto& state = core.State();
         const Extended value = core.Value();
-        const std::string& shown = box_.window.text;
+        const std::u16string& shown = box_.window.text;
         if (std::isnan(value) || std::fabs(value) > Largest() * (1 + 1e-15L)) {
             return "the number is beyond its limits";
         }
@@ -179,7 +180,8 @@ private:
         if ((value < 0 && !state.MinusTyped) || (value > 0 && state.MinusTyped)) {
             return "MinusTyped disagrees with the sign of the number";
         }
-        if (!core.PrmtNegative() && (state.MinusTyped || shown.find('-') != std::string::npos)) {
+        if (!core.PrmtNegative() &&
+            (state.MinusTyped || shown.find(u'-') != std::u16string::npos)) {
             return "a negative entry although negatives are not permitted";
         }
         if (distinctColor_ &&
@@ -192,13 +194,14 @@ private:
         const bool rendersNumber = shown == core.Rendering(value);
         const bool rendersTinyAsZero = std::fabs(value) < HalfUnit() && shown == core.Rendering(0);
         if (!rendersNumber && !rendersTinyAsZero) {
-            return "text \"" + shown + "\" is not the rendering \"" + core.Rendering(value) + '"';
+            return "text " + testing::PrintToString(shown) + " is not the rendering " +
+                   testing::PrintToString(core.Rendering(value));
         }
         const Extended read = norvik::ParseNumberText(shown, core.LeadingChar());
         const Extended tolerance = norvik::DecimalPower(5, -(state.DecimalCount + 1)) +
                                    std::fabs(value) * 1e-15L + HalfUnit();
         if (std::fabs(read - value) > tolerance) {
-            return "text \"" + shown + "\" does not read back as the number";
+            return "text " + testing::PrintToString(shown) + " does not read back as the number";
         }
         return {};
     }

@@ -15,7 +15,7 @@ struct AssignmentCase {
     const char* name;
     NValEditConfig config;
     Extended value;
-    const char* shown;
+    const char16_t* shown;
     Extended valueAfter;
 };
 
@@ -30,42 +30,42 @@ TEST(NValEditValue, AssignmentRendersTheNumber) {
     const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
     const Extended infinity = std::numeric_limits<Extended>::infinity();
     const AssignmentCase cases[] = {
-        {"separators every three digits", {}, 250000, "250,000", 250000},
-        {"seven digits", {}, 1234567, "1,234,567", 1234567},
-        {"one digit", {}, 2, "2", 2},
-        {"zero under ZeroDisplay", {}, 0, "0", 0},
-        {"zero without ZeroDisplay", noZero, 0, "", 0},
-        {"negative", {}, -1500, "-1,500", -1500},
-        {"free decimals", {}, 1234.5L, "1,234.5", 1234.5L},
-        {"too large clamps to nine nines", {}, 1e10L, "999,999,999", 999999999},
-        {"too small a negative clamps too", {}, -1e10L, "-999,999,999", -999999999},
-        {"a tiny magnitude shows zero and stays", {}, 0.000000001L, "0", 0.000000001L},
-        {"a tiny negative shows a signed zero", {}, -0.000000001L, "-0", -0.000000001L},
-        {"a negative number becomes positive when negatives are not permitted", positive, -5, "5",
+        {"separators every three digits", {}, 250000, u"250,000", 250000},
+        {"seven digits", {}, 1234567, u"1,234,567", 1234567},
+        {"one digit", {}, 2, u"2", 2},
+        {"zero under ZeroDisplay", {}, 0, u"0", 0},
+        {"zero without ZeroDisplay", noZero, 0, u"", 0},
+        {"negative", {}, -1500, u"-1,500", -1500},
+        {"free decimals", {}, 1234.5L, u"1,234.5", 1234.5L},
+        {"too large clamps to nine nines", {}, 1e10L, u"999,999,999", 999999999},
+        {"too small a negative clamps too", {}, -1e10L, u"-999,999,999", -999999999},
+        {"a tiny magnitude shows zero and stays", {}, 0.000000001L, u"0", 0.000000001L},
+        {"a tiny negative shows a signed zero", {}, -0.000000001L, u"-0", -0.000000001L},
+        {"a negative number becomes positive when negatives are not permitted", positive, -5, u"5",
          5},
-        {"fixed decimals round only the text", Fixed(2), 1.239L, "1.24", 1.239L},
-        {"fixed decimals pad a whole number", Fixed(2), 12, "12.00", 12},
-        {"no decimals round the text", Fixed(0), 12.7L, "13", 12.7L},
-        {"a half rounds away from zero in the text", Fixed(1), -0.25L, "-0.3", -0.25L},
-        {"below half a unit of the fixed decimals is zero", Fixed(1), 0.04L, "0", 0.04L},
-        {"half a unit of the fixed decimals shows", Fixed(1), 0.05L, "0.1", 0.05L},
+        {"fixed decimals round only the text", Fixed(2), 1.239L, u"1.24", 1.239L},
+        {"fixed decimals pad a whole number", Fixed(2), 12, u"12.00", 12},
+        {"no decimals round the text", Fixed(0), 12.7L, u"13", 12.7L},
+        {"a half rounds away from zero in the text", Fixed(1), -0.25L, u"-0.3", -0.25L},
+        {"below half a unit of the fixed decimals is zero", Fixed(1), 0.04L, u"0", 0.04L},
+        {"half a unit of the fixed decimals shows", Fixed(1), 0.05L, u"0.1", 0.05L},
         {"more decimals than digits: only the counts are cut",
          {},
          0.1234567891L,
-         "0.12345679",
+         u"0.12345679",
          0.1234567891L},
         {"a half after nine digits rounds up in the text",
          {},
          123456789.5L,
-         "123,456,790",
+         u"123,456,790",
          123456789.5L},
-        {"PutAComma false", plain, 250000, "250000", 250000},
-        {"a leading character", yen, 1000, "\\1,000", 1000},
-        {"a leading character before zero under ZeroDisplay", yen, 0, "\\0", 0},
-        {"no leading character before an empty zero", yenNoZero, 0, "", 0},
-        {"fifteen digits", fifteen, 123456789012345.0L, "123,456,789,012,345", 123456789012345.0L},
-        {"not a number reads as zero", {}, nan, "0", 0},
-        {"infinity clamps", {}, infinity, "999,999,999", 999999999},
+        {"PutAComma false", plain, 250000, u"250000", 250000},
+        {"a leading character", yen, 1000, u"\\1,000", 1000},
+        {"a leading character before zero under ZeroDisplay", yen, 0, u"\\0", 0},
+        {"no leading character before an empty zero", yenNoZero, 0, u"", 0},
+        {"fifteen digits", fifteen, 123456789012345.0L, u"123,456,789,012,345", 123456789012345.0L},
+        {"not a number reads as zero", {}, nan, u"0", 0},
+        {"infinity clamps", {}, infinity, u"999,999,999", 999999999},
     };
     for (const auto& c : cases) {
         NValEditHarness box(c.config);
@@ -81,7 +81,7 @@ struct PropertyCase {
     const char* name;
     Extended value;
     std::function<void(norvik::NValEditCore&)> assign;
-    const char* shown;
+    const char16_t* shown;
     Extended valueAfter;
     int maxDigits;
     int fixDecimal;
@@ -91,38 +91,38 @@ using Core = norvik::NValEditCore;
 
 TEST(NValEditProperties, RunTimeCorrectsSilently) {
     const PropertyCase cases[] = {
-        {"MaxDigits above 15 is ignored", 5, [](Core& c) { c.SetMaxDigits(16); }, "5", 5, 9, -1},
-        {"MaxDigits 0 is ignored", 5, [](Core& c) { c.SetMaxDigits(0); }, "5", 5, 9, -1},
-        {"MaxDigits below the number clamps it", 12345, [](Core& c) { c.SetMaxDigits(3); }, "999",
+        {"MaxDigits above 15 is ignored", 5, [](Core& c) { c.SetMaxDigits(16); }, u"5", 5, 9, -1},
+        {"MaxDigits 0 is ignored", 5, [](Core& c) { c.SetMaxDigits(0); }, u"5", 5, 9, -1},
+        {"MaxDigits below the number clamps it", 12345, [](Core& c) { c.SetMaxDigits(3); }, u"999",
          999, 3, -1},
         {"MaxDigits not above FixDecimal is ignored", 5,
          [](Core& c) {
              c.SetFixDecimal(2);
              c.SetMaxDigits(2);
          },
-         "5.00", 5, 9, 2},
+         u"5.00", 5, 9, 2},
         {"FixDecimal beyond MaxDigits becomes MaxDigits - 1", 5,
-         [](Core& c) { c.SetFixDecimal(20); }, "5.00000000", 5, 9, 8},
-        {"FixDecimal below -1 becomes -1", 5.5L, [](Core& c) { c.SetFixDecimal(-5); }, "5.5", 5.5L,
+         [](Core& c) { c.SetFixDecimal(20); }, u"5.00000000", 5, 9, 8},
+        {"FixDecimal below -1 becomes -1", 5.5L, [](Core& c) { c.SetFixDecimal(-5); }, u"5.5", 5.5L,
          9, -1},
-        {"FixDecimal 0 cuts the decimals", 12.7L, [](Core& c) { c.SetFixDecimal(0); }, "12", 12, 9,
+        {"FixDecimal 0 cuts the decimals", 12.7L, [](Core& c) { c.SetFixDecimal(0); }, u"12", 12, 9,
          0},
-        {"FixDecimal 2 cuts, not rounds", 1.239L, [](Core& c) { c.SetFixDecimal(2); }, "1.23",
+        {"FixDecimal 2 cuts, not rounds", 1.239L, [](Core& c) { c.SetFixDecimal(2); }, u"1.23",
          1.23L, 9, 2},
-        {"FixDecimal on a negative number", -1.25L, [](Core& c) { c.SetFixDecimal(1); }, "-1.2",
+        {"FixDecimal on a negative number", -1.25L, [](Core& c) { c.SetFixDecimal(1); }, u"-1.2",
          -1.2L, 9, 1},
-        {"FixDecimal 2 pads a whole number", 12, [](Core& c) { c.SetFixDecimal(2); }, "12.00", 12,
+        {"FixDecimal 2 pads a whole number", 12, [](Core& c) { c.SetFixDecimal(2); }, u"12.00", 12,
          9, 2},
         {"FixDecimal that the number cannot fit clamps it", 123456789,
-         [](Core& c) { c.SetFixDecimal(2); }, "9,999,999.99", 9999999.99L, 9, 2},
+         [](Core& c) { c.SetFixDecimal(2); }, u"9,999,999.99", 9999999.99L, 9, 2},
         {"PrmtNegative false makes the number positive", -5,
-         [](Core& c) { c.SetPrmtNegative(false); }, "5", 5, 9, -1},
-        {"PutAComma false renders again", 1234, [](Core& c) { c.SetPutAComma(false); }, "1234",
+         [](Core& c) { c.SetPrmtNegative(false); }, u"5", 5, 9, -1},
+        {"PutAComma false renders again", 1234, [](Core& c) { c.SetPutAComma(false); }, u"1234",
          1234, 9, -1},
-        {"ZeroDisplay false empties a zero box", 0, [](Core& c) { c.SetZeroDisplay(false); }, "", 0,
+        {"ZeroDisplay false empties a zero box", 0, [](Core& c) { c.SetZeroDisplay(false); }, u"",
+         0, 9, -1},
+        {"a leading character renders again", 5, [](Core& c) { c.SetLeadingChar('$'); }, u"$5", 5,
          9, -1},
-        {"a leading character renders again", 5, [](Core& c) { c.SetLeadingChar('$'); }, "$5", 5, 9,
-         -1},
     };
     for (const auto& c : cases) {
         NValEditConfig config;
@@ -146,15 +146,15 @@ TEST(NValEditProperties, MaxDigitsThatStillFitsDoesNotRenderAgain) {
     NValEditHarness box(NValEditConfig{});
     box.Run("1 2 .");
     box.core.SetMaxDigits(5);
-    EXPECT_EQ(box.window.text, "12.");
+    EXPECT_EQ(box.window.text, u"12.");
 }
 
 TEST(NValEditProperties, ForbiddingNegativesAlsoDropsATypedMinusOnZero) {
     NValEditHarness box(NValEditConfig{});
     box.Run("-");
     box.core.SetPrmtNegative(false);
-    EXPECT_EQ(box.window.text, "0");
-    EXPECT_EQ(Joined(box.Run("5")), "5");
+    EXPECT_EQ(box.window.text, u"0");
+    EXPECT_EQ(Joined(box.Run("5")), u"5");
     EXPECT_GT(box.core.Value(), 0);
 }
 
@@ -216,7 +216,7 @@ TEST(NValEditProperties, DesignModeReportsWithItsMessages) {
         RecordingReporter reporter;
         box.core.SetDesignReporter(&reporter);
         box.core.SetDesignMode(true);
-        const std::string textBefore = box.window.text;
+        const std::u16string textBefore = box.window.text;
         std::string error;
         try {
             c.assign(box.core);

@@ -28,12 +28,12 @@ TEST(NValEditFocus, FocusLossNormalisesTheText) {
     const struct {
         const char* script;
         int fixDecimal;
-        const char* shown;
+        const char16_t* shown;
     } cases[] = {
-        {"1 2 . OUT", -1, "12"},
-        {"1 2 . 5 0 OUT", -1, "12.5"},
-        {"1 2 . 5 OUT", 2, "12.50"},
-        {"- OUT", -1, "0"},
+        {"1 2 . OUT", -1, u"12"},
+        {"1 2 . 5 0 OUT", -1, u"12.5"},
+        {"1 2 . 5 OUT", 2, u"12.50"},
+        {"- OUT", -1, u"0"},
     };
     for (const auto& c : cases) {
         NValEditConfig config;
@@ -68,40 +68,40 @@ TEST(NValEditMouse, ReleaseKeepsOnlyAWholeTextSelection) {
 
 TEST(NValEditClipboard, PasteReadsTheClipboardText) {
     const struct {
-        const char* clipboard;
+        const char16_t* clipboard;
         Extended value;
-        const char* shown;
+        const char16_t* shown;
     } cases[] = {
-        {"１２，３４５", 12345, "12,345"},
-        {"12,34", 0, "0"},
-        {"abc", 0, "0"},
-        {"-1,500", -1500, "-1,500"},
-        {"9999999999", 999999999, "999,999,999"},
+        {u"１２，３４５", 12345, u"12,345"},
+        {u"12,34", 0, u"0"},
+        {u"abc", 0, u"0"},
+        {u"-1,500", -1500, u"-1,500"},
+        {u"9999999999", 999999999, u"999,999,999"},
     };
     for (const auto& c : cases) {
         NValEditHarness box(StartingAt(77));
-        box.core.Paste(std::string(c.clipboard));
-        EXPECT_EQ(box.core.Value(), c.value) << c.clipboard;
-        EXPECT_EQ(box.window.text, c.shown) << c.clipboard;
+        box.core.Paste(std::u16string(c.clipboard));
+        EXPECT_EQ(box.core.Value(), c.value) << testing::PrintToString(c.clipboard);
+        EXPECT_EQ(box.window.text, c.shown) << testing::PrintToString(c.clipboard);
     }
     NValEditHarness box(StartingAt(77));
     box.core.Paste(std::nullopt);
-    EXPECT_EQ(box.window.text, "0") << "a clipboard without text";
+    EXPECT_EQ(box.window.text, u"0") << "a clipboard without text";
 }
 
 TEST(NValEditClipboard, PasteWithALeadingCharacterReadsItsOwnNotation) {
     NValEditConfig yen;
     yen.leadingChar = '\\';
     NValEditHarness box(yen);
-    box.core.Paste(std::string("\\1,000"));
-    EXPECT_EQ(box.window.text, "\\1,000");
+    box.core.Paste(std::u16string(u"\\1,000"));
+    EXPECT_EQ(box.window.text, u"\\1,000");
 }
 
 TEST(NValEditClipboard, CutOfAnyPartGivesZero) {
     NValEditHarness box(StartingAt(-1234.5L));
     box.window.Select(1, 2);
     box.core.CutOrClear();
-    EXPECT_EQ(box.window.text, "0");
+    EXPECT_EQ(box.window.text, u"0");
     EXPECT_EQ(box.core.Value(), 0);
     EXPECT_FALSE(box.core.State().MinusTyped);
 }
@@ -109,12 +109,12 @@ TEST(NValEditClipboard, CutOfAnyPartGivesZero) {
 TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
     const struct {
         const char* script;
-        const char* shown;
+        const char16_t* shown;
         Extended value;
     } cases[] = {
-        {"- 1 2 3 4 5 6", "-123,456", -123456},
-        {"1 2 .", "12", 12},
-        {"1 . 5 0", "1.5", 1.5L},
+        {"- 1 2 3 4 5 6", u"-123,456", -123456},
+        {"1 2 .", u"12", 12},
+        {"1 . 5 0", u"1.5", 1.5L},
     };
     for (const auto& c : cases) {
         NValEditHarness box(NValEditConfig{});
@@ -128,44 +128,45 @@ TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
 TEST(NValEditClipboard, ReadOnlyRefusesEveryClipboardChange) {
     NValEditHarness box(StartingAt(55));
     box.core.SetReadOnly(true);
-    box.core.Paste(std::string("12"));
+    box.core.Paste(std::u16string(u"12"));
     box.core.CutOrClear();
-    box.window.text = "99";
+    box.window.text = u"99";
     box.core.Undo();
     EXPECT_EQ(box.core.Value(), 55);
 }
 
 TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
     const struct {
-        const char* written;
-        const char* shown;
+        const char16_t* written;
+        const char16_t* shown;
         Extended value;
     } cases[] = {
-        {"1234", "1,234", 1234},
-        {"１２３４", "1,234", 1234},
-        {"abc", "0", 0},
-        {"", "0", 0},
-        {"-123,456", "-123,456", -123456},
+        {u"1234", u"1,234", 1234},
+        {u"１２３４", u"1,234", 1234},
+        {u"abc", u"0", 0},
+        {u"", u"0", 0},
+        {u"-123,456", u"-123,456", -123456},
     };
     for (const auto& c : cases) {
         NValEditHarness box(StartingAt(5));
         box.window.WriteFromOutside(c.written);
-        EXPECT_EQ(box.window.text, c.shown) << c.written;
-        EXPECT_EQ(box.core.Value(), c.value) << c.written;
-        EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << c.written;
+        const std::string written = testing::PrintToString(c.written);
+        EXPECT_EQ(box.window.text, c.shown) << written;
+        EXPECT_EQ(box.core.Value(), c.value) << written;
+        EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << written;
     }
 }
 
 TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent) {
     NValEditHarness fresh;
-    fresh.window.WriteFromOutside("1234");
-    EXPECT_EQ(fresh.window.text, "1234");
+    fresh.window.WriteFromOutside(u"1234");
+    EXPECT_EQ(fresh.window.text, u"1234");
     EXPECT_EQ(fresh.core.Value(), 0);
 
     NValEditHarness orphan(StartingAt(5));
     orphan.window.hasParent = false;
-    orphan.window.WriteFromOutside("1234");
-    EXPECT_EQ(orphan.window.text, "1234");
+    orphan.window.WriteFromOutside(u"1234");
+    EXPECT_EQ(orphan.window.text, u"1234");
 }
 
 TEST(NValEditText, EveryTextChangeIsReportedOnce) {
@@ -173,7 +174,7 @@ TEST(NValEditText, EveryTextChangeIsReportedOnce) {
     const int before = box.window.changes;
     box.Run("1 2 BS BS BS");
     EXPECT_EQ(box.window.changes - before, 4) << "1, 12, 1, 0 and no change for the last BS";
-    box.window.WriteFromOutside("1234");
+    box.window.WriteFromOutside(u"1234");
     EXPECT_EQ(box.window.changes - before, 6) << "the outside text and its rendering";
 }
 
@@ -182,9 +183,9 @@ TEST(NValEditLoading, NothingRendersWhileReadingAndLoadingReportsNoChange) {
     box.core.BeginLoading();
     box.core.SetZeroDisplay(true);
     box.core.SetValue(-1500);
-    EXPECT_EQ(box.window.text, "");
+    EXPECT_EQ(box.window.text, u"");
     box.core.Loaded();
-    EXPECT_EQ(box.window.text, "-1,500");
+    EXPECT_EQ(box.window.text, u"-1,500");
     EXPECT_EQ(box.window.changes, 0);
     EXPECT_EQ(box.core.State().EntryValue, -1500);
     EXPECT_TRUE(box.core.State().ParseExternalText);
@@ -192,11 +193,11 @@ TEST(NValEditLoading, NothingRendersWhileReadingAndLoadingReportsNoChange) {
 
 TEST(NValEditLoading, ABoxWithoutALayoutRendersOnItsFirstAssignment) {
     NValEditHarness box;
-    EXPECT_EQ(box.window.text, "");
+    EXPECT_EQ(box.window.text, u"");
     box.core.SetValue(0);
-    EXPECT_EQ(box.window.text, "");
+    EXPECT_EQ(box.window.text, u"");
     box.core.SetZeroDisplay(true);
-    EXPECT_EQ(box.window.text, "0");
+    EXPECT_EQ(box.window.text, u"0");
 }
 
 // Font colours: the minus colour is on screen exactly while the number is negative.
