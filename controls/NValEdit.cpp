@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <optional>
 
@@ -95,6 +96,7 @@ TNValEdit::TNValEdit(QWidget* parent)
     setAcceptDrops(false);
     setDragEnabled(false);
     core_.SetDesignReporter(&messageBox_);
+    // Only a text written from outside: the box writes its own with the signal blocked.
     connect(this, &QLineEdit::textChanged, this, [this] { core_.TextChanged(); });
 }
 
@@ -270,12 +272,13 @@ void TNValEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ReadOnlyChange) {
         core_.SetReadOnly(isReadOnly());
-    } else if (event->type() == QEvent::PaletteChange && !applyingFontColor_) {
+    } else if (event->type() == QEvent::PaletteChange) {
         PaletteChanged();
     }
 }
 
-// A palette set from outside may carry a new text colour: that is a new font colour.
+// A palette set from outside may carry a new text colour: that is a new font colour. The box's
+// own palette shows the font colour it keeps, so it passes here unnoticed.
 void TNValEdit::PaletteChanged() {
     const QColor shown = palette().color(QPalette::Active, QPalette::Text);
     if (shown == toQColor(fontColor_, palette())) {
@@ -291,9 +294,7 @@ void TNValEdit::ApplyFontColor(TColor color) {
     colors.setColor(QPalette::Active, QPalette::Text, shown);
     colors.setColor(QPalette::Inactive, QPalette::Text, shown);
     fontColor_ = color;
-    applyingFontColor_ = true;
     setPalette(colors);
-    applyingFontColor_ = false;
 }
 
 // ---- requests of the core
@@ -315,6 +316,7 @@ bool TNValEdit::HasParentWindow() const {
 }
 
 void TNValEdit::ShowText(const std::u16string& text) {
+    const QSignalBlocker quiet(this);
     setText(QString::fromStdU16String(text));
 }
 
@@ -339,7 +341,9 @@ void TNValEdit::FocusPrevious() {
 }
 
 void TNValEdit::ChangeFontColor(TColor color) {
-    setFontColor(color);
+    if (color != fontColor_) {
+        ApplyFontColor(color);
+    }
 }
 
 void TNValEdit::ReportChange() {

@@ -131,5 +131,4 @@ private:
     norvik::NValEditCore core_;
     QPointer<QMenu> popupMenu_;
     TColor fontColor_ = clWindowText;
-    bool applyingFontColor_ = false;
 };

@@ -133,7 +133,7 @@ void NValEditCore::SetMinusColor(TColor color) {
     // Rendering leaves the font alone while the two colours are equal; a minus colour still on
     // screen from before must give way to the plain one.
     if (wasDistinct && minusColor_ == state_.PlainColor) {
-        SwitchFontColor(state_.PlainColor);
+        window_.ChangeFontColor(state_.PlainColor);
     }
     StoreAndShow(value_);
 }
@@ -246,11 +246,11 @@ void NValEditCore::ShowValue(Extended x) {
         state_.DigitCount = 0;
     }
     const std::u16string text = Rendering(x);
-    state_.ParseExternalText = false;
     if (text != window_.CurrentText()) {
         window_.ShowText(text);
+        ReportChange();
     }
-    state_.ParseExternalText = true;
+    rendered_ = true;
     window_.CaretTo(static_cast<int>(text.size()));
 }
 
@@ -280,15 +280,13 @@ void NValEditCore::ShowFontColorFor(Extended x) {
     if (minusColor_ == state_.PlainColor) {
         return;
     }
-    SwitchFontColor(x < 0 || state_.MinusTyped ? minusColor_ : state_.PlainColor);
+    window_.ChangeFontColor(x < 0 || state_.MinusTyped ? minusColor_ : state_.PlainColor);
 }
 
-// The window reports the change synchronously; ColorSwitching marks that report as the box's
-// own. It is cleared here as well, for a window that does not report an unchanged colour.
-void NValEditCore::SwitchFontColor(TColor color) {
-    state_.ColorSwitching = true;
-    window_.ChangeFontColor(color);
-    state_.ColorSwitching = false;
+void NValEditCore::ReportChange() {
+    if (!changeDetached_) {
+        window_.ReportChange();
+    }
 }
 
 // ---- clipboard, text and focus
@@ -319,10 +317,8 @@ void NValEditCore::TextChanged() {
     if (reading_) {
         return;
     }
-    if (!changeDetached_) {
-        window_.ReportChange();
-    }
-    if (state_.ParseExternalText && window_.HasParentWindow()) {
+    ReportChange();
+    if (rendered_ && window_.HasParentWindow()) {
         AssignValue(ParseNumberText(window_.CurrentText(), leadingChar_));
         window_.CaretTo(static_cast<int>(window_.CurrentText().size()));
     }
@@ -360,10 +356,6 @@ void NValEditCore::MouseReleased() {
 }
 
 void NValEditCore::FontColorChanged(TColor color) {
-    if (state_.ColorSwitching) {
-        state_.ColorSwitching = false;
-        return;
-    }
     const bool negative = value_ < 0 || state_.MinusTyped;
     if (color == state_.PlainColor && !negative) {
         return;
@@ -385,7 +377,7 @@ void NValEditCore::FontColorChanged(TColor color) {
         // notification that repeats the minus colour (another font attribute changed) is no
         // new plain colour.
         if (color != minusColor_) {
-            SwitchFontColor(minusColor_);
+            window_.ChangeFontColor(minusColor_);
             state_.PlainColor = color;
         }
         return;
@@ -401,7 +393,7 @@ void NValEditCore::Loaded() {
     state_.MinusTyped = false;
     state_.MouseActivated = false;
     state_.DoubleClicked = false;
-    state_.ParseExternalText = false;
+    rendered_ = false;
     changeDetached_ = true; // the first rendering is no change
     try {
         AssignValue(value_);

@@ -68,7 +68,7 @@ public:
     void Paste(const std::optional<std::u16string>& clipboardText);
     void CutOrClear(); // after the edit put the selection on the clipboard
     void Undo();
-    void TextChanged(); // the edit's text changed, by the box itself or from outside
+    void TextChanged(); // the edit's text was written from outside
     void FocusGained(bool byMouse);
     void FocusLost();
     void DoubleClick();
@@ -93,7 +93,7 @@ private:
     void StoreAndShow(Extended x);
     void ShowValue(Extended x);
     void ShowFontColorFor(Extended x);
-    void SwitchFontColor(TColor color);
+    void ReportChange();
 
     void MinusKey();
     void PointKey();
@@ -131,6 +131,8 @@ private:
 
     bool designMode_ = false;
     bool reading_ = false;
+    // The box shows its own text: from then on a text written from outside is read as a number.
+    bool rendered_ = false;
     bool changeDetached_ = false;
 };
 

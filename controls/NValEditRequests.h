@@ -18,6 +18,8 @@ public:
     virtual int SelectionLength() const = 0;
     virtual bool HasParentWindow() const = 0;
 
+    // The core's own text and font colour: the window shows them without telling the core back,
+    // which hears only of texts and colours set from outside (TextChanged, FontColorChanged).
     virtual void ShowText(const std::u16string& text) = 0;
     // Caret at `position` with nothing selected.
     virtual void CaretTo(int position) = 0;

@@ -20,11 +20,7 @@ struct NValEditState {
     Extended EntryValue = 0;
     bool MouseActivated = false;
     bool DoubleClicked = false;
-    // Text written from outside is read back as a number (not while the box writes its own).
-    bool ParseExternalText = false;
     TColor PlainColor = clWindowText;
-    // The box is changing its own font colour; the notification that follows is its own.
-    bool ColorSwitching = false;
 };
 
 } // namespace norvik

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -158,17 +160,41 @@ TEST_F(NValEditKeyboard, ReadOnlyIgnoresEditingKeys) {
     EXPECT_EQ(window.first->Text(), "1,234");
 }
 
+// Each change reports once, with the text it left: a text written from outside first as it was
+// written, then the box's rendering of it when that differs.
 TEST_F(NValEditKeyboard, OnChangeFollowsEveryTextChange) {
-    int changes = 0;
+    QStringList seen;
     QObject::connect(window.first, &TNValEdit::OnChange, window.first,
-                     [&changes](TNValEdit*) { ++changes; });
+                     [&seen](TNValEdit* sender) { seen << sender->Text(); });
     window.first->Loaded();
-    EXPECT_EQ(changes, 0) << "loading reports no change";
+    EXPECT_EQ(seen, QStringList()) << "loading reports no change";
     window.first->setFocus();
-    QTest::keyClicks(window.first, "12");
-    QTest::keyClick(window.first, Qt::Key_Backspace);
-    QTest::keyClick(window.first, Qt::Key_Left);
-    EXPECT_EQ(changes, 3);
+    TNValEdit* box = window.first;
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        QStringList seen;
+    } steps[] = {
+        {"typing", [] { QTest::keyClicks(QApplication::focusWidget(), "12"); }, {"1", "12"}},
+        {"backspace",
+         [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace); },
+         {"1"}},
+        {"a key that changes nothing",
+         [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); },
+         {}},
+        {"a text from outside and its rendering",
+         [box] { box->setText("1234"); },
+         {"1234", "1,234"}},
+        {"a text from outside that renders as written", [box] { box->setText("7"); }, {"7"}},
+        {"the same number assigned", [box] { box->setValue(7); }, {}},
+        {"a number assigned", [box] { box->setValue(-7); }, {"-7"}},
+        {"a font colour", [box] { box->setFontColor(tcolor::rgb(0, 0, 255)); }, {}},
+    };
+    for (const auto& step : steps) {
+        seen.clear();
+        step.act();
+        EXPECT_EQ(seen, step.seen) << step.name;
+    }
     EXPECT_TRUE(window.first->isModified());
 }
 

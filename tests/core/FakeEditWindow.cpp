@@ -2,9 +2,6 @@
 
 void FakeEditWindow::ShowText(const std::u16string& newText) {
     text = newText;
-    if (core_ != nullptr) {
-        core_->TextChanged();
-    }
 }
 
 void FakeEditWindow::CaretTo(int position) {
@@ -17,18 +14,14 @@ void FakeEditWindow::SelectAll() {
     Select(0, static_cast<int>(text.size()));
 }
 
-void FakeEditWindow::ChangeFontColor(TColor color) {
-    if (color == fontColor) {
-        return; // an unchanged font raises no notification
-    }
-    fontColor = color;
-    if (core_ != nullptr) {
-        core_->FontColorChanged(color);
-    }
-}
-
 void FakeEditWindow::WriteFromOutside(const std::u16string& newText) {
-    ShowText(newText);
+    if (newText == text) {
+        return; // an unchanged text raises no notification
+    }
+    text = newText;
+    if (core_ != nullptr) {
+        core_->TextChanged();
+    }
 }
 
 void FakeEditWindow::Select(int start, int length) {

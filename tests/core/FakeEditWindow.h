@@ -5,8 +5,9 @@
 
 #include <string>
 
-// A window for the numeric-entry core that records what the core asks of it. Writing its text
-// reports the change back synchronously, as a real edit does.
+// A window for the numeric-entry core that records what the core asks of it. A text written
+// from outside is reported to the core synchronously, as a real edit does; the core's own text
+// and colour are shown without a report.
 class FakeEditWindow : public norvik::NValEditRequests {
 public:
     void Attach(norvik::NValEditCore& core) { core_ = &core; }
@@ -22,7 +23,7 @@ public:
     void Beep() override { ++beeps; }
     void FocusNext() override { ++focusNext; }
     void FocusPrevious() override { ++focusPrevious; }
-    void ChangeFontColor(TColor color) override;
+    void ChangeFontColor(TColor color) override { fontColor = color; }
     void ReportChange() override { ++changes; }
 
     // Someone else writes the window text.

@@ -188,7 +188,8 @@ TEST(NValEditLoading, NothingRendersWhileReadingAndLoadingReportsNoChange) {
     EXPECT_EQ(box.window.text, u"-1,500");
     EXPECT_EQ(box.window.changes, 0);
     EXPECT_EQ(box.core.State().EntryValue, -1500);
-    EXPECT_TRUE(box.core.State().ParseExternalText);
+    box.window.WriteFromOutside(u"1234");
+    EXPECT_EQ(box.window.text, u"1,234") << "after loading an outside text is read";
 }
 
 TEST(NValEditLoading, ABoxWithoutALayoutRendersOnItsFirstAssignment) {
