@@ -89,14 +89,14 @@ EditEntryReader::EditEntryReader()
     : toEdit_(kEditEncoding, "UTF-8")
     , fromEdit_("UTF-8", kEditEncoding)
     , edit_(sink_) {
-    edit_.SetZeroDisplay(true);
+    edit_.setZeroDisplay(true);
 }
 
 EntryReading EditEntryReader::Read(std::string_view text) {
     if (text.empty()) {
         return {{}, EntryProblem::Empty};
     }
-    if (auto whole = ReadWholeNumber(text, edit_.MaxDigits())) {
+    if (auto whole = ReadWholeNumber(text, edit_.maxDigits())) {
         return *std::move(whole);
     }
     return ReadLikeThePaste(text);
@@ -110,20 +110,20 @@ EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
     }
     std::u16string editText(units.size() / sizeof(char16_t), u'\0');
     std::memcpy(editText.data(), units.data(), editText.size() * sizeof(char16_t));
-    const auto value = TryParseNumberText(editText, edit_.LeadingChar());
+    const auto value = TryParseNumberText(editText, edit_.leadingChar());
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
-    if (DigitsOf(*value) > edit_.MaxDigits()) {
+    if (DigitsOf(*value) > edit_.maxDigits()) {
         return {{}, EntryProblem::TooManyDigits};
     }
-    edit_.SetValue(*value);
+    edit_.setValue(*value);
     const std::u16string& shown = sink_.Text();
     std::string shownText;
     fromEdit_.Convert(
         {reinterpret_cast<const char*>(shown.data()), shown.size() * sizeof(char16_t)}, shownText,
         {});
-    return {{edit_.Value(), shownText}, EntryProblem::None};
+    return {{edit_.value(), shownText}, EntryProblem::None};
 }
 
 } // namespace norvik

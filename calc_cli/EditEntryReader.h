@@ -29,7 +29,7 @@ public:
 
     EntryReading Read(std::string_view text);
     // The most digits, integer and decimal together, that the windows' edits hold.
-    int MaxDigits() const { return edit_.MaxDigits(); }
+    int MaxDigits() const { return edit_.maxDigits(); }
 
 private:
     EntryReading ReadLikeThePaste(std::string_view text);

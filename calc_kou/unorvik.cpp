@@ -56,7 +56,7 @@ void Tfnorvik::registerResultFields() {
 void Tfnorvik::connectHandlers() {
     connect(IconButton4, &TIconButton::OnClick, this, &Tfnorvik::IconButton4Click);
     connect(N1, &QAction::triggered, this, &Tfnorvik::N1Click);
-    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &Tfnorvik::NValEdit4KeyPress);
+    connect(NValEdit4, &norvik::TNValEdit::OnKeyPress, this, &Tfnorvik::NValEdit4KeyPress);
     connect(IconButton13, &TIconButton::OnClick, this, &Tfnorvik::IconButton13Click);
     connect(Clear1, &QAction::triggered, this, &Tfnorvik::Clear1Click);
     connect(IconButton8, &TIconButton::OnClick, this, &Tfnorvik::IconButton8Click);
@@ -98,7 +98,7 @@ void Tfnorvik::N1Click() {
     Calculate();
 }
 
-void Tfnorvik::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
+void Tfnorvik::NValEdit4KeyPress(norvik::TNValEdit* /*Sender*/, char& Key) {
     if (Key == '\r') {
         Calculate();
     }

@@ -13,22 +13,22 @@ class NValEditRequests {
 public:
     virtual ~NValEditRequests() = default;
 
-    virtual std::u16string CurrentText() const = 0;
-    virtual int SelectionStart() const = 0;
-    virtual int SelectionLength() const = 0;
-    virtual bool HasParentWindow() const = 0;
+    virtual std::u16string currentText() const = 0;
+    virtual int selectedFrom() const = 0;
+    virtual int selectedLength() const = 0;
+    virtual bool hasParentWindow() const = 0;
 
     // The core's own text and font colour: the window shows them without telling the core back,
-    // which hears only of texts and colours set from outside (TextChanged, FontColorChanged).
-    virtual void ShowText(const std::u16string& text) = 0;
+    // which hears only of texts and colours set from outside (textChanged, fontColorChanged).
+    virtual void showText(const std::u16string& text) = 0;
     // Caret at `position` with nothing selected.
-    virtual void CaretTo(int position) = 0;
-    virtual void SelectAll() = 0;
-    virtual void Beep() = 0;
-    virtual void FocusNext() = 0;
-    virtual void FocusPrevious() = 0;
-    virtual void ChangeFontColor(TColor color) = 0;
-    virtual void ReportChange() = 0;
+    virtual void caretTo(int position) = 0;
+    virtual void selectWhole() = 0;
+    virtual void beep() = 0;
+    virtual void focusNext() = 0;
+    virtual void focusPrevious() = 0;
+    virtual void changeFontColor(TColor color) = 0;
+    virtual void reportChange() = 0;
 
 protected:
     NValEditRequests() = default;

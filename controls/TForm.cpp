@@ -53,8 +53,8 @@ void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
 }
 
 void TForm::runAfterLoadSteps() {
-    for (TNValEdit* edit : findChildren<TNValEdit*>()) {
-        edit->Loaded();
+    for (norvik::TNValEdit* edit : findChildren<norvik::TNValEdit*>()) {
+        edit->loaded();
     }
     for (TIconButton* button : findChildren<TIconButton*>()) {
         button->Loaded();

@@ -7,11 +7,8 @@
 
 #include <random>
 
+namespace norvik {
 namespace {
-
-using norvik::EditEntryReader;
-using norvik::EntryProblem;
-using norvik::Extended;
 
 struct Accepted {
     const char* text;
@@ -113,25 +110,26 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         const std::string sign = i % 3 == 0 ? "-" : "";
         texts.push_back(sign + std::to_string(n));
         FakeEditWindow window;
-        norvik::NValEditCore edit(window);
-        window.Attach(edit);
-        edit.SetZeroDisplay(true);
-        edit.SetValue(static_cast<Extended>(n));
+        NValEditCore edit(window);
+        window.attach(edit);
+        edit.setZeroDisplay(true);
+        edit.setValue(static_cast<Extended>(n));
         texts.push_back(sign + Narrowed(window.text)); // with the edit's own separators
     }
     EditEntryReader reader;
     for (const std::string& text : texts) {
         FakeEditWindow window;
-        norvik::NValEditCore edit(window);
-        window.Attach(edit);
-        edit.SetZeroDisplay(true);
-        edit.Paste(Widened(text));
+        NValEditCore edit(window);
+        window.attach(edit);
+        edit.setZeroDisplay(true);
+        edit.paste(Widened(text));
         const auto reading = reader.Read(text);
         ASSERT_EQ(reading.problem, EntryProblem::None) << text;
         EXPECT_EQ(reading.entry.shownText, Narrowed(window.text)) << text;
-        EXPECT_EQ(reading.entry.value, edit.Value()) << text;
-        EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.Value())) << text;
+        EXPECT_EQ(reading.entry.value, edit.value()) << text;
+        EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.value())) << text;
     }
 }
 
 } // namespace
+} // namespace norvik

@@ -8,29 +8,30 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 class NValEditClipboard : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(window.ShowActive());
+        ASSERT_TRUE(window.showActive());
         window.first->setFocus();
     }
 
-    static QClipboard* Clipboard() { return QGuiApplication::clipboard(); }
+    static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
 
     NValEditTestWindow window;
 };
 
 TEST_F(NValEditClipboard, PasteReadsFullWidthText) {
-    Clipboard()->setText(QString::fromUtf8("－１２，３４５"));
+    clipboard()->setText(QString::fromUtf8("－１２，３４５"));
     QTest::keyClick(window.first, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window.first->Text(), "-12,345");
     EXPECT_EQ(window.first->Value(), -12345);
 }
 
 TEST_F(NValEditClipboard, ShiftInsertPastesToo) {
-    Clipboard()->setText("4321");
+    clipboard()->setText("4321");
     QTest::keyClick(window.first, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(window.first->Text(), "4,321");
 }
@@ -39,7 +40,7 @@ TEST_F(NValEditClipboard, AClipboardWithoutTextPastesZero) {
     window.first->setValue(77);
     auto* image = new QMimeData;
     image->setImageData(QImage(4, 4, QImage::Format_RGB32));
-    Clipboard()->setMimeData(image);
+    clipboard()->setMimeData(image);
     QTest::keyClick(window.first, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window.first->Text(), "0");
 }
@@ -50,7 +51,7 @@ TEST_F(NValEditClipboard, CutOfAnyPartGivesZero) {
     QTest::keyClick(window.first, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(window.first->Text(), "0");
     EXPECT_EQ(window.first->Value(), 0);
-    EXPECT_EQ(Clipboard()->text(), "234");
+    EXPECT_EQ(clipboard()->text(), "234");
 }
 
 TEST_F(NValEditClipboard, UndoReadsTheShownTextBack) {
@@ -63,7 +64,7 @@ TEST_F(NValEditClipboard, UndoReadsTheShownTextBack) {
 TEST_F(NValEditClipboard, AReadOnlyBoxTakesNoPasteOrCutButCopies) {
     window.first->setValue(55);
     window.first->setReadOnly(true);
-    Clipboard()->setText("12");
+    clipboard()->setText("12");
     QTest::keyClick(window.first, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(window.first, Qt::Key_Insert, Qt::ShiftModifier);
     window.first->selectAll();
@@ -71,7 +72,7 @@ TEST_F(NValEditClipboard, AReadOnlyBoxTakesNoPasteOrCutButCopies) {
     EXPECT_EQ(window.first->Text(), "55");
     window.first->selectAll();
     QTest::keyClick(window.first, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(Clipboard()->text(), "55");
+    EXPECT_EQ(clipboard()->text(), "55");
 }
 
 TEST_F(NValEditClipboard, TextWrittenFromOutsideIsReadAsANumber) {
@@ -85,3 +86,4 @@ TEST_F(NValEditClipboard, TextWrittenFromOutsideIsReadAsANumber) {
 }
 
 } // namespace
+} // namespace norvik

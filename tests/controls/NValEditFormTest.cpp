@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 TEST(NValEditForm, ALayoutSetsEveryPublishedProperty) {
@@ -12,7 +13,7 @@ TEST(NValEditForm, ALayoutSetsEveryPublishedProperty) {
     Ui_NValEditTestForm ui;
     ui.setupUi(&form);
     for (TNValEdit* box : {ui.NValEdit3, ui.NValEdit4, ui.NValEdit5}) {
-        box->Loaded();
+        box->loaded();
     }
     EXPECT_TRUE(ui.NValEdit3->ZeroDisplay());
     EXPECT_TRUE(ui.NValEdit3->EnterNext());
@@ -47,3 +48,4 @@ TEST(NValEditForm, PropertiesWorkThroughTheMetaObject) {
 }
 
 } // namespace
+} // namespace norvik

@@ -7,11 +7,12 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 class NValEditKeyboard : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(window.ShowActive()); }
+    void SetUp() override { ASSERT_TRUE(window.showActive()); }
 
     NValEditTestWindow window;
 };
@@ -90,7 +91,7 @@ TEST_F(NValEditKeyboard, EnterMovesTheFocusAndTheHostStillSeesEnter) {
 
 TEST_F(NValEditKeyboard, WithoutEnterNextEnterAndEscReachTheWindow) {
     NValEditTestWindow plain(false);
-    ASSERT_TRUE(plain.ShowActive());
+    ASSERT_TRUE(plain.showActive());
     plain.first->setEnterNext(false);
     plain.first->setValue(5);
     plain.first->setFocus();
@@ -103,7 +104,7 @@ TEST_F(NValEditKeyboard, WithoutEnterNextEnterAndEscReachTheWindow) {
 TEST_F(NValEditKeyboard, EscWithoutAWindowShortcutReturnsToTheEntryValue) {
     NValEditTestWindow plain(false);
     plain.first->setValue(100);
-    ASSERT_TRUE(plain.ShowActive()); // the first box takes the focus and selects all
+    ASSERT_TRUE(plain.showActive()); // the first box takes the focus and selects all
     ASSERT_EQ(QApplication::focusWidget(), plain.first);
     QTest::keyClicks(plain.first, "57");
     ASSERT_EQ(plain.first->Text(), "57");
@@ -166,7 +167,7 @@ TEST_F(NValEditKeyboard, OnChangeFollowsEveryTextChange) {
     QStringList seen;
     QObject::connect(window.first, &TNValEdit::OnChange, window.first,
                      [&seen](TNValEdit* sender) { seen << sender->Text(); });
-    window.first->Loaded();
+    window.first->loaded();
     EXPECT_EQ(seen, QStringList()) << "loading reports no change";
     window.first->setFocus();
     TNValEdit* box = window.first;
@@ -199,3 +200,4 @@ TEST_F(NValEditKeyboard, OnChangeFollowsEveryTextChange) {
 }
 
 } // namespace
+} // namespace norvik

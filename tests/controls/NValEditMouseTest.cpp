@@ -10,25 +10,26 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 class NValEditMouse : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(window.ShowActive()); }
+    void SetUp() override { ASSERT_TRUE(window.showActive()); }
 
     // The edit places its right-aligned text when it paints; a click before that would land on
     // the old text's places.
-    static void Paint(QWidget* w) { w->repaint(); }
-    static QPoint LeftEdge(const QWidget* w) { return {6, w->height() / 2}; }
-    static QPoint RightEdge(const QWidget* w) { return {w->width() - 6, w->height() / 2}; }
+    static void paint(QWidget* w) { w->repaint(); }
+    static QPoint leftEdge(const QWidget* w) { return {6, w->height() / 2}; }
+    static QPoint rightEdge(const QWidget* w) { return {w->width() - 6, w->height() / 2}; }
 
     NValEditTestWindow window;
 };
 
 TEST_F(NValEditMouse, FocusByAClickSelectsNothingAndPutsTheCaretAtTheEnd) {
     window.second->setValue(1234567);
-    Paint(window.second);
-    QTest::mouseClick(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    paint(window.second);
+    QTest::mouseClick(window.second, Qt::LeftButton, {}, leftEdge(window.second));
     ASSERT_EQ(QApplication::focusWidget(), window.second);
     EXPECT_FALSE(window.second->hasSelectedText());
     EXPECT_EQ(window.second->cursorPosition(), window.second->Text().size());
@@ -39,38 +40,38 @@ TEST_F(NValEditMouse, FocusByAClickSelectsNothingAndPutsTheCaretAtTheEnd) {
 TEST_F(NValEditMouse, ADragOverTheWholeTextStaysSelected) {
     window.second->setValue(1234567);
     window.second->setFocus();
-    Paint(window.second);
-    QTest::mousePress(window.second, Qt::LeftButton, {}, RightEdge(window.second));
-    const QPoint left = LeftEdge(window.second);
+    paint(window.second);
+    QTest::mousePress(window.second, Qt::LeftButton, {}, rightEdge(window.second));
+    const QPoint left = leftEdge(window.second);
     QMouseEvent drag(QEvent::MouseMove, left, window.second->mapToGlobal(left), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.second, &drag);
-    QTest::mouseRelease(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    QTest::mouseRelease(window.second, Qt::LeftButton, {}, leftEdge(window.second));
     EXPECT_EQ(window.second->selectedText(), "1,234,567");
 }
 
 TEST_F(NValEditMouse, ADoubleClickKeepsTheWordSelection) {
     window.second->setValue(-1500);
     window.second->setFocus();
-    Paint(window.second);
-    QTest::mouseDClick(window.second, Qt::LeftButton, {}, RightEdge(window.second));
+    paint(window.second);
+    QTest::mouseDClick(window.second, Qt::LeftButton, {}, rightEdge(window.second));
     EXPECT_EQ(window.second->selectedText(), "500") << "the word, not the whole text";
-    QTest::mouseClick(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    QTest::mouseClick(window.second, Qt::LeftButton, {}, leftEdge(window.second));
     EXPECT_FALSE(window.second->hasSelectedText()) << "the next click is a plain click again";
 }
 
 TEST_F(NValEditMouse, TheContextMenuIsThePopupMenuAndNothingElse) {
     window.first->setFocus();
-    QContextMenuEvent plainRequest(QContextMenuEvent::Mouse, LeftEdge(window.first),
-                                   window.first->mapToGlobal(LeftEdge(window.first)));
+    QContextMenuEvent plainRequest(QContextMenuEvent::Mouse, leftEdge(window.first),
+                                   window.first->mapToGlobal(leftEdge(window.first)));
     QApplication::sendEvent(window.first, &plainRequest);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no edit menu with its own paste";
 
     QMenu menu(&window);
     menu.addAction("計算");
     window.first->setPopupMenu(&menu);
-    QContextMenuEvent request(QContextMenuEvent::Mouse, LeftEdge(window.first),
-                              window.first->mapToGlobal(LeftEdge(window.first)));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, leftEdge(window.first),
+                              window.first->mapToGlobal(leftEdge(window.first)));
     QApplication::sendEvent(window.first, &request);
     EXPECT_EQ(QApplication::activePopupWidget(), &menu);
     menu.close();
@@ -123,8 +124,9 @@ TEST_F(NValEditMouse, TheMiddleButtonPastesNothing) {
     QGuiApplication::clipboard()->setText("999");
     window.first->setValue(12);
     window.first->setFocus();
-    QTest::mouseClick(window.first, Qt::MiddleButton, {}, LeftEdge(window.first));
+    QTest::mouseClick(window.first, Qt::MiddleButton, {}, leftEdge(window.first));
     EXPECT_EQ(window.first->Text(), "12");
 }
 
 } // namespace
+} // namespace norvik

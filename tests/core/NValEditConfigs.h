@@ -2,6 +2,8 @@
 
 #include "NValEditHarness.h"
 
+namespace norvik {
+
 // Named property sets the numeric-entry tests start from; anything not named keeps the
 // defaults of a new box.
 inline NValEditConfig WithoutZeroDisplay() {
@@ -9,13 +11,13 @@ inline NValEditConfig WithoutZeroDisplay() {
     c.zeroDisplay = false;
     return c;
 }
-inline NValEditConfig Fixed(int decimals, norvik::Extended value = 0) {
+inline NValEditConfig Fixed(int decimals, Extended value = 0) {
     NValEditConfig c;
     c.fixDecimal = decimals;
     c.value = value;
     return c;
 }
-inline NValEditConfig StartingAt(norvik::Extended value) {
+inline NValEditConfig StartingAt(Extended value) {
     NValEditConfig c;
     c.value = value;
     return c;
@@ -41,3 +43,5 @@ inline NValEditConfig WithLeadingChar(unsigned char leading, bool zeroDisplay = 
     c.zeroDisplay = zeroDisplay;
     return c;
 }
+
+} // namespace norvik

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
 
 struct KeystrokeCase {
@@ -15,7 +16,7 @@ struct KeystrokeCase {
 void Expect(const KeystrokeCase& c) {
     NValEditHarness box(c.config);
     const int beepsBefore = box.window.beeps;
-    EXPECT_EQ(Joined(box.Run(c.script)), c.shown) << c.name << ": " << c.script;
+    EXPECT_EQ(Joined(box.run(c.script)), c.shown) << c.name << ": " << c.script;
     EXPECT_EQ(box.window.beeps - beepsBefore, c.beeps) << c.name;
 }
 
@@ -205,46 +206,47 @@ TEST(NValEditKeystrokes, OtherProperties) {
 
 TEST(NValEditKeystrokes, EnterAndArrowsMoveTheFocusWhenAsked) {
     NValEditHarness box(NValEditConfig{});
-    EXPECT_TRUE(box.core.KeyDown(norvik::EditKey::Return)) << "passed on without EnterNext";
-    EXPECT_TRUE(box.core.KeyDown(norvik::EditKey::Down));
-    EXPECT_EQ(box.window.focusNext, 0);
+    EXPECT_TRUE(box.core.keyDown(EditKey::Return)) << "passed on without EnterNext";
+    EXPECT_TRUE(box.core.keyDown(EditKey::Down));
+    EXPECT_EQ(box.window.movesToNext, 0);
 
-    box.core.SetEnterNext(true);
-    box.core.SetArrowNext(true);
-    EXPECT_FALSE(box.core.KeyDown(norvik::EditKey::Return));
-    EXPECT_FALSE(box.core.KeyDown(norvik::EditKey::Down));
-    EXPECT_FALSE(box.core.KeyDown(norvik::EditKey::Up));
-    EXPECT_EQ(box.window.focusNext, 2);
-    EXPECT_EQ(box.window.focusPrevious, 1);
-    EXPECT_TRUE(box.core.KeyDown(norvik::EditKey::Other)) << "Right, End and the rest";
+    box.core.setEnterNext(true);
+    box.core.setArrowNext(true);
+    EXPECT_FALSE(box.core.keyDown(EditKey::Return));
+    EXPECT_FALSE(box.core.keyDown(EditKey::Down));
+    EXPECT_FALSE(box.core.keyDown(EditKey::Up));
+    EXPECT_EQ(box.window.movesToNext, 2);
+    EXPECT_EQ(box.window.movesToPrevious, 1);
+    EXPECT_TRUE(box.core.keyDown(EditKey::Other)) << "Right, End and the rest";
 }
 
 TEST(NValEditKeystrokes, ReadOnlyBoxIgnoresEveryEditingKey) {
     NValEditHarness box(StartingAt(1234));
-    box.core.SetReadOnly(true);
-    EXPECT_EQ(Joined(box.Run("5 - . BS DEL SEL DEL ESC SEL BS")),
+    box.core.setReadOnly(true);
+    EXPECT_EQ(Joined(box.run("5 - . BS DEL SEL DEL ESC SEL BS")),
               u"1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234");
-    EXPECT_EQ(box.core.Value(), 1234);
+    EXPECT_EQ(box.core.value(), 1234);
     EXPECT_EQ(box.window.beeps, 0);
-    EXPECT_EQ(box.core.TypeChar(3), norvik::EditCommand::Copy) << "Ctrl+C still copies";
-    EXPECT_EQ(box.core.TypeChar(22), norvik::EditCommand::None);
-    EXPECT_EQ(box.core.TypeChar(24), norvik::EditCommand::None);
-    EXPECT_EQ(box.core.TypeChar(26), norvik::EditCommand::None);
+    EXPECT_EQ(box.core.typeChar(3), EditCommand::Copy) << "Ctrl+C still copies";
+    EXPECT_EQ(box.core.typeChar(22), EditCommand::None);
+    EXPECT_EQ(box.core.typeChar(24), EditCommand::None);
+    EXPECT_EQ(box.core.typeChar(26), EditCommand::None);
 }
 
 TEST(NValEditKeystrokes, EntryStateFollowsTheTyping) {
     NValEditHarness box(NValEditConfig{});
-    box.Run("0");
-    EXPECT_EQ(box.core.State().DigitCount, 0) << "a typed zero counts no digit";
-    box.Run(". 5");
-    EXPECT_EQ(box.core.State().DigitCount, 2);
-    EXPECT_EQ(box.core.State().DecimalCount, 1);
-    EXPECT_TRUE(box.core.State().PointTyped);
-    box.Run("3");
-    EXPECT_EQ(box.core.Value(), 0.53L);
-    box.Run("SEL - 5");
-    EXPECT_EQ(box.core.Value(), -5);
-    EXPECT_TRUE(box.core.State().MinusTyped);
+    box.run("0");
+    EXPECT_EQ(box.core.state().digitCount, 0) << "a typed zero counts no digit";
+    box.run(". 5");
+    EXPECT_EQ(box.core.state().digitCount, 2);
+    EXPECT_EQ(box.core.state().decimalCount, 1);
+    EXPECT_TRUE(box.core.state().pointTyped);
+    box.run("3");
+    EXPECT_EQ(box.core.value(), 0.53L);
+    box.run("SEL - 5");
+    EXPECT_EQ(box.core.value(), -5);
+    EXPECT_TRUE(box.core.state().minusTyped);
 }
 
 } // namespace
+} // namespace norvik

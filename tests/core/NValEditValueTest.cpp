@@ -7,9 +7,8 @@
 #include <functional>
 #include <limits>
 
+namespace norvik {
 namespace {
-
-using norvik::Extended;
 
 struct AssignmentCase {
     const char* name;
@@ -69,9 +68,9 @@ TEST(NValEditValue, AssignmentRendersTheNumber) {
     };
     for (const auto& c : cases) {
         NValEditHarness box(c.config);
-        box.core.SetValue(c.value);
+        box.core.setValue(c.value);
         EXPECT_EQ(box.window.text, c.shown) << c.name;
-        EXPECT_EQ(box.core.Value(), c.valueAfter) << c.name;
+        EXPECT_EQ(box.core.value(), c.valueAfter) << c.name;
         EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << c.name;
         EXPECT_EQ(box.window.selectionLength, 0) << c.name;
     }
@@ -80,48 +79,48 @@ TEST(NValEditValue, AssignmentRendersTheNumber) {
 struct PropertyCase {
     const char* name;
     Extended value;
-    std::function<void(norvik::NValEditCore&)> assign;
+    std::function<void(NValEditCore&)> assign;
     const char16_t* shown;
     Extended valueAfter;
     int maxDigits;
     int fixDecimal;
 };
 
-using Core = norvik::NValEditCore;
+using Core = NValEditCore;
 
 TEST(NValEditProperties, RunTimeCorrectsSilently) {
     const PropertyCase cases[] = {
-        {"MaxDigits above 15 is ignored", 5, [](Core& c) { c.SetMaxDigits(16); }, u"5", 5, 9, -1},
-        {"MaxDigits 0 is ignored", 5, [](Core& c) { c.SetMaxDigits(0); }, u"5", 5, 9, -1},
-        {"MaxDigits below the number clamps it", 12345, [](Core& c) { c.SetMaxDigits(3); }, u"999",
+        {"MaxDigits above 15 is ignored", 5, [](Core& c) { c.setMaxDigits(16); }, u"5", 5, 9, -1},
+        {"MaxDigits 0 is ignored", 5, [](Core& c) { c.setMaxDigits(0); }, u"5", 5, 9, -1},
+        {"MaxDigits below the number clamps it", 12345, [](Core& c) { c.setMaxDigits(3); }, u"999",
          999, 3, -1},
         {"MaxDigits not above FixDecimal is ignored", 5,
          [](Core& c) {
-             c.SetFixDecimal(2);
-             c.SetMaxDigits(2);
+             c.setFixDecimal(2);
+             c.setMaxDigits(2);
          },
          u"5.00", 5, 9, 2},
         {"FixDecimal beyond MaxDigits becomes MaxDigits - 1", 5,
-         [](Core& c) { c.SetFixDecimal(20); }, u"5.00000000", 5, 9, 8},
-        {"FixDecimal below -1 becomes -1", 5.5L, [](Core& c) { c.SetFixDecimal(-5); }, u"5.5", 5.5L,
+         [](Core& c) { c.setFixDecimal(20); }, u"5.00000000", 5, 9, 8},
+        {"FixDecimal below -1 becomes -1", 5.5L, [](Core& c) { c.setFixDecimal(-5); }, u"5.5", 5.5L,
          9, -1},
-        {"FixDecimal 0 cuts the decimals", 12.7L, [](Core& c) { c.SetFixDecimal(0); }, u"12", 12, 9,
+        {"FixDecimal 0 cuts the decimals", 12.7L, [](Core& c) { c.setFixDecimal(0); }, u"12", 12, 9,
          0},
-        {"FixDecimal 2 cuts, not rounds", 1.239L, [](Core& c) { c.SetFixDecimal(2); }, u"1.23",
+        {"FixDecimal 2 cuts, not rounds", 1.239L, [](Core& c) { c.setFixDecimal(2); }, u"1.23",
          1.23L, 9, 2},
-        {"FixDecimal on a negative number", -1.25L, [](Core& c) { c.SetFixDecimal(1); }, u"-1.2",
+        {"FixDecimal on a negative number", -1.25L, [](Core& c) { c.setFixDecimal(1); }, u"-1.2",
          -1.2L, 9, 1},
-        {"FixDecimal 2 pads a whole number", 12, [](Core& c) { c.SetFixDecimal(2); }, u"12.00", 12,
+        {"FixDecimal 2 pads a whole number", 12, [](Core& c) { c.setFixDecimal(2); }, u"12.00", 12,
          9, 2},
         {"FixDecimal that the number cannot fit clamps it", 123456789,
-         [](Core& c) { c.SetFixDecimal(2); }, u"9,999,999.99", 9999999.99L, 9, 2},
+         [](Core& c) { c.setFixDecimal(2); }, u"9,999,999.99", 9999999.99L, 9, 2},
         {"PrmtNegative false makes the number positive", -5,
-         [](Core& c) { c.SetPrmtNegative(false); }, u"5", 5, 9, -1},
-        {"PutAComma false renders again", 1234, [](Core& c) { c.SetPutAComma(false); }, u"1234",
+         [](Core& c) { c.setPrmtNegative(false); }, u"5", 5, 9, -1},
+        {"PutAComma false renders again", 1234, [](Core& c) { c.setPutAComma(false); }, u"1234",
          1234, 9, -1},
-        {"ZeroDisplay false empties a zero box", 0, [](Core& c) { c.SetZeroDisplay(false); }, u"",
+        {"ZeroDisplay false empties a zero box", 0, [](Core& c) { c.setZeroDisplay(false); }, u"",
          0, 9, -1},
-        {"a leading character renders again", 5, [](Core& c) { c.SetLeadingChar('$'); }, u"$5", 5,
+        {"a leading character renders again", 5, [](Core& c) { c.setLeadingChar('$'); }, u"$5", 5,
          9, -1},
     };
     for (const auto& c : cases) {
@@ -130,39 +129,39 @@ TEST(NValEditProperties, RunTimeCorrectsSilently) {
         NValEditHarness box(config);
         c.assign(box.core);
         EXPECT_EQ(box.window.text, c.shown) << c.name;
-        EXPECT_EQ(box.core.Value(), c.valueAfter) << c.name;
-        EXPECT_EQ(box.core.MaxDigits(), c.maxDigits) << c.name;
-        EXPECT_EQ(box.core.FixDecimal(), c.fixDecimal) << c.name;
+        EXPECT_EQ(box.core.value(), c.valueAfter) << c.name;
+        EXPECT_EQ(box.core.maxDigits(), c.maxDigits) << c.name;
+        EXPECT_EQ(box.core.fixDecimal(), c.fixDecimal) << c.name;
     }
 }
 
 TEST(NValEditProperties, LeadingCharBelowTheSpaceMeansNone) {
     NValEditHarness box(NValEditConfig{});
-    box.core.SetLeadingChar(1);
-    EXPECT_EQ(box.core.LeadingChar(), ' ');
+    box.core.setLeadingChar(1);
+    EXPECT_EQ(box.core.leadingChar(), ' ');
 }
 
 TEST(NValEditProperties, MaxDigitsThatStillFitsDoesNotRenderAgain) {
     NValEditHarness box(NValEditConfig{});
-    box.Run("1 2 .");
-    box.core.SetMaxDigits(5);
+    box.run("1 2 .");
+    box.core.setMaxDigits(5);
     EXPECT_EQ(box.window.text, u"12.");
 }
 
 TEST(NValEditProperties, ForbiddingNegativesAlsoDropsATypedMinusOnZero) {
     NValEditHarness box(NValEditConfig{});
-    box.Run("-");
-    box.core.SetPrmtNegative(false);
+    box.run("-");
+    box.core.setPrmtNegative(false);
     EXPECT_EQ(box.window.text, u"0");
-    EXPECT_EQ(Joined(box.Run("5")), u"5");
-    EXPECT_GT(box.core.Value(), 0);
+    EXPECT_EQ(Joined(box.run("5")), u"5");
+    EXPECT_GT(box.core.value(), 0);
 }
 
 // Design mode: reports instead of silent corrections.
-class RecordingReporter : public norvik::NValEditDesignReporter {
+class RecordingReporter : public NValEditDesignReporter {
 public:
-    void Beep() override { log += "beep;"; }
-    void ShowMessage(const std::string& message) override { log += message + ";"; }
+    void beep() override { log += "beep;"; }
+    void showMessage(const std::string& message) override { log += message + ";"; }
     std::string log;
 };
 
@@ -181,31 +180,31 @@ struct DesignCase {
 TEST(NValEditProperties, DesignModeReportsWithItsMessages) {
     const auto nothing = [](Core&) {};
     const DesignCase cases[] = {
-        {"negative while not permitted", 5, [](Core& c) { c.SetPrmtNegative(false); },
-         [](Core& c) { c.SetValue(-5); }, "", "PrmtNegative と矛盾します", 5, 9, -1},
-        {"above the largest magnitude", 5, nothing, [](Core& c) { c.SetValue(1e10L); }, "",
+        {"negative while not permitted", 5, [](Core& c) { c.setPrmtNegative(false); },
+         [](Core& c) { c.setValue(-5); }, "", "PrmtNegative と矛盾します", 5, 9, -1},
+        {"above the largest magnitude", 5, nothing, [](Core& c) { c.setValue(1e10L); }, "",
          "MaxDigits, FixDecimal と矛盾します", 5, 9, -1},
         {"the largest magnitude itself is accepted", 5, nothing,
-         [](Core& c) { c.SetValue(999999999); }, "", "", 999999999, 9, -1},
-        {"more digits than MaxDigits", 5, nothing, [](Core& c) { c.SetValue(0.1234567891L); }, "",
+         [](Core& c) { c.setValue(999999999); }, "", "", 999999999, 9, -1},
+        {"more digits than MaxDigits", 5, nothing, [](Core& c) { c.setValue(0.1234567891L); }, "",
          "MaxDigits と矛盾します", 5, 9, -1},
-        {"more decimals than FixDecimal", 5, [](Core& c) { c.SetFixDecimal(2); },
-         [](Core& c) { c.SetValue(1.239L); }, "", "FixDecimal と矛盾します", 5, 9, 2},
-        {"MaxDigits outside 1 to 15", 5, nothing, [](Core& c) { c.SetMaxDigits(16); },
+        {"more decimals than FixDecimal", 5, [](Core& c) { c.setFixDecimal(2); },
+         [](Core& c) { c.setValue(1.239L); }, "", "FixDecimal と矛盾します", 5, 9, 2},
+        {"MaxDigits outside 1 to 15", 5, nothing, [](Core& c) { c.setMaxDigits(16); },
          "beep;MaxDigits は 1 から 15 までです。;", "", 5, 9, -1},
-        {"MaxDigits not above FixDecimal", 5, [](Core& c) { c.SetFixDecimal(2); },
-         [](Core& c) { c.SetMaxDigits(2); }, "beep;小数桁指定と矛盾しています;", "", 5, 9, 2},
+        {"MaxDigits not above FixDecimal", 5, [](Core& c) { c.setFixDecimal(2); },
+         [](Core& c) { c.setMaxDigits(2); }, "beep;小数桁指定と矛盾しています;", "", 5, 9, 2},
         {"MaxDigits below the digits of the number", 12345, nothing,
-         [](Core& c) { c.SetMaxDigits(3); }, "beep;最大桁数を超えるため Value をゼロにします;", "",
+         [](Core& c) { c.setMaxDigits(3); }, "beep;最大桁数を超えるため Value をゼロにします;", "",
          0, 3, -1},
         {"PrmtNegative false on a negative number", -5, nothing,
-         [](Core& c) { c.SetPrmtNegative(false); }, "Value を正の数に変換します;", "", 5, 9, -1},
-        {"FixDecimal not below MaxDigits", 5, nothing, [](Core& c) { c.SetFixDecimal(9); },
+         [](Core& c) { c.setPrmtNegative(false); }, "Value を正の数に変換します;", "", 5, 9, -1},
+        {"FixDecimal not below MaxDigits", 5, nothing, [](Core& c) { c.setFixDecimal(9); },
          "beep;値が不正です;", "", 5, 9, -1},
-        {"FixDecimal below -1", 5, nothing, [](Core& c) { c.SetFixDecimal(-2); },
+        {"FixDecimal below -1", 5, nothing, [](Core& c) { c.setFixDecimal(-2); },
          "beep;値が不正です;", "", 5, 9, -1},
         {"FixDecimal below the decimals of the number", 1.239L, nothing,
-         [](Core& c) { c.SetFixDecimal(2); }, "beep;Value の小数桁数を指定桁数に変更します;", "",
+         [](Core& c) { c.setFixDecimal(2); }, "beep;Value の小数桁数を指定桁数に変更します;", "",
          1.23L, 9, 2},
     };
     for (const auto& c : cases) {
@@ -214,20 +213,20 @@ TEST(NValEditProperties, DesignModeReportsWithItsMessages) {
         NValEditHarness box(config);
         c.prepare(box.core);
         RecordingReporter reporter;
-        box.core.SetDesignReporter(&reporter);
-        box.core.SetDesignMode(true);
+        box.core.setDesignReporter(&reporter);
+        box.core.setDesignMode(true);
         const std::u16string textBefore = box.window.text;
         std::string error;
         try {
             c.assign(box.core);
-        } catch (const norvik::NValEditDesignError& e) {
+        } catch (const NValEditDesignError& e) {
             error = e.what();
         }
         EXPECT_EQ(reporter.log, c.reports) << c.name;
         EXPECT_EQ(error, c.error) << c.name;
-        EXPECT_EQ(box.core.Value(), c.valueAfter) << c.name;
-        EXPECT_EQ(box.core.MaxDigits(), c.maxDigits) << c.name;
-        EXPECT_EQ(box.core.FixDecimal(), c.fixDecimal) << c.name;
+        EXPECT_EQ(box.core.value(), c.valueAfter) << c.name;
+        EXPECT_EQ(box.core.maxDigits(), c.maxDigits) << c.name;
+        EXPECT_EQ(box.core.fixDecimal(), c.fixDecimal) << c.name;
         if (!error.empty()) {
             EXPECT_EQ(box.window.text, textBefore) << c.name << ": an error leaves the text";
         }
@@ -235,3 +234,4 @@ TEST(NValEditProperties, DesignModeReportsWithItsMessages) {
 }
 
 } // namespace
+} // namespace norvik

@@ -2,25 +2,24 @@
 
 #include <gtest/gtest.h>
 
+namespace norvik {
 namespace {
-
-using norvik::Extended;
 
 TEST(NValEditFocus, KeyboardFocusSelectsAllButAClickDoesNot) {
     NValEditHarness box(StartingAt(1234));
-    box.core.FocusLost();
-    box.core.FocusGained(false);
+    box.core.focusLost();
+    box.core.focusGained(false);
     EXPECT_EQ(box.window.selectionStart, 0);
     EXPECT_EQ(box.window.selectionLength, 5) << "AutoSelect selects the whole text";
 
-    box.core.FocusLost();
+    box.core.focusLost();
     EXPECT_EQ(box.window.selectionLength, 0);
-    box.core.FocusGained(true);
+    box.core.focusGained(true);
     EXPECT_EQ(box.window.selectionLength, 0) << "a click keeps its own caret";
 
-    box.core.FocusLost();
-    box.core.SetAutoSelect(false);
-    box.core.FocusGained(false);
+    box.core.focusLost();
+    box.core.setAutoSelect(false);
+    box.core.focusGained(false);
     EXPECT_EQ(box.window.selectionLength, 0);
 }
 
@@ -39,30 +38,30 @@ TEST(NValEditFocus, FocusLossNormalisesTheText) {
         NValEditConfig config;
         config.fixDecimal = c.fixDecimal;
         NValEditHarness box(config);
-        EXPECT_EQ(box.Run(c.script).back(), c.shown) << c.script;
-        EXPECT_EQ(box.core.State().EntryValue, box.core.Value()) << c.script;
+        EXPECT_EQ(box.run(c.script).back(), c.shown) << c.script;
+        EXPECT_EQ(box.core.state().entryValue, box.core.value()) << c.script;
     }
 }
 
 TEST(NValEditMouse, ReleaseKeepsOnlyAWholeTextSelection) {
     NValEditHarness box(StartingAt(1234567));
-    box.window.Select(2, 3);
-    box.core.MouseReleased();
+    box.window.select(2, 3);
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionLength, 0) << "a click or a partial drag: caret at the end";
     EXPECT_EQ(box.window.caret, 9);
 
-    box.window.Select(0, 9);
-    box.core.MouseReleased();
+    box.window.select(0, 9);
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionStart, 0) << "a drag over the whole text stays selected";
     EXPECT_EQ(box.window.selectionLength, 9);
 
-    box.window.Select(2, 3);
-    box.core.DoubleClick();
-    box.core.MouseReleased();
+    box.window.select(2, 3);
+    box.core.doubleClick();
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionStart, 2) << "the word a double click selected stays";
     EXPECT_EQ(box.window.selectionLength, 3);
 
-    box.core.MouseReleased();
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionLength, 0) << "only the release after the double click";
 }
 
@@ -80,12 +79,12 @@ TEST(NValEditClipboard, PasteReadsTheClipboardText) {
     };
     for (const auto& c : cases) {
         NValEditHarness box(StartingAt(77));
-        box.core.Paste(std::u16string(c.clipboard));
-        EXPECT_EQ(box.core.Value(), c.value) << testing::PrintToString(c.clipboard);
+        box.core.paste(std::u16string(c.clipboard));
+        EXPECT_EQ(box.core.value(), c.value) << testing::PrintToString(c.clipboard);
         EXPECT_EQ(box.window.text, c.shown) << testing::PrintToString(c.clipboard);
     }
     NValEditHarness box(StartingAt(77));
-    box.core.Paste(std::nullopt);
+    box.core.paste(std::nullopt);
     EXPECT_EQ(box.window.text, u"0") << "a clipboard without text";
 }
 
@@ -93,17 +92,17 @@ TEST(NValEditClipboard, PasteWithALeadingCharacterReadsItsOwnNotation) {
     NValEditConfig yen;
     yen.leadingChar = '\\';
     NValEditHarness box(yen);
-    box.core.Paste(std::u16string(u"\\1,000"));
+    box.core.paste(std::u16string(u"\\1,000"));
     EXPECT_EQ(box.window.text, u"\\1,000");
 }
 
 TEST(NValEditClipboard, CutOfAnyPartGivesZero) {
     NValEditHarness box(StartingAt(-1234.5L));
-    box.window.Select(1, 2);
-    box.core.CutOrClear();
+    box.window.select(1, 2);
+    box.core.cutOrClear();
     EXPECT_EQ(box.window.text, u"0");
-    EXPECT_EQ(box.core.Value(), 0);
-    EXPECT_FALSE(box.core.State().MinusTyped);
+    EXPECT_EQ(box.core.value(), 0);
+    EXPECT_FALSE(box.core.state().minusTyped);
 }
 
 TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
@@ -118,21 +117,21 @@ TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
     };
     for (const auto& c : cases) {
         NValEditHarness box(NValEditConfig{});
-        box.Run(c.script);
-        box.core.Undo();
+        box.run(c.script);
+        box.core.undo();
         EXPECT_EQ(box.window.text, c.shown) << c.script;
-        EXPECT_EQ(box.core.Value(), c.value) << c.script;
+        EXPECT_EQ(box.core.value(), c.value) << c.script;
     }
 }
 
 TEST(NValEditClipboard, ReadOnlyRefusesEveryClipboardChange) {
     NValEditHarness box(StartingAt(55));
-    box.core.SetReadOnly(true);
-    box.core.Paste(std::u16string(u"12"));
-    box.core.CutOrClear();
+    box.core.setReadOnly(true);
+    box.core.paste(std::u16string(u"12"));
+    box.core.cutOrClear();
     box.window.text = u"99";
-    box.core.Undo();
-    EXPECT_EQ(box.core.Value(), 55);
+    box.core.undo();
+    EXPECT_EQ(box.core.value(), 55);
 }
 
 TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
@@ -149,55 +148,55 @@ TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
     };
     for (const auto& c : cases) {
         NValEditHarness box(StartingAt(5));
-        box.window.WriteFromOutside(c.written);
+        box.window.writeFromOutside(c.written);
         const std::string written = testing::PrintToString(c.written);
         EXPECT_EQ(box.window.text, c.shown) << written;
-        EXPECT_EQ(box.core.Value(), c.value) << written;
+        EXPECT_EQ(box.core.value(), c.value) << written;
         EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << written;
     }
 }
 
 TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent) {
     NValEditHarness fresh;
-    fresh.window.WriteFromOutside(u"1234");
+    fresh.window.writeFromOutside(u"1234");
     EXPECT_EQ(fresh.window.text, u"1234");
-    EXPECT_EQ(fresh.core.Value(), 0);
+    EXPECT_EQ(fresh.core.value(), 0);
 
     NValEditHarness orphan(StartingAt(5));
     orphan.window.hasParent = false;
-    orphan.window.WriteFromOutside(u"1234");
+    orphan.window.writeFromOutside(u"1234");
     EXPECT_EQ(orphan.window.text, u"1234");
 }
 
 TEST(NValEditText, EveryTextChangeIsReportedOnce) {
     NValEditHarness box(NValEditConfig{});
     const int before = box.window.changes;
-    box.Run("1 2 BS BS BS");
+    box.run("1 2 BS BS BS");
     EXPECT_EQ(box.window.changes - before, 4) << "1, 12, 1, 0 and no change for the last BS";
-    box.window.WriteFromOutside(u"1234");
+    box.window.writeFromOutside(u"1234");
     EXPECT_EQ(box.window.changes - before, 6) << "the outside text and its rendering";
 }
 
 TEST(NValEditLoading, NothingRendersWhileReadingAndLoadingReportsNoChange) {
     NValEditHarness box;
-    box.core.BeginLoading();
-    box.core.SetZeroDisplay(true);
-    box.core.SetValue(-1500);
+    box.core.beginLoading();
+    box.core.setZeroDisplay(true);
+    box.core.setValue(-1500);
     EXPECT_EQ(box.window.text, u"");
-    box.core.Loaded();
+    box.core.loaded();
     EXPECT_EQ(box.window.text, u"-1,500");
     EXPECT_EQ(box.window.changes, 0);
-    EXPECT_EQ(box.core.State().EntryValue, -1500);
-    box.window.WriteFromOutside(u"1234");
+    EXPECT_EQ(box.core.state().entryValue, -1500);
+    box.window.writeFromOutside(u"1234");
     EXPECT_EQ(box.window.text, u"1,234") << "after loading an outside text is read";
 }
 
 TEST(NValEditLoading, ABoxWithoutALayoutRendersOnItsFirstAssignment) {
     NValEditHarness box;
     EXPECT_EQ(box.window.text, u"");
-    box.core.SetValue(0);
+    box.core.setValue(0);
     EXPECT_EQ(box.window.text, u"");
-    box.core.SetZeroDisplay(true);
+    box.core.setZeroDisplay(true);
     EXPECT_EQ(box.window.text, u"0");
 }
 
@@ -207,7 +206,7 @@ constexpr TColor kBlue = tcolor::rgb(0, 0, 255);
 
 TEST(NValEditColor, MinusColorFollowsTheSign) {
     NValEditHarness box(NValEditConfig{});
-    box.core.SetMinusColor(kRed);
+    box.core.setMinusColor(kRed);
     const struct {
         const char* script;
         TColor color;
@@ -215,60 +214,61 @@ TEST(NValEditColor, MinusColorFollowsTheSign) {
         {"-", kRed}, {"5", kRed}, {"-", clWindowText}, {"-", kRed}, {"BS", clWindowText},
     };
     for (const auto& step : steps) {
-        box.Run(step.script);
+        box.run(step.script);
         EXPECT_EQ(box.window.fontColor, step.color) << step.script;
     }
-    box.core.SetValue(-3);
+    box.core.setValue(-3);
     EXPECT_EQ(box.window.fontColor, kRed);
-    box.core.SetValue(3);
+    box.core.setValue(3);
     EXPECT_EQ(box.window.fontColor, clWindowText);
 }
 
 TEST(NValEditColor, AFontColourSetByTheHostIsThePlainColour) {
     NValEditHarness box(NValEditConfig{});
-    box.core.SetMinusColor(kRed);
+    box.core.setMinusColor(kRed);
     box.window.fontColor = kBlue;
-    box.core.FontColorChanged(kBlue);
-    EXPECT_EQ(box.core.State().PlainColor, kBlue);
-    box.core.SetValue(-1);
+    box.core.fontColorChanged(kBlue);
+    EXPECT_EQ(box.core.state().plainColor, kBlue);
+    box.core.setValue(-1);
     EXPECT_EQ(box.window.fontColor, kRed);
-    box.core.SetValue(1);
+    box.core.setValue(1);
     EXPECT_EQ(box.window.fontColor, kBlue);
 }
 
 TEST(NValEditColor, WhileNegativeTheHostColourWaitsForAPositiveNumber) {
     NValEditHarness box(StartingAt(-5));
-    box.core.SetMinusColor(kRed);
+    box.core.setMinusColor(kRed);
     ASSERT_EQ(box.window.fontColor, kRed);
     box.window.fontColor = kBlue;
-    box.core.FontColorChanged(kBlue);
+    box.core.fontColorChanged(kBlue);
     EXPECT_EQ(box.window.fontColor, kRed) << "the minus colour stays on screen";
-    box.core.FontColorChanged(kRed);
-    EXPECT_EQ(box.core.State().PlainColor, kBlue) << "a repeated minus colour is no plain colour";
-    box.core.SetValue(5);
+    box.core.fontColorChanged(kRed);
+    EXPECT_EQ(box.core.state().plainColor, kBlue) << "a repeated minus colour is no plain colour";
+    box.core.setValue(5);
     EXPECT_EQ(box.window.fontColor, kBlue);
 }
 
 TEST(NValEditColor, WithoutADistinctMinusColourNegativesUseTheFontColour) {
     for (const bool designing : {false, true}) {
         NValEditHarness box(StartingAt(5));
-        box.core.SetDesignMode(designing);
+        box.core.setDesignMode(designing);
         box.window.fontColor = kBlue;
-        box.core.FontColorChanged(kBlue);
-        EXPECT_EQ(box.core.MinusColor(), kBlue) << designing;
-        EXPECT_EQ(box.core.State().PlainColor, kBlue) << designing;
+        box.core.fontColorChanged(kBlue);
+        EXPECT_EQ(box.core.minusColor(), kBlue) << designing;
+        EXPECT_EQ(box.core.state().plainColor, kBlue) << designing;
         EXPECT_EQ(box.window.fontColor, kBlue) << designing;
-        box.core.SetValue(-5);
+        box.core.setValue(-5);
         EXPECT_EQ(box.window.fontColor, kBlue) << designing;
     }
 }
 
 TEST(NValEditColor, SwitchingTheMinusColourOffRestoresThePlainColour) {
     NValEditHarness box(StartingAt(-5));
-    box.core.SetMinusColor(kRed);
+    box.core.setMinusColor(kRed);
     ASSERT_EQ(box.window.fontColor, kRed);
-    box.core.SetMinusColor(clWindowText);
+    box.core.setMinusColor(clWindowText);
     EXPECT_EQ(box.window.fontColor, clWindowText);
 }
 
 } // namespace
+} // namespace norvik

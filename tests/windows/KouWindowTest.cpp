@@ -48,7 +48,7 @@ TEST_F(KouWindow, StartsWithZerosTheBasicDeductionAndTheFocusInTheSalary) {
     expectCleared();
     EXPECT_EQ(text("formula5"), "");
     EXPECT_EQ(driver.focusName(), "NValEdit3");
-    EXPECT_EQ(driver.widget<TNValEdit>("NValEdit3")->Text(), "0");
+    EXPECT_EQ(driver.widget<norvik::TNValEdit>("NValEdit3")->Text(), "0");
     EXPECT_TRUE(driver.widget<QRadioButton>("RadioGroup2Item0")->isChecked());
 }
 
@@ -101,13 +101,13 @@ TEST_F(KouWindow, EscInEitherEditClearsEverythingButTheLegendAndFocusesTheSalary
     for (const char* edit : {"NValEdit3", "NValEdit4"}) {
         driver.enterSalaryAndDependents("300000", "2");
         ASSERT_EQ(text("alldata"), "3,420");
-        driver.widget<TNValEdit>(edit)->setFocus();
+        driver.widget<norvik::TNValEdit>(edit)->setFocus();
 
         driver.press(Qt::Key_Escape);
 
         expectCleared();
-        EXPECT_EQ(driver.widget<TNValEdit>("NValEdit3")->Text(), "0") << edit;
-        EXPECT_EQ(driver.widget<TNValEdit>("NValEdit4")->Text(), "0") << edit;
+        EXPECT_EQ(driver.widget<norvik::TNValEdit>("NValEdit3")->Text(), "0") << edit;
+        EXPECT_EQ(driver.widget<norvik::TNValEdit>("NValEdit4")->Text(), "0") << edit;
         EXPECT_NE(text("formula5"), "") << "the legend stays once written";
         EXPECT_TRUE(driver.widget<QRadioButton>("RadioGroup2Item0")->isChecked());
         EXPECT_EQ(driver.focusName(), "NValEdit3") << edit;
@@ -115,7 +115,7 @@ TEST_F(KouWindow, EscInEitherEditClearsEverythingButTheLegendAndFocusesTheSalary
 }
 
 TEST_F(KouWindow, EndInAnEditClosesTheWindow) {
-    driver.widget<TNValEdit>("NValEdit4")->setFocus();
+    driver.widget<norvik::TNValEdit>("NValEdit4")->setFocus();
     driver.press(Qt::Key_End);
     EXPECT_FALSE(form.isVisible());
 }
@@ -203,7 +203,7 @@ TEST_F(KouWindow, HelpAsksTheDesktopToOpenTheFileBesideTheProgramAndChangesNothi
         help.opened.front(),
         QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath("norvik.CHM")));
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(driver.widget<TNValEdit>("NValEdit3")->Text(), "300,000");
+    EXPECT_EQ(driver.widget<norvik::TNValEdit>("NValEdit3")->Text(), "300,000");
     EXPECT_EQ(text("alldata"), "0");
 }
 

@@ -132,12 +132,12 @@ TEST_F(OtsuWindow, EnterInTheSalaryEditOnlyMovesOn) {
 
 TEST_F(OtsuWindow, EscClearsEverythingButTheExplanationAndTheBasicDeductions) {
     driver.enterSalaryAndDependents("300000", "2");
-    driver.widget<TNValEdit>("NValEdit4")->setFocus();
+    driver.widget<norvik::TNValEdit>("NValEdit4")->setFocus();
     driver.press(Qt::Key_Escape);
     expectCleared();
     EXPECT_EQ(text("formulaall"), QString::fromUtf16(kExplanation));
-    EXPECT_EQ(driver.widget<TNValEdit>("NValEdit3")->Text(), "0");
-    EXPECT_EQ(driver.widget<TNValEdit>("NValEdit4")->Text(), "0");
+    EXPECT_EQ(driver.widget<norvik::TNValEdit>("NValEdit3")->Text(), "0");
+    EXPECT_EQ(driver.widget<norvik::TNValEdit>("NValEdit4")->Text(), "0");
     EXPECT_EQ(driver.focusName(), "NValEdit3");
 }
 
