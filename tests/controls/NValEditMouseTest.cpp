@@ -77,21 +77,22 @@ TEST_F(NValEditMouse, TheContextMenuIsThePopupMenuAndNothingElse) {
     menu.close();
 }
 
-TEST_F(NValEditMouse, MinusColorSwitchesWithTheSign) {
-    const QColor plain = window.first->palette().color(QPalette::Active, QPalette::Text);
+// When the minus colour shows is the core's rule; the edit shows it in the text colour of the
+// active and the inactive window, and gives the plain colour back.
+TEST_F(NValEditMouse, TheMinusColourIsTheTextColourOfThePalette) {
+    const QPalette plain = window.first->palette();
     window.first->setMinusColor(tcolor::rgb(255, 0, 0));
-    window.first->setFocus();
-    const auto textColor = [this] {
-        return window.first->palette().color(QPalette::Active, QPalette::Text);
-    };
-    QTest::keyClick(window.first, Qt::Key_Minus);
-    EXPECT_EQ(textColor(), QColor(255, 0, 0));
-    QTest::keyClick(window.first, Qt::Key_5);
-    EXPECT_EQ(textColor(), QColor(255, 0, 0));
-    QTest::keyClick(window.first, Qt::Key_Minus);
-    EXPECT_EQ(textColor(), plain);
-    window.first->setValue(-3);
-    EXPECT_EQ(textColor(), QColor(255, 0, 0));
+    for (const Extended value : {-3.0L, 3.0L}) {
+        window.first->setValue(value);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor expected =
+                value < 0 ? QColor(255, 0, 0) : plain.color(group, QPalette::Text);
+            EXPECT_EQ(window.first->palette().color(group, QPalette::Text), expected)
+                << static_cast<double>(value) << " in group " << group;
+        }
+    }
+    EXPECT_EQ(window.first->FontColor(), clWindowText)
+        << "the box's own colour is not taken for a new font colour";
 }
 
 TEST_F(NValEditMouse, AHostPaletteColourIsThePlainColour) {
@@ -103,6 +104,22 @@ TEST_F(NValEditMouse, AHostPaletteColourIsThePlainColour) {
     window.first->setValue(-1);
     window.first->setValue(1);
     EXPECT_EQ(window.first->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+}
+
+// A box without a parent leaves a text from outside as written; a click still finds its end, in
+// the edit's own UTF-16 units (𝟏 is two of them), and a whole-text selection stays.
+TEST_F(NValEditMouse, AClickFindsTheEndOfATextBeyondTheBmp) {
+    TNValEdit orphan;
+    orphan.setText(QString::fromUtf8("\U0001D7CF２"));
+    orphan.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&orphan));
+    ASSERT_EQ(orphan.Text().size(), 3);
+    paint(&orphan);
+    QTest::mouseClick(&orphan, Qt::LeftButton, {}, leftEdge(&orphan));
+    EXPECT_EQ(orphan.cursorPosition(), 3);
+    orphan.selectAll();
+    QTest::mouseRelease(&orphan, Qt::LeftButton, {}, leftEdge(&orphan));
+    EXPECT_EQ(orphan.selectedText().size(), 3);
 }
 
 TEST_F(NValEditMouse, TheInputMethodCannotTypeIntoTheBox) {

@@ -145,6 +145,9 @@ TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
         {u"abc", u"0", 0},
         {u"", u"0", 0},
         {u"-123,456", u"-123,456", -123456},
+        {u"\U0001D7CF\U0001D7D0", u"0", 0}, // 𝟏𝟐: digits beyond the BMP are no digits here
+        {u"12\U0001F600", u"0", 0},
+        {u"\xD835", u"0", 0}, // half of a surrogate pair
     };
     for (const auto& c : cases) {
         NValEditHarness box(StartingAt(5));
@@ -166,6 +169,20 @@ TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent
     orphan.window.hasParent = false;
     orphan.window.writeFromOutside(u"1234");
     EXPECT_EQ(orphan.window.text, u"1234");
+}
+
+// Positions count UTF-16 units, as the edit's do: 𝟏 is two of them.
+TEST(NValEditText, AnOutsideTextBeyondTheBmpIsMeasuredInUtf16Units) {
+    NValEditHarness orphan(StartingAt(5));
+    orphan.window.hasParent = false;
+    orphan.window.writeFromOutside(u"\U0001D7CF２");
+    ASSERT_EQ(orphan.window.text.size(), 3u);
+    orphan.window.select(1, 1);
+    orphan.core.mouseReleased();
+    EXPECT_EQ(orphan.window.caret, 3) << "a click puts the caret after the last unit";
+    orphan.window.selectWhole();
+    orphan.core.mouseReleased();
+    EXPECT_EQ(orphan.window.selectionLength, 3) << "the whole text stays selected";
 }
 
 TEST(NValEditText, EveryTextChangeIsReportedOnce) {
