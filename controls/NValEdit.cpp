@@ -17,7 +17,7 @@ namespace norvik {
 
 namespace {
 
-EditKey EditKeyOf(int key) {
+EditKey editKeyOf(int key) {
     switch (key) {
     case Qt::Key_Backspace:
         return EditKey::Back;
@@ -45,7 +45,7 @@ EditKey EditKeyOf(int key) {
 // Backspace and Esc type their control characters, Ctrl with a letter types the letter's
 // control character (Ctrl+V is 22), Alt combinations type nothing, and a character that does
 // not fit one Latin-1 byte types nothing either.
-std::optional<char> CharacterOf(const QKeyEvent& event) {
+std::optional<char> characterOf(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) {
         return std::nullopt;
@@ -80,7 +80,7 @@ std::optional<char> CharacterOf(const QKeyEvent& event) {
     return static_cast<char>(c);
 }
 
-bool IsDialogKey(EditKey key) {
+bool isDialogKey(EditKey key) {
     return key == EditKey::Return || key == EditKey::Escape;
 }
 
@@ -134,15 +134,15 @@ bool TNValEdit::event(QEvent* event) {
 }
 
 void TNValEdit::keyPressEvent(QKeyEvent* event) {
-    const EditKey key = EditKeyOf(event->key());
-    if (IsDialogKey(key) && !core_.wantsDialogKeys()) {
+    const EditKey key = editKeyOf(event->key());
+    if (isDialogKey(key) && !core_.wantsDialogKeys()) {
         event->ignore(); // the window's dialog keys
         return;
     }
     // Key-down first, then the character it types; with EnterNext the Enter character still
     // arrives here after the focus has moved on.
     const bool passedOn = core_.keyDown(key);
-    const std::optional<char> character = CharacterOf(*event);
+    const std::optional<char> character = characterOf(*event);
     event->accept();
     if (passedOn && !character) {
         passOn(event);

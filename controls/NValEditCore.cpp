@@ -25,7 +25,7 @@ constexpr const char* kDecimalsCut = "Value の小数桁数を指定桁数に変
 constexpr int kMinDigits = 1;
 constexpr int kMaxDigits = 15;
 
-std::string TrimBlanks(const std::string& text) {
+std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
         return {};
@@ -34,7 +34,7 @@ std::string TrimBlanks(const std::string& text) {
 }
 
 // The number formats write ASCII; the window's text is UTF-16.
-std::u16string Widened(const std::string& ascii) {
+std::u16string widened(const std::string& ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
@@ -265,11 +265,11 @@ std::u16string NValEditCore::rendering(Extended x) const {
             body += '.';
         }
     }
-    body = TrimBlanks(body);
+    body = trimBlanks(body);
     if (state_.minusTyped && body.find('-') == std::string::npos) {
         body.insert(0, "-");
     }
-    std::u16string text = Widened(body);
+    std::u16string text = widened(body);
     if (leadingChar_ > ' ' && (zeroDisplay_ || x != 0 || state_.minusTyped || state_.pointTyped)) {
         text.insert(0, 1, static_cast<char16_t>(leadingChar_)); // Latin-1 is the first 256 units
     }

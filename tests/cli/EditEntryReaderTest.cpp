@@ -84,7 +84,7 @@ TEST(EditEntryReader, RefusesWhatTheEditWouldReadAsZeroOrCut) {
 }
 
 // The edit's texts here are ASCII.
-std::string Narrowed(const std::u16string& text) {
+std::string narrowed(const std::u16string& text) {
     std::string narrow;
     for (const char16_t c : text) {
         EXPECT_LT(c, 0x80) << testing::PrintToString(text);
@@ -93,7 +93,7 @@ std::string Narrowed(const std::u16string& text) {
     return narrow;
 }
 
-std::u16string Widened(const std::string& ascii) {
+std::u16string widened(const std::string& ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
@@ -114,7 +114,7 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         window.attach(edit);
         edit.setZeroDisplay(true);
         edit.setValue(static_cast<Extended>(n));
-        texts.push_back(sign + Narrowed(window.text)); // with the edit's own separators
+        texts.push_back(sign + narrowed(window.text)); // with the edit's own separators
     }
     EditEntryReader reader;
     for (const std::string& text : texts) {
@@ -122,10 +122,10 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         NValEditCore edit(window);
         window.attach(edit);
         edit.setZeroDisplay(true);
-        edit.paste(Widened(text));
+        edit.paste(widened(text));
         const auto reading = reader.Read(text);
         ASSERT_EQ(reading.problem, EntryProblem::None) << text;
-        EXPECT_EQ(reading.entry.shownText, Narrowed(window.text)) << text;
+        EXPECT_EQ(reading.entry.shownText, narrowed(window.text)) << text;
         EXPECT_EQ(reading.entry.value, edit.value()) << text;
         EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.value())) << text;
     }

@@ -59,7 +59,7 @@ void NValEditHarness::step(const std::string& token) {
     }
 }
 
-std::u16string Joined(const std::vector<std::u16string>& texts) {
+std::u16string joined(const std::vector<std::u16string>& texts) {
     std::u16string joined;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         joined += (i == 0 ? u"" : u" | ") + texts[i];

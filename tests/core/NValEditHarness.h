@@ -40,6 +40,6 @@ struct NValEditHarness {
 };
 
 // Several values joined by " | " for readable failure messages.
-std::u16string Joined(const std::vector<std::u16string>& texts);
+std::u16string joined(const std::vector<std::u16string>& texts);
 
 } // namespace norvik

@@ -13,10 +13,10 @@ struct KeystrokeCase {
     int beeps;
 };
 
-void Expect(const KeystrokeCase& c) {
+void expect(const KeystrokeCase& c) {
     NValEditHarness box(c.config);
     const int beepsBefore = box.window.beeps;
-    EXPECT_EQ(Joined(box.run(c.script)), c.shown) << c.name << ": " << c.script;
+    EXPECT_EQ(joined(box.run(c.script)), c.shown) << c.name << ": " << c.script;
     EXPECT_EQ(box.window.beeps - beepsBefore, c.beeps) << c.name;
 }
 
@@ -57,7 +57,7 @@ TEST(NValEditKeystrokes, DigitsPointAndMinus) {
          u"1 | 12 | 12. | 12.5 | 12.50",
          0},
         {"0.0 keeps its typed zero", {}, ". 0 0 7", u"0. | 0.0 | 0.00 | 0.007", 0},
-        {"after an assignment a digit extends the number", StartingAt(250000), "1", u"2,500,001",
+        {"after an assignment a digit extends the number", startingAt(250000), "1", u"2,500,001",
          0},
         {"letters, blanks and control characters are dropped without a beep",
          {},
@@ -67,7 +67,7 @@ TEST(NValEditKeystrokes, DigitsPointAndMinus) {
         {"the left arrow does nothing", {}, "1 2 LEFT 3", u"1 | 12 | 12 | 123", 0},
     };
     for (const auto& c : cases) {
-        Expect(c);
+        expect(c);
     }
 }
 
@@ -89,13 +89,13 @@ TEST(NValEditKeystrokes, SelectionMeansReplace) {
          u"-0 | -5 | -5 | -0.",
          0},
         {"minus replaces a selected number by -0", {}, "5 SEL -", u"5 | 5 | -0", 0},
-        {"focus by keyboard selects all, so typing replaces", StartingAt(100), "IN 5 6",
+        {"focus by keyboard selects all, so typing replaces", startingAt(100), "IN 5 6",
          u"100 | 5 | 56", 0},
-        {"focus by a click selects nothing, so typing extends", StartingAt(100), "CLICK 5",
+        {"focus by a click selects nothing, so typing extends", startingAt(100), "CLICK 5",
          u"100 | 1,005", 0},
     };
     for (const auto& c : cases) {
-        Expect(c);
+        expect(c);
     }
 }
 
@@ -142,54 +142,54 @@ TEST(NValEditKeystrokes, BackspaceDeleteAndEsc) {
          "- 5 SEL DEL 3",
          u"-0 | -5 | -5 | 0 | 3",
          0},
-        {"Esc returns to the number at focus gain", StartingAt(100), "CLICK 5 BS BS - ESC",
+        {"Esc returns to the number at focus gain", startingAt(100), "CLICK 5 BS BS - ESC",
          u"100 | 1,005 | 100 | 10 | -10 | 100", 0},
-        {"Esc after focus loss returns to the number at focus loss", StartingAt(100), "5 OUT 7 ESC",
+        {"Esc after focus loss returns to the number at focus loss", startingAt(100), "5 OUT 7 ESC",
          u"1,005 | 1,005 | 10,057 | 1,005", 0},
     };
     for (const auto& c : cases) {
-        Expect(c);
+        expect(c);
     }
     NValEditConfig clearing;
     clearing.delAllClear = true;
-    Expect({"with DelAllClear Delete clears without a selection", clearing, "1 2 DEL",
+    expect({"with DelAllClear Delete clears without a selection", clearing, "1 2 DEL",
             u"1 | 12 | 0", 0});
 }
 
 TEST(NValEditKeystrokes, FixedDecimals) {
     const KeystrokeCase cases[] = {
-        {"typed integers show their decimals only after focus loss", Fixed(2), "1 2 3 OUT",
+        {"typed integers show their decimals only after focus loss", fixed(2), "1 2 3 OUT",
          u"1 | 12 | 123 | 123.00", 0},
-        {"integer digits stop at MaxDigits - FixDecimal", Fixed(2), "1 2 3 4 5 6 7 8",
+        {"integer digits stop at MaxDigits - FixDecimal", fixed(2), "1 2 3 4 5 6 7 8",
          u"1 | 12 | 123 | 1,234 | 12,345 | 123,456 | 1,234,567 | 1,234,567", 1},
-        {"two decimals are accepted and the third refused", Fixed(2), ". 1 2 3",
+        {"two decimals are accepted and the third refused", fixed(2), ". 1 2 3",
          u"0. | 0.1 | 0.12 | 0.12", 1},
-        {"focus loss pads the decimals", Fixed(2), "1 2 . 5 OUT", u"1 | 12 | 12. | 12.5 | 12.50",
+        {"focus loss pads the decimals", fixed(2), "1 2 . 5 OUT", u"1 | 12 | 12. | 12.5 | 12.50",
          0},
-        {"an assigned number is in decimal entry and refuses further digits", Fixed(2, 12), "5 5",
+        {"an assigned number is in decimal entry and refuses further digits", fixed(2, 12), "5 5",
          u"12.00 | 12.00", 2},
-        {"a selected assigned number is replaced by a digit", Fixed(2, 12), "SEL 5", u"12.00 | 5",
+        {"a selected assigned number is replaced by a digit", fixed(2, 12), "SEL 5", u"12.00 | 5",
          0},
-        {"no point without decimals", Fixed(0), "1 . 2", u"1 | 1 | 12", 1},
+        {"no point without decimals", fixed(0), "1 . 2", u"1 | 1 | 12", 1},
         {"an assigned fraction rounds in the text and typing starts from the rounded number",
-         Fixed(0, 12.7L), "5", u"135", 0},
-        {"three digits at most", Digits(3), "1 2 3 4", u"1 | 12 | 123 | 123", 1},
+         fixed(0, 12.7L), "5", u"135", 0},
+        {"three digits at most", digits(3), "1 2 3 4", u"1 | 12 | 123 | 123", 1},
     };
     for (const auto& c : cases) {
-        Expect(c);
+        expect(c);
     }
 }
 
 TEST(NValEditKeystrokes, OtherProperties) {
-    const NValEditConfig positive = NonNegative();
-    const NValEditConfig plain = WithoutSeparators();
-    const NValEditConfig yen = WithLeadingChar('\\');
-    const NValEditConfig yenNoZero = WithLeadingChar('\\', false);
+    const NValEditConfig positive = nonNegative();
+    const NValEditConfig plain = withoutSeparators();
+    const NValEditConfig yen = withLeadingChar('\\');
+    const NValEditConfig yenNoZero = withLeadingChar('\\', false);
     const KeystrokeCase cases[] = {
-        {"without ZeroDisplay zero is an empty box", WithoutZeroDisplay(), "0 5 BS", u" | 5 | ", 0},
-        {"without ZeroDisplay a minus on zero shows the bare sign", WithoutZeroDisplay(), "- 5 BS",
+        {"without ZeroDisplay zero is an empty box", withoutZeroDisplay(), "0 5 BS", u" | 5 | ", 0},
+        {"without ZeroDisplay a minus on zero shows the bare sign", withoutZeroDisplay(), "- 5 BS",
          u"- | -5 | ", 0},
-        {"without ZeroDisplay a point still shows 0.", WithoutZeroDisplay(), ".", u"0.", 0},
+        {"without ZeroDisplay a point still shows 0.", withoutZeroDisplay(), ".", u"0.", 0},
         {"minus is refused when negatives are not permitted", positive, "5 -", u"5 | 5", 1},
         {"PutAComma false writes no separators", plain, "2 5 0 0 0 0",
          u"2 | 25 | 250 | 2500 | 25000 | 250000", 0},
@@ -200,7 +200,7 @@ TEST(NValEditKeystrokes, OtherProperties) {
          u"\\5 |  | \\- | ", 0},
     };
     for (const auto& c : cases) {
-        Expect(c);
+        expect(c);
     }
 }
 
@@ -221,9 +221,9 @@ TEST(NValEditKeystrokes, EnterAndArrowsMoveTheFocusWhenAsked) {
 }
 
 TEST(NValEditKeystrokes, ReadOnlyBoxIgnoresEveryEditingKey) {
-    NValEditHarness box(StartingAt(1234));
+    NValEditHarness box(startingAt(1234));
     box.core.setReadOnly(true);
-    EXPECT_EQ(Joined(box.run("5 - . BS DEL SEL DEL ESC SEL BS")),
+    EXPECT_EQ(joined(box.run("5 - . BS DEL SEL DEL ESC SEL BS")),
               u"1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234 | 1,234");
     EXPECT_EQ(box.core.value(), 1234);
     EXPECT_EQ(box.window.beeps, 0);

@@ -19,11 +19,11 @@ struct AssignmentCase {
 };
 
 TEST(NValEditValue, AssignmentRendersTheNumber) {
-    const NValEditConfig positive = NonNegative();
-    const NValEditConfig plain = WithoutSeparators();
-    const NValEditConfig yen = WithLeadingChar('\\');
-    const NValEditConfig yenNoZero = WithLeadingChar('\\', false);
-    const NValEditConfig noZero = WithoutZeroDisplay();
+    const NValEditConfig positive = nonNegative();
+    const NValEditConfig plain = withoutSeparators();
+    const NValEditConfig yen = withLeadingChar('\\');
+    const NValEditConfig yenNoZero = withLeadingChar('\\', false);
+    const NValEditConfig noZero = withoutZeroDisplay();
     NValEditConfig fifteen;
     fifteen.maxDigits = 15;
     const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
@@ -42,12 +42,12 @@ TEST(NValEditValue, AssignmentRendersTheNumber) {
         {"a tiny negative shows a signed zero", {}, -0.000000001L, u"-0", -0.000000001L},
         {"a negative number becomes positive when negatives are not permitted", positive, -5, u"5",
          5},
-        {"fixed decimals round only the text", Fixed(2), 1.239L, u"1.24", 1.239L},
-        {"fixed decimals pad a whole number", Fixed(2), 12, u"12.00", 12},
-        {"no decimals round the text", Fixed(0), 12.7L, u"13", 12.7L},
-        {"a half rounds away from zero in the text", Fixed(1), -0.25L, u"-0.3", -0.25L},
-        {"below half a unit of the fixed decimals is zero", Fixed(1), 0.04L, u"0", 0.04L},
-        {"half a unit of the fixed decimals shows", Fixed(1), 0.05L, u"0.1", 0.05L},
+        {"fixed decimals round only the text", fixed(2), 1.239L, u"1.24", 1.239L},
+        {"fixed decimals pad a whole number", fixed(2), 12, u"12.00", 12},
+        {"no decimals round the text", fixed(0), 12.7L, u"13", 12.7L},
+        {"a half rounds away from zero in the text", fixed(1), -0.25L, u"-0.3", -0.25L},
+        {"below half a unit of the fixed decimals is zero", fixed(1), 0.04L, u"0", 0.04L},
+        {"half a unit of the fixed decimals shows", fixed(1), 0.05L, u"0.1", 0.05L},
         {"more decimals than digits: only the counts are cut",
          {},
          0.1234567891L,
@@ -153,7 +153,7 @@ TEST(NValEditProperties, ForbiddingNegativesAlsoDropsATypedMinusOnZero) {
     box.run("-");
     box.core.setPrmtNegative(false);
     EXPECT_EQ(box.window.text, u"0");
-    EXPECT_EQ(Joined(box.run("5")), u"5");
+    EXPECT_EQ(joined(box.run("5")), u"5");
     EXPECT_GT(box.core.value(), 0);
 }
 

@@ -6,7 +6,7 @@ namespace norvik {
 namespace {
 
 TEST(NValEditFocus, KeyboardFocusSelectsAllButAClickDoesNot) {
-    NValEditHarness box(StartingAt(1234));
+    NValEditHarness box(startingAt(1234));
     box.core.focusLost();
     box.core.focusGained(false);
     EXPECT_EQ(box.window.selectionStart, 0);
@@ -44,7 +44,7 @@ TEST(NValEditFocus, FocusLossNormalisesTheText) {
 }
 
 TEST(NValEditMouse, ReleaseKeepsOnlyAWholeTextSelection) {
-    NValEditHarness box(StartingAt(1234567));
+    NValEditHarness box(startingAt(1234567));
     box.window.select(2, 3);
     box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionLength, 0) << "a click or a partial drag: caret at the end";
@@ -78,12 +78,12 @@ TEST(NValEditClipboard, PasteReadsTheClipboardText) {
         {u"9999999999", 999999999, u"999,999,999"},
     };
     for (const auto& c : cases) {
-        NValEditHarness box(StartingAt(77));
+        NValEditHarness box(startingAt(77));
         box.core.paste(std::u16string(c.clipboard));
         EXPECT_EQ(box.core.value(), c.value) << testing::PrintToString(c.clipboard);
         EXPECT_EQ(box.window.text, c.shown) << testing::PrintToString(c.clipboard);
     }
-    NValEditHarness box(StartingAt(77));
+    NValEditHarness box(startingAt(77));
     box.core.paste(std::nullopt);
     EXPECT_EQ(box.window.text, u"0") << "a clipboard without text";
 }
@@ -97,7 +97,7 @@ TEST(NValEditClipboard, PasteWithALeadingCharacterReadsItsOwnNotation) {
 }
 
 TEST(NValEditClipboard, CutOfAnyPartGivesZero) {
-    NValEditHarness box(StartingAt(-1234.5L));
+    NValEditHarness box(startingAt(-1234.5L));
     box.window.select(1, 2);
     box.core.cutOrClear();
     EXPECT_EQ(box.window.text, u"0");
@@ -125,7 +125,7 @@ TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
 }
 
 TEST(NValEditClipboard, ReadOnlyRefusesEveryClipboardChange) {
-    NValEditHarness box(StartingAt(55));
+    NValEditHarness box(startingAt(55));
     box.core.setReadOnly(true);
     box.core.paste(std::u16string(u"12"));
     box.core.cutOrClear();
@@ -150,7 +150,7 @@ TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
         {u"\xD835", u"0", 0}, // half of a surrogate pair
     };
     for (const auto& c : cases) {
-        NValEditHarness box(StartingAt(5));
+        NValEditHarness box(startingAt(5));
         box.window.writeFromOutside(c.written);
         const std::string written = testing::PrintToString(c.written);
         EXPECT_EQ(box.window.text, c.shown) << written;
@@ -165,7 +165,7 @@ TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent
     EXPECT_EQ(fresh.window.text, u"1234");
     EXPECT_EQ(fresh.core.value(), 0);
 
-    NValEditHarness orphan(StartingAt(5));
+    NValEditHarness orphan(startingAt(5));
     orphan.window.hasParent = false;
     orphan.window.writeFromOutside(u"1234");
     EXPECT_EQ(orphan.window.text, u"1234");
@@ -173,7 +173,7 @@ TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent
 
 // Positions count UTF-16 units, as the edit's do: 𝟏 is two of them.
 TEST(NValEditText, AnOutsideTextBeyondTheBmpIsMeasuredInUtf16Units) {
-    NValEditHarness orphan(StartingAt(5));
+    NValEditHarness orphan(startingAt(5));
     orphan.window.hasParent = false;
     orphan.window.writeFromOutside(u"\U0001D7CF２");
     ASSERT_EQ(orphan.window.text.size(), 3u);
@@ -253,7 +253,7 @@ TEST(NValEditColor, AFontColourSetByTheHostIsThePlainColour) {
 }
 
 TEST(NValEditColor, WhileNegativeTheHostColourWaitsForAPositiveNumber) {
-    NValEditHarness box(StartingAt(-5));
+    NValEditHarness box(startingAt(-5));
     box.core.setMinusColor(kRed);
     ASSERT_EQ(box.window.fontColor, kRed);
     box.window.fontColor = kBlue;
@@ -267,7 +267,7 @@ TEST(NValEditColor, WhileNegativeTheHostColourWaitsForAPositiveNumber) {
 
 TEST(NValEditColor, WithoutADistinctMinusColourNegativesUseTheFontColour) {
     for (const bool designing : {false, true}) {
-        NValEditHarness box(StartingAt(5));
+        NValEditHarness box(startingAt(5));
         box.core.setDesignMode(designing);
         box.window.fontColor = kBlue;
         box.core.fontColorChanged(kBlue);
@@ -280,7 +280,7 @@ TEST(NValEditColor, WithoutADistinctMinusColourNegativesUseTheFontColour) {
 }
 
 TEST(NValEditColor, SwitchingTheMinusColourOffRestoresThePlainColour) {
-    NValEditHarness box(StartingAt(-5));
+    NValEditHarness box(startingAt(-5));
     box.core.setMinusColor(kRed);
     ASSERT_EQ(box.window.fontColor, kRed);
     box.core.setMinusColor(clWindowText);
