@@ -14,6 +14,7 @@ public:
     virtual ~NValEditRequests() = default;
 
     virtual std::u16string currentText() const = 0;
+    // Where the selection starts, or the caret without one.
     virtual int selectedFrom() const = 0;
     virtual int selectedLength() const = 0;
     virtual bool hasParentWindow() const = 0;
@@ -28,6 +29,7 @@ public:
     virtual void focusNext() = 0;
     virtual void focusPrevious() = 0;
     virtual void changeFontColor(TColor color) = 0;
+    // The text changed, from outside or by the box: the host's change event.
     virtual void reportChange() = 0;
 
 protected:
