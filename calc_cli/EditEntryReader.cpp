@@ -104,13 +104,11 @@ EntryReading EditEntryReader::Read(std::string_view text) {
 
 // As a paste into the edit reads the text and the edit then shows its number.
 EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
-    std::string units;
-    if (!toEdit_.Convert(text, units, {})) {
+    const std::optional<std::u16string> editText = EditText(text);
+    if (!editText) {
         return {{}, EntryProblem::NotANumber}; // not UTF-8, so no number either
     }
-    std::u16string editText(units.size() / sizeof(char16_t), u'\0');
-    std::memcpy(editText.data(), units.data(), editText.size() * sizeof(char16_t));
-    const auto value = TryParseNumberText(editText, edit_.leadingChar());
+    const auto value = TryParseNumberText(*editText, edit_.leadingChar());
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
@@ -118,12 +116,25 @@ EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
         return {{}, EntryProblem::TooManyDigits};
     }
     edit_.setValue(*value);
-    const std::u16string& shown = sink_.Text();
-    std::string shownText;
-    fromEdit_.Convert(
-        {reinterpret_cast<const char*>(shown.data()), shown.size() * sizeof(char16_t)}, shownText,
-        {});
-    return {{edit_.value(), shownText}, EntryProblem::None};
+    return {{edit_.value(), Utf8Of(sink_.Text())}, EntryProblem::None};
+}
+
+std::optional<std::u16string> EditEntryReader::EditText(std::string_view utf8) {
+    std::string bytes;
+    if (!toEdit_.Convert(utf8, bytes, {})) {
+        return std::nullopt;
+    }
+    std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
+    return text;
+}
+
+// The edit's texts are always whole UTF-16, so nothing is replaced here.
+std::string EditEntryReader::Utf8Of(const std::u16string& text) {
+    std::string utf8;
+    fromEdit_.Convert({reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)},
+                      utf8, {});
+    return utf8;
 }
 
 } // namespace norvik

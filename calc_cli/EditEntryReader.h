@@ -5,6 +5,8 @@
 #include "calc_cli/TextConverter.h"
 #include "controls/NValEditCore.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace norvik {
@@ -33,6 +35,9 @@ public:
 
 private:
     EntryReading ReadLikeThePaste(std::string_view text);
+    // Nothing for a text that is not UTF-8.
+    std::optional<std::u16string> EditText(std::string_view utf8);
+    std::string Utf8Of(const std::u16string& text);
 
     // The edit holds UTF-16; the command line and the CSV files give UTF-8.
     TextConverter toEdit_;
