@@ -5,8 +5,10 @@
 #include "money/GroupThousands.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +16,10 @@
 namespace norvik {
 
 namespace {
+
+// char16_t in the machine's own byte order, as std::u16string holds it.
+constexpr const char* kEditEncoding =
+    std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
 // Digits as the edit counts them: integer and decimal digits together, the "0" of a number
 // below 1 included.
@@ -79,15 +85,17 @@ std::optional<EntryReading> ReadWholeNumber(std::string_view text, int maxDigits
 
 // The windows' edits keep every property default except that zero shows as "0".
 EditEntryReader::EditEntryReader()
-    : edit_(sink_) {
-    edit_.SetZeroDisplay(true);
+    : toEdit_(kEditEncoding, "UTF-8")
+    , fromEdit_("UTF-8", kEditEncoding)
+    , edit_(sink_) {
+    edit_.setZeroDisplay(true);
 }
 
 EntryReading EditEntryReader::Read(std::string_view text) {
     if (text.empty()) {
         return {{}, EntryProblem::Empty};
     }
-    if (auto whole = ReadWholeNumber(text, edit_.MaxDigits())) {
+    if (auto whole = ReadWholeNumber(text, edit_.maxDigits())) {
         return *std::move(whole);
     }
     return ReadLikeThePaste(text);
@@ -95,15 +103,37 @@ EntryReading EditEntryReader::Read(std::string_view text) {
 
 // As a paste into the edit reads the text and the edit then shows its number.
 EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
-    const auto value = TryParseNumberText(text, edit_.LeadingChar());
+    const std::optional<std::u16string> editText = EditText(text);
+    if (!editText) {
+        return {{}, EntryProblem::NotANumber}; // not UTF-8, so no number either
+    }
+    const auto value = TryParseNumberText(*editText, edit_.leadingChar());
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
-    if (DigitsOf(*value) > edit_.MaxDigits()) {
+    if (DigitsOf(*value) > edit_.maxDigits()) {
         return {{}, EntryProblem::TooManyDigits};
     }
-    edit_.SetValue(*value);
-    return {{edit_.Value(), sink_.Text()}, EntryProblem::None};
+    edit_.setValue(*value);
+    return {{edit_.value(), Utf8Of(sink_.Text())}, EntryProblem::None};
+}
+
+std::optional<std::u16string> EditEntryReader::EditText(std::string_view utf8) {
+    std::string bytes;
+    if (!toEdit_.Convert(utf8, bytes, {})) {
+        return std::nullopt;
+    }
+    std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
+    return text;
+}
+
+// The edit's texts are always whole UTF-16, so nothing is replaced here.
+std::string EditEntryReader::Utf8Of(const std::u16string& text) {
+    std::string utf8;
+    fromEdit_.Convert({reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)},
+                      utf8, {});
+    return utf8;
 }
 
 } // namespace norvik

@@ -2,8 +2,11 @@
 
 #include "calc_cli/EditEntry.h"
 #include "calc_cli/EditTextSink.h"
+#include "calc_cli/TextConverter.h"
 #include "controls/NValEditCore.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace norvik {
@@ -28,11 +31,17 @@ public:
 
     EntryReading Read(std::string_view text);
     // The most digits, integer and decimal together, that the windows' edits hold.
-    int MaxDigits() const { return edit_.MaxDigits(); }
+    int MaxDigits() const { return edit_.maxDigits(); }
 
 private:
     EntryReading ReadLikeThePaste(std::string_view text);
+    // Nothing for a text that is not UTF-8.
+    std::optional<std::u16string> EditText(std::string_view utf8);
+    std::string Utf8Of(const std::u16string& text);
 
+    // The edit holds UTF-16; the command line and the CSV files give UTF-8.
+    TextConverter toEdit_;
+    TextConverter fromEdit_;
     EditTextSink sink_;
     NValEditCore edit_;
 };

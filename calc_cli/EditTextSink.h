@@ -10,24 +10,24 @@ namespace norvik {
 // other request (caret, beep, focus, colour), which only a person at a window would notice.
 class EditTextSink : public NValEditRequests {
 public:
-    const std::string& Text() const { return text_; }
+    const std::u16string& Text() const { return text_; }
 
-    std::string CurrentText() const override { return text_; }
-    int SelectionStart() const override { return 0; }
-    int SelectionLength() const override { return 0; }
-    bool HasParentWindow() const override { return false; }
+    std::u16string currentText() const override { return text_; }
+    int selectedFrom() const override { return 0; }
+    int selectedLength() const override { return 0; }
+    bool hasParentWindow() const override { return false; }
 
-    void ShowText(const std::string& text) override { text_ = text; }
-    void CaretTo(int /*position*/) override {}
-    void SelectAll() override {}
-    void Beep() override {}
-    void FocusNext() override {}
-    void FocusPrevious() override {}
-    void ChangeFontColor(TColor /*color*/) override {}
-    void ReportChange() override {}
+    void showText(const std::u16string& text) override { text_ = text; }
+    void caretTo(int /*position*/) override {}
+    void selectWhole() override {}
+    void beep() override {}
+    void focusNext() override {}
+    void focusPrevious() override {}
+    void changeFontColor(TColor /*color*/) override {}
+    void reportChange() override {}
 
 private:
-    std::string text_;
+    std::u16string text_;
 };
 
 } // namespace norvik

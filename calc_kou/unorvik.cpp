@@ -29,7 +29,7 @@ ResultTexts clearedTexts() {
 
 } // namespace
 
-TfTfnorvik(HelpOpener& helpOpener, QWidget* parent)
+Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
     : TForm(parent)
     , helpOpener_(helpOpener) {
     setupUi(this);
@@ -50,66 +50,66 @@ TfTfnorvik(HelpOpener& helpOpener, QWidget* parent)
     NValEdit3->setFocus();
 }
 
-void TfconnectHandlers() {
-    connect(IconButton4, &TIconButton::OnClick, this, &TfIconButton4Click);
-    connect(N1, &QAction::triggered, this, &TfN1Click);
-    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &TfNValEdit4KeyPress);
-    connect(IconButton13, &TIconButton::OnClick, this, &TfIconButton13Click);
-    connect(Clear1, &QAction::triggered, this, &TfClear1Click);
-    connect(IconButton8, &TIconButton::OnClick, this, &TfIconButton8Click);
-    connect(IconButton7, &TIconButton::OnClick, this, &TfIconButton7Click);
-    connect(N2, &QAction::triggered, this, &TfN2Click);
+void Tfnorvik::connectHandlers() {
+    connect(IconButton4, &TIconButton::OnClick, this, &Tfnorvik::IconButton4Click);
+    connect(N1, &QAction::triggered, this, &Tfnorvik::N1Click);
+    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &Tfnorvik::NValEdit4KeyPress);
+    connect(IconButton13, &TIconButton::OnClick, this, &Tfnorvik::IconButton13Click);
+    connect(Clear1, &QAction::triggered, this, &Tfnorvik::Clear1Click);
+    connect(IconButton8, &TIconButton::OnClick, this, &Tfnorvik::IconButton8Click);
+    connect(IconButton7, &TIconButton::OnClick, this, &Tfnorvik::IconButton7Click);
+    connect(N2, &QAction::triggered, this, &Tfnorvik::N2Click);
 }
 
-void TfCalculate() {
+void Tfnorvik::Calculate() {
     const KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
                          toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
     showTexts(computeKou(input).texts);
 }
 
-void TfClearAll() {
+void Tfnorvik::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
     showTexts(clearedTexts());
     NValEdit3->setFocus();
 }
 
-void TfFormShow() {
+void Tfnorvik::FormShow() {
     setWindowTitle(kCaptionWhenShown);
     showTodayInStatusBar();
 }
 
-void TfIconButton4Click() {
+void Tfnorvik::IconButton4Click() {
     Calculate();
 }
 
-void TfN1Click() {
+void Tfnorvik::N1Click() {
     Calculate();
 }
 
-void TfNValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
+void Tfnorvik::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
     if (Key == '\r') {
         Calculate();
     }
 }
 
-void TfIconButton13Click() {
+void Tfnorvik::IconButton13Click() {
     ClearAll();
 }
 
-void TfClear1Click() {
+void Tfnorvik::Clear1Click() {
     ClearAll();
 }
 
-void TfIconButton8Click() {
+void Tfnorvik::IconButton8Click() {
     helpOpener_.open(helpFileBesideProgram());
 }
 
-void TfIconButton7Click() {
+void Tfnorvik::IconButton7Click() {
     close();
 }
 
-void TfN2Click() {
+void Tfnorvik::N2Click() {
     close();
 }
 

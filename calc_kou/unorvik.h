@@ -28,7 +28,7 @@ protected:
 private:
     void IconButton4Click();
     void N1Click();
-    void NValEdit4KeyPress(TNValEdit* Sender, char& Key);
+    void NValEdit4KeyPress(norvik::TNValEdit* Sender, char& Key);
     void IconButton13Click();
     void Clear1Click();
     void IconButton8Click();

@@ -47,7 +47,7 @@ TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
 void TfnorvikB::connectHandlers() {
     connect(IconButton7, &TIconButton::OnClick, this, &TfnorvikB::IconButton7Click);
     connect(N1, &QAction::triggered, this, &TfnorvikB::N1Click);
-    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &TfnorvikB::NValEdit4KeyPress);
+    connect(NValEdit4, &norvik::TNValEdit::OnKeyPress, this, &TfnorvikB::NValEdit4KeyPress);
     connect(IconButton3, &TIconButton::OnClick, this, &TfnorvikB::IconButton3Click);
     connect(Clear1, &QAction::triggered, this, &TfnorvikB::Clear1Click);
     connect(IconButton6, &TIconButton::OnClick, this, &TfnorvikB::IconButton8Click);
@@ -93,7 +93,7 @@ void TfnorvikB::N1Click() {
     Calculate();
 }
 
-void TfnorvikB::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
+void TfnorvikB::NValEdit4KeyPress(norvik::TNValEdit* /*Sender*/, char& Key) {
     if (Key == '\r') {
         Calculate();
     }

@@ -29,7 +29,7 @@ protected:
 private:
     void IconButton7Click();
     void N1Click();
-    void NValEdit4KeyPress(TNValEdit* Sender, char& Key);
+    void NValEdit4KeyPress(norvik::TNValEdit* Sender, char& Key);
     void IconButton3Click();
     void Clear1Click();
     void IconButton8Click();

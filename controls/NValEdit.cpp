@@ -9,15 +9,15 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <optional>
 
+namespace norvik {
+
 namespace {
 
-using norvik::EditCommand;
-using norvik::EditKey;
-
-EditKey EditKeyOf(int key) {
+EditKey editKeyOf(int key) {
     switch (key) {
     case Qt::Key_Backspace:
         return EditKey::Back;
@@ -45,7 +45,7 @@ EditKey EditKeyOf(int key) {
 // Backspace and Esc type their control characters, Ctrl with a letter types the letter's
 // control character (Ctrl+V is 22), Alt combinations type nothing, and a character that does
 // not fit one Latin-1 byte types nothing either.
-std::optional<char> CharacterOf(const QKeyEvent& event) {
+std::optional<char> characterOf(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) {
         return std::nullopt;
@@ -80,7 +80,7 @@ std::optional<char> CharacterOf(const QKeyEvent& event) {
     return static_cast<char>(c);
 }
 
-bool IsDialogKey(EditKey key) {
+bool isDialogKey(EditKey key) {
     return key == EditKey::Return || key == EditKey::Escape;
 }
 
@@ -94,8 +94,9 @@ TNValEdit::TNValEdit(QWidget* parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAcceptDrops(false);
     setDragEnabled(false);
-    core_.SetDesignReporter(&messageBox_);
-    connect(this, &QLineEdit::textChanged, this, [this] { core_.TextChanged(); });
+    core_.setDesignReporter(&messageBox_);
+    // Only a text written from outside: the box writes its own with the signal blocked.
+    connect(this, &QLineEdit::textChanged, this, [this] { core_.textChanged(); });
 }
 
 TNValEdit::~TNValEdit() {
@@ -105,19 +106,19 @@ TNValEdit::~TNValEdit() {
 
 void TNValEdit::setLeadingChar(QChar c) {
     const char16_t code = c.unicode();
-    core_.SetLeadingChar(code <= 0xFF ? static_cast<unsigned char>(code) : ' ');
+    core_.setLeadingChar(code <= 0xFF ? static_cast<unsigned char>(code) : ' ');
 }
 
-void TNValEdit::setFontColor(norvik::TColor color) {
+void TNValEdit::setFontColor(TColor color) {
     if (color == fontColor_) {
         return; // an unchanged font raises no notification
     }
-    ApplyFontColor(color);
-    core_.FontColorChanged(color);
+    applyFontColor(color);
+    core_.fontColorChanged(color);
 }
 
-void TNValEdit::setDesignReporter(norvik::NValEditDesignReporter* reporter) {
-    core_.SetDesignReporter(reporter != nullptr ? reporter : &messageBox_);
+void TNValEdit::setDesignReporter(NValEditDesignReporter* reporter) {
+    core_.setDesignReporter(reporter != nullptr ? reporter : &messageBox_);
 }
 
 // ---- events
@@ -133,36 +134,36 @@ bool TNValEdit::event(QEvent* event) {
 }
 
 void TNValEdit::keyPressEvent(QKeyEvent* event) {
-    const EditKey key = EditKeyOf(event->key());
-    if (IsDialogKey(key) && !core_.WantsDialogKeys()) {
+    const EditKey key = editKeyOf(event->key());
+    if (isDialogKey(key) && !core_.wantsDialogKeys()) {
         event->ignore(); // the window's dialog keys
         return;
     }
     // Key-down first, then the character it types; with EnterNext the Enter character still
     // arrives here after the focus has moved on.
-    const bool passedOn = core_.KeyDown(key);
-    const std::optional<char> character = CharacterOf(*event);
+    const bool passedOn = core_.keyDown(key);
+    const std::optional<char> character = characterOf(*event);
     event->accept();
     if (passedOn && !character) {
-        PassOn(event);
+        passOn(event);
     }
     if (character) {
-        TypeCharacter(*character);
+        typeCharacter(*character);
     }
 }
 
 // Keys the box leaves to the edit: only those that move the caret to the right or copy, and
 // the clipboard sequences without a character of their own (Shift+Insert, Ctrl+Insert). The
 // edit's own editing keys never run: they would change the text behind the number's back.
-void TNValEdit::PassOn(QKeyEvent* event) {
+void TNValEdit::passOn(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        Perform(EditCommand::Paste);
+        perform(EditCommand::Paste);
     } else if (event->matches(QKeySequence::Cut)) {
-        Perform(EditCommand::Cut);
+        perform(EditCommand::Cut);
     } else if (event->matches(QKeySequence::Copy)) {
-        Perform(EditCommand::Copy);
+        perform(EditCommand::Copy);
     } else if (event->matches(QKeySequence::Undo)) {
-        Perform(EditCommand::Undo);
+        perform(EditCommand::Undo);
     } else if (event->key() == Qt::Key_Right || event->key() == Qt::Key_End) {
         QLineEdit::keyPressEvent(event);
     } else {
@@ -170,41 +171,41 @@ void TNValEdit::PassOn(QKeyEvent* event) {
     }
 }
 
-void TNValEdit::TypeCharacter(char key) {
+void TNValEdit::typeCharacter(char key) {
     emit OnKeyPress(this, key);
-    Perform(core_.TypeChar(key));
+    perform(core_.typeChar(key));
 }
 
-void TNValEdit::Perform(EditCommand command) {
+void TNValEdit::perform(EditCommand command) {
     switch (command) {
     case EditCommand::Copy:
         copy();
         break;
     case EditCommand::Paste:
-        PasteFromClipboard();
+        pasteFromClipboard();
         break;
     case EditCommand::Cut:
         if (!isReadOnly()) {
             copy();
         }
-        core_.CutOrClear();
+        core_.cutOrClear();
         break;
     case EditCommand::Undo:
         // The edit's own undo has nothing to undo: every text the box shows is written whole,
         // which empties the edit's history. What remains is reading the text back.
-        core_.Undo();
+        core_.undo();
         break;
     case EditCommand::None:
         break;
     }
 }
 
-void TNValEdit::PasteFromClipboard() {
+void TNValEdit::pasteFromClipboard() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (mime != nullptr && mime->hasText()) {
-        core_.Paste(mime->text().toStdString());
+        core_.paste(mime->text().toStdU16String());
     } else {
-        core_.Paste(std::nullopt);
+        core_.paste(std::nullopt);
     }
 }
 
@@ -215,14 +216,14 @@ void TNValEdit::focusInEvent(QFocusEvent* event) {
                       reason == Qt::PopupFocusReason ? reason : Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&plain);
     if (reason != Qt::PopupFocusReason) { // back from the popup menu: the entry goes on
-        core_.FocusGained(reason == Qt::MouseFocusReason);
+        core_.focusGained(reason == Qt::MouseFocusReason);
     }
 }
 
 void TNValEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason) {
-        core_.FocusLost();
+        core_.focusLost();
     }
 }
 
@@ -241,7 +242,7 @@ void TNValEdit::mouseReleaseEvent(QMouseEvent* event) {
     } else {
         QLineEdit::mouseReleaseEvent(event);
     }
-    core_.MouseReleased();
+    core_.mouseReleased();
 }
 
 void TNValEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -250,7 +251,7 @@ void TNValEdit::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     QLineEdit::mouseDoubleClickEvent(event);
-    core_.DoubleClick();
+    core_.doubleClick();
 }
 
 void TNValEdit::contextMenuEvent(QContextMenuEvent* event) {
@@ -269,80 +270,84 @@ void TNValEdit::inputMethodEvent(QInputMethodEvent* event) {
 void TNValEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ReadOnlyChange) {
-        core_.SetReadOnly(isReadOnly());
-    } else if (event->type() == QEvent::PaletteChange && !applyingFontColor_) {
-        PaletteChanged();
+        core_.setReadOnly(isReadOnly());
+    } else if (event->type() == QEvent::PaletteChange) {
+        paletteChanged();
     }
 }
 
-// A palette set from outside may carry a new text colour: that is a new font colour.
-void TNValEdit::PaletteChanged() {
+// A palette set from outside may carry a new text colour: that is a new font colour. The box's
+// own palette shows the font colour it keeps, so it passes here unnoticed.
+void TNValEdit::paletteChanged() {
     const QColor shown = palette().color(QPalette::Active, QPalette::Text);
-    if (shown == norvik::toQColor(fontColor_, palette())) {
+    if (shown == toQColor(fontColor_, palette())) {
         return;
     }
-    fontColor_ = norvik::fromQColor(shown);
-    core_.FontColorChanged(fontColor_);
+    fontColor_ = fromQColor(shown);
+    core_.fontColorChanged(fontColor_);
 }
 
-void TNValEdit::ApplyFontColor(norvik::TColor color) {
+void TNValEdit::applyFontColor(TColor color) {
     QPalette colors = palette();
-    const QColor shown = norvik::toQColor(color, colors);
+    const QColor shown = toQColor(color, colors);
     colors.setColor(QPalette::Active, QPalette::Text, shown);
     colors.setColor(QPalette::Inactive, QPalette::Text, shown);
     fontColor_ = color;
-    applyingFontColor_ = true;
     setPalette(colors);
-    applyingFontColor_ = false;
 }
 
 // ---- requests of the core
 
-std::string TNValEdit::CurrentText() const {
-    return text().toStdString();
+std::u16string TNValEdit::currentText() const {
+    return text().toStdU16String();
 }
 
-int TNValEdit::SelectionStart() const {
+int TNValEdit::selectedFrom() const {
     return hasSelectedText() ? selectionStart() : cursorPosition();
 }
 
-int TNValEdit::SelectionLength() const {
+int TNValEdit::selectedLength() const {
     return static_cast<int>(selectedText().size());
 }
 
-bool TNValEdit::HasParentWindow() const {
+bool TNValEdit::hasParentWindow() const {
     return parentWidget() != nullptr;
 }
 
-void TNValEdit::ShowText(const std::string& text) {
-    setText(QString::fromStdString(text));
+void TNValEdit::showText(const std::u16string& text) {
+    const QSignalBlocker quiet(this);
+    setText(QString::fromStdU16String(text));
 }
 
-void TNValEdit::CaretTo(int position) {
+void TNValEdit::caretTo(int position) {
     setCursorPosition(position);
 }
 
-void TNValEdit::SelectAll() {
+void TNValEdit::selectWhole() {
     selectAll();
 }
 
-void TNValEdit::Beep() {
+void TNValEdit::beep() {
     QApplication::beep();
 }
 
-void TNValEdit::FocusNext() {
+void TNValEdit::focusNext() {
     focusNextPrevChild(true);
 }
 
-void TNValEdit::FocusPrevious() {
+void TNValEdit::focusPrevious() {
     focusNextPrevChild(false);
 }
 
-void TNValEdit::ChangeFontColor(norvik::TColor color) {
-    setFontColor(color);
+void TNValEdit::changeFontColor(TColor color) {
+    if (color != fontColor_) {
+        applyFontColor(color);
+    }
 }
 
-void TNValEdit::ReportChange() {
+void TNValEdit::reportChange() {
     setModified(true);
     emit OnChange(this);
 }
+
+} // namespace norvik

@@ -10,16 +10,18 @@
 #include <QMenu>
 #include <QPointer>
 
+namespace norvik {
+
 // A one-line, right-aligned box for a single number, typed calculator-style: digits always
 // extend the number at its right end, the text is rendered again from the number after every
-// keystroke. The rules live in norvik::NValEditCore; this class carries Qt's events to it and
+// keystroke. The rules live in NValEditCore; this class carries Qt's events to it and
 // its requests to the screen, and keeps every other path that would change the text (the
 // edit's own key handling, the X11 selection paste, drag and drop, the input method, the
 // edit's context menu) shut.
 //
-// Forms built from a .ui file call Loaded() after setupUi(); a box created in code renders
+// Forms built from a .ui file run Loaded() after setupUi(); a box created in code renders
 // first when Value, or a property that renders, is first assigned.
-class TNValEdit : public QLineEdit, public norvik::AfterLoad, private norvik::NValEditRequests {
+class TNValEdit : public QLineEdit, public AfterLoad, private NValEditRequests {
     Q_OBJECT
     Q_PROPERTY(int MaxDigits READ MaxDigits WRITE setMaxDigits)
     Q_PROPERTY(bool PrmtNegative READ PrmtNegative WRITE setPrmtNegative)
@@ -43,33 +45,33 @@ public:
     ~TNValEdit() override;
     Q_DISABLE_COPY_MOVE(TNValEdit)
 
-    int MaxDigits() const { return core_.MaxDigits(); }
-    void setMaxDigits(int digits) { core_.SetMaxDigits(digits); }
-    bool PrmtNegative() const { return core_.PrmtNegative(); }
-    void setPrmtNegative(bool permitted) { core_.SetPrmtNegative(permitted); }
-    int FixDecimal() const { return core_.FixDecimal(); }
-    void setFixDecimal(int decimals) { core_.SetFixDecimal(decimals); }
-    bool DelAllClear() const { return core_.DelAllClear(); }
-    void setDelAllClear(bool clears) { core_.SetDelAllClear(clears); }
+    int MaxDigits() const { return core_.maxDigits(); }
+    void setMaxDigits(int digits) { core_.setMaxDigits(digits); }
+    bool PrmtNegative() const { return core_.prmtNegative(); }
+    void setPrmtNegative(bool permitted) { core_.setPrmtNegative(permitted); }
+    int FixDecimal() const { return core_.fixDecimal(); }
+    void setFixDecimal(int decimals) { core_.setFixDecimal(decimals); }
+    bool DelAllClear() const { return core_.delAllClear(); }
+    void setDelAllClear(bool clears) { core_.setDelAllClear(clears); }
     // One Latin-1 character; anything else, or a control character, means none (a space).
-    QChar LeadingChar() const { return QChar(core_.LeadingChar()); }
+    QChar LeadingChar() const { return QChar(core_.leadingChar()); }
     void setLeadingChar(QChar c);
-    bool ZeroDisplay() const { return core_.ZeroDisplay(); }
-    void setZeroDisplay(bool shown) { core_.SetZeroDisplay(shown); }
-    norvik::Extended Value() const { return core_.Value(); }
-    void setValue(norvik::Extended value) { core_.SetValue(value); }
-    double ValueAsDouble() const { return static_cast<double>(core_.Value()); }
-    bool PutAComma() const { return core_.PutAComma(); }
-    void setPutAComma(bool separators) { core_.SetPutAComma(separators); }
-    bool EnterNext() const { return core_.EnterNext(); }
-    void setEnterNext(bool moves) { core_.SetEnterNext(moves); }
-    bool ArrowNext() const { return core_.ArrowNext(); }
-    void setArrowNext(bool moves) { core_.SetArrowNext(moves); }
-    norvik::TColor MinusColor() const { return core_.MinusColor(); }
-    int MinusColorAsInt() const { return static_cast<int>(core_.MinusColor()); }
-    void setMinusColor(norvik::TColor color) { core_.SetMinusColor(color); }
-    bool AutoSelect() const { return core_.AutoSelect(); }
-    void setAutoSelect(bool selects) { core_.SetAutoSelect(selects); }
+    bool ZeroDisplay() const { return core_.zeroDisplay(); }
+    void setZeroDisplay(bool shown) { core_.setZeroDisplay(shown); }
+    Extended Value() const { return core_.value(); }
+    void setValue(Extended value) { core_.setValue(value); }
+    double ValueAsDouble() const { return static_cast<double>(core_.value()); }
+    bool PutAComma() const { return core_.putAComma(); }
+    void setPutAComma(bool separators) { core_.setPutAComma(separators); }
+    bool EnterNext() const { return core_.enterNext(); }
+    void setEnterNext(bool moves) { core_.setEnterNext(moves); }
+    bool ArrowNext() const { return core_.arrowNext(); }
+    void setArrowNext(bool moves) { core_.setArrowNext(moves); }
+    TColor MinusColor() const { return core_.minusColor(); }
+    int MinusColorAsInt() const { return static_cast<int>(core_.minusColor()); }
+    void setMinusColor(TColor color) { core_.setMinusColor(color); }
+    bool AutoSelect() const { return core_.autoSelect(); }
+    void setAutoSelect(bool selects) { core_.setAutoSelect(selects); }
     // Written through QLineEdit::setReadOnly; the core follows its change event.
     bool ReadOnly() const { return isReadOnly(); }
     QString Text() const { return text(); }
@@ -77,17 +79,17 @@ public:
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
     // The font colour (the text colour of the palette), as a stored colour.
-    norvik::TColor FontColor() const { return fontColor_; }
-    void setFontColor(norvik::TColor color);
+    TColor FontColor() const { return fontColor_; }
+    void setFontColor(TColor color);
 
     // The after-load step: the first rendering, without a change event.
-    void Loaded() override { core_.Loaded(); }
+    void Loaded() override { core_.loaded(); }
 
     // In design mode invalid property values are reported (beep and message box, or a thrown
-    // norvik::NValEditDesignError) instead of being corrected silently.
-    void setDesignMode(bool designing) { core_.SetDesignMode(designing); }
+    // NValEditDesignError) instead of being corrected silently.
+    void setDesignMode(bool designing) { core_.setDesignMode(designing); }
     // Not owned; nullptr restores the message box.
-    void setDesignReporter(norvik::NValEditDesignReporter* reporter);
+    void setDesignReporter(NValEditDesignReporter* reporter);
 
 signals:
     // Every typed character, before the box filters it; a handler may replace Key.
@@ -107,30 +109,31 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // norvik::NValEditRequests
-    std::string CurrentText() const override;
-    int SelectionStart() const override;
-    int SelectionLength() const override;
-    bool HasParentWindow() const override;
-    void ShowText(const std::string& text) override;
-    void CaretTo(int position) override;
-    void SelectAll() override;
-    void Beep() override;
-    void FocusNext() override;
-    void FocusPrevious() override;
-    void ChangeFontColor(norvik::TColor color) override;
-    void ReportChange() override;
+    // NValEditRequests
+    std::u16string currentText() const override;
+    int selectedFrom() const override;
+    int selectedLength() const override;
+    bool hasParentWindow() const override;
+    void showText(const std::u16string& text) override;
+    void caretTo(int position) override;
+    void selectWhole() override;
+    void beep() override;
+    void focusNext() override;
+    void focusPrevious() override;
+    void changeFontColor(TColor color) override;
+    void reportChange() override;
 
-    void TypeCharacter(char key);
-    void Perform(norvik::EditCommand command);
-    void PassOn(QKeyEvent* event);
-    void PasteFromClipboard();
-    void ApplyFontColor(norvik::TColor color);
-    void PaletteChanged();
+    void typeCharacter(char key);
+    void perform(EditCommand command);
+    void passOn(QKeyEvent* event);
+    void pasteFromClipboard();
+    void applyFontColor(TColor color);
+    void paletteChanged();
 
     TNValEditMessageBox messageBox_;
-    norvik::NValEditCore core_;
+    NValEditCore core_;
     QPointer<QMenu> popupMenu_;
-    norvik::TColor fontColor_ = norvik::clWindowText;
-    bool applyingFontColor_ = false;
+    TColor fontColor_ = clWindowText;
 };
+
+} // namespace norvik

@@ -25,7 +25,7 @@ constexpr const char* kDecimalsCut = "Value の小数桁数を指定桁数に変
 constexpr int kMinDigits = 1;
 constexpr int kMaxDigits = 15;
 
-std::string TrimBlanks(const std::string& text) {
+std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
         return {};
@@ -33,20 +33,9 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The prefix character is one Latin-1 byte; the window's text is UTF-8.
-std::string Utf8Of(unsigned char c) {
-    if (c < 0x80) {
-        return std::string(1, static_cast<char>(c));
-    }
-    return {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-}
-
-int CharacterCount(const std::string& utf8) {
-    int count = 0;
-    for (const char c : utf8) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
+// The number formats write ASCII; the window's text is UTF-16.
+std::u16string widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
 }
 
 } // namespace
@@ -56,44 +45,44 @@ NValEditCore::NValEditCore(NValEditRequests& window)
 
 // ---- properties
 
-void NValEditCore::SetMaxDigits(int digits) {
+void NValEditCore::setMaxDigits(int digits) {
     if (digits < kMinDigits || digits > kMaxDigits) {
-        Refuse(kMaxDigitsRange);
+        refuse(kMaxDigitsRange);
         return;
     }
     if (digits <= fixDecimal_) {
-        Refuse(kMaxDigitsBelowDecimals);
+        refuse(kMaxDigitsBelowDecimals);
         return;
     }
-    const int needed = DigitsNeeded();
+    const int needed = digitsNeeded();
     maxDigits_ = digits;
     if (digits >= needed) {
         return;
     }
     if (designMode_) {
-        Report(kValueToZero, true);
-        AssignValue(0);
+        report(kValueToZero, true);
+        assignValue(0);
     } else {
-        AssignValue(value_); // clamps to the new largest magnitude
+        assignValue(value_); // clamps to the new largest magnitude
     }
 }
 
-void NValEditCore::SetPrmtNegative(bool permitted) {
+void NValEditCore::setPrmtNegative(bool permitted) {
     prmtNegative_ = permitted;
     // A typed "-" on a zero is negative too: without this the next digit would still be
     // signed although negative numbers are no longer permitted.
-    if (!permitted && (value_ < 0 || state_.MinusTyped)) {
+    if (!permitted && (value_ < 0 || state_.minusTyped)) {
         if (designMode_) {
-            Report(kValueToPositive, false);
+            report(kValueToPositive, false);
         }
-        AssignValue(-value_);
+        assignValue(-value_);
     }
 }
 
-void NValEditCore::SetFixDecimal(int decimals) {
+void NValEditCore::setFixDecimal(int decimals) {
     if (decimals < -1 || decimals >= maxDigits_) {
         if (designMode_) {
-            Refuse(kInvalidValue);
+            refuse(kInvalidValue);
             return;
         }
         decimals = decimals < -1 ? -1 : maxDigits_ - 1;
@@ -107,49 +96,49 @@ void NValEditCore::SetFixDecimal(int decimals) {
     const auto point = text.find('.');
     if (point != std::string::npos) {
         if (designMode_ && text.size() - point - 1 > count) {
-            Report(kDecimalsCut, true);
+            report(kDecimalsCut, true);
         }
         text.resize(std::min(text.size(), point + 1 + count)); // cut, not rounded
     } else if (decimals > 0) {
         text += '.' + std::string(count, '0');
     }
     const Extended magnitude = ReadNumber(text).value_or(0);
-    AssignValue(value_ < 0 ? -magnitude : magnitude);
+    assignValue(value_ < 0 ? -magnitude : magnitude);
 }
 
-void NValEditCore::SetLeadingChar(unsigned char c) {
+void NValEditCore::setLeadingChar(unsigned char c) {
     leadingChar_ = c < ' ' ? ' ' : c;
-    if (window_.HasParentWindow()) {
-        AssignValue(value_);
+    if (window_.hasParentWindow()) {
+        assignValue(value_);
     }
 }
 
-void NValEditCore::SetZeroDisplay(bool shown) {
+void NValEditCore::setZeroDisplay(bool shown) {
     zeroDisplay_ = shown;
-    StoreAndShow(value_);
+    storeAndShow(value_);
 }
 
-void NValEditCore::SetValue(Extended value) {
-    AssignValue(value);
+void NValEditCore::setValue(Extended value) {
+    assignValue(value);
 }
 
-void NValEditCore::SetPutAComma(bool separators) {
+void NValEditCore::setPutAComma(bool separators) {
     putAComma_ = separators;
-    AssignValue(value_);
+    assignValue(value_);
 }
 
-void NValEditCore::SetMinusColor(TColor color) {
-    const bool wasDistinct = minusColor_ != state_.PlainColor;
+void NValEditCore::setMinusColor(TColor color) {
+    const bool wasDistinct = minusColor_ != state_.plainColor;
     minusColor_ = color;
     // Rendering leaves the font alone while the two colours are equal; a minus colour still on
     // screen from before must give way to the plain one.
-    if (wasDistinct && minusColor_ == state_.PlainColor) {
-        SwitchFontColor(state_.PlainColor);
+    if (wasDistinct && minusColor_ == state_.plainColor) {
+        window_.changeFontColor(state_.plainColor);
     }
-    StoreAndShow(value_);
+    storeAndShow(value_);
 }
 
-int NValEditCore::DigitsNeeded() const {
+int NValEditCore::digitsNeeded() const {
     const std::string text = FormatPlain(std::fabs(value_));
     const auto point = text.find('.');
     int digits = static_cast<int>(text.size());
@@ -166,7 +155,7 @@ int NValEditCore::DigitsNeeded() const {
 
 // ---- value assignment and rendering
 
-NValEditCore::Limits NValEditCore::CurrentLimits() const {
+NValEditCore::Limits NValEditCore::currentLimits() const {
     if (fixDecimal_ == -1) {
         return {DecimalPower(1, maxDigits_) - 1, DecimalPower(5, -maxDigits_)};
     }
@@ -174,218 +163,210 @@ NValEditCore::Limits NValEditCore::CurrentLimits() const {
             DecimalPower(5, -(fixDecimal_ + 1))};
 }
 
-void NValEditCore::AssignValue(Extended v) {
+void NValEditCore::assignValue(Extended v) {
     if (std::isnan(v)) {
         v = 0; // a NaN has no digits to show
     }
-    state_.MinusTyped = false;
+    state_.minusTyped = false;
     Extended magnitude = v;
     if (v < 0) {
         magnitude = -v;
         if (prmtNegative_) {
-            state_.MinusTyped = true;
+            state_.minusTyped = true;
         } else if (designMode_) {
-            Fail(kNegativeNotPermitted);
+            fail(kNegativeNotPermitted);
         }
     }
-    const Limits limits = CurrentLimits();
-    state_.DigitCount = maxDigits_;
-    state_.DecimalCount = fixDecimal_ == -1 ? 0 : fixDecimal_;
+    const Limits limits = currentLimits();
+    state_.digitCount = maxDigits_;
+    state_.decimalCount = fixDecimal_ == -1 ? 0 : fixDecimal_;
     if (magnitude < limits.halfUnit) {
-        state_.DigitCount = 0;
-        state_.DecimalCount = 0;
-        state_.PointTyped = false;
-        value_ = state_.MinusTyped ? -magnitude : magnitude; // the tiny number itself stays
-        ShowValue(0);
+        state_.digitCount = 0;
+        state_.decimalCount = 0;
+        state_.pointTyped = false;
+        value_ = state_.minusTyped ? -magnitude : magnitude; // the tiny number itself stays
+        showValue(0);
         return;
     }
     if (magnitude >= limits.maxMagnitude) {
         if (designMode_ && magnitude > limits.maxMagnitude) {
-            Fail(kBeyondLargest);
+            fail(kBeyondLargest);
         }
         magnitude = limits.maxMagnitude;
     }
-    DeriveCounts(magnitude);
-    StoreAndShow(state_.MinusTyped ? -magnitude : magnitude);
+    deriveCounts(magnitude);
+    storeAndShow(state_.minusTyped ? -magnitude : magnitude);
 }
 
 // The counts follow the number's plain decimal text; only the counts are cut to the limits,
 // the number keeps all its decimals.
-void NValEditCore::DeriveCounts(Extended magnitude) {
+void NValEditCore::deriveCounts(Extended magnitude) {
     std::string text = FormatPlain(magnitude);
     auto point = text.find('.');
     const auto digitsWithPoint = static_cast<std::size_t>(maxDigits_) + 1;
     if (point != std::string::npos && text.size() > digitsWithPoint) {
         if (designMode_) {
-            Fail(kTooManyDigits);
+            fail(kTooManyDigits);
         }
         text = FormatPlain(ReadNumber(text.substr(0, digitsWithPoint)).value_or(0));
         point = text.find('.');
     }
-    state_.DigitCount = static_cast<int>(text.size());
+    state_.digitCount = static_cast<int>(text.size());
     if (point == std::string::npos) {
-        state_.DecimalCount = fixDecimal_ == -1 ? 0 : fixDecimal_;
-        state_.DigitCount += state_.DecimalCount;
+        state_.decimalCount = fixDecimal_ == -1 ? 0 : fixDecimal_;
+        state_.digitCount += state_.decimalCount;
     } else {
         const int position = static_cast<int>(point) + 1;
-        const int decimals = state_.DigitCount - position;
+        const int decimals = state_.digitCount - position;
         if (fixDecimal_ == -1) {
-            state_.DecimalCount = decimals;
+            state_.decimalCount = decimals;
         } else {
             if (designMode_ && fixDecimal_ < decimals) {
-                Fail(kTooManyDecimals);
+                fail(kTooManyDecimals);
             }
-            state_.DecimalCount = fixDecimal_;
+            state_.decimalCount = fixDecimal_;
         }
-        state_.DigitCount = position + state_.DecimalCount - 1;
+        state_.digitCount = position + state_.decimalCount - 1;
     }
-    state_.PointTyped = state_.DecimalCount > 0;
+    state_.pointTyped = state_.decimalCount > 0;
 }
 
-void NValEditCore::StoreAndShow(Extended x) {
+void NValEditCore::storeAndShow(Extended x) {
     value_ = x;
-    ShowValue(x);
+    showValue(x);
 }
 
-void NValEditCore::ShowValue(Extended x) {
+void NValEditCore::showValue(Extended x) {
     if (reading_) {
         return;
     }
-    ShowFontColorFor(x);
-    if (x == 0 && !state_.PointTyped) {
-        state_.DecimalCount = 0;
-        state_.DigitCount = 0;
+    showFontColorFor(x);
+    if (x == 0 && !state_.pointTyped) {
+        state_.decimalCount = 0;
+        state_.digitCount = 0;
     }
-    const std::string text = Rendering(x);
-    state_.ParseExternalText = false;
-    if (text != window_.CurrentText()) {
-        window_.ShowText(text);
+    const std::u16string text = rendering(x);
+    if (text != window_.currentText()) {
+        window_.showText(text);
+        reportChange();
     }
-    state_.ParseExternalText = true;
-    window_.CaretTo(CharacterCount(text));
+    rendered_ = true;
+    window_.caretTo(static_cast<int>(text.size()));
 }
 
-std::string NValEditCore::Rendering(Extended x) const {
+std::u16string NValEditCore::rendering(Extended x) const {
     std::string body;
-    if (x == 0 && !state_.PointTyped) {
+    if (x == 0 && !state_.pointTyped) {
         body = zeroDisplay_ ? "0" : "";
     } else {
-        body = putAComma_ ? FormatNumber(x, state_.DigitCount, state_.DecimalCount)
-                          : FormatFixed(x, state_.DigitCount, state_.DecimalCount);
-        if (state_.PointTyped && state_.DecimalCount == 0 && state_.DigitCount < maxDigits_) {
+        body = putAComma_ ? FormatNumber(x, state_.digitCount, state_.decimalCount)
+                          : FormatFixed(x, state_.digitCount, state_.decimalCount);
+        if (state_.pointTyped && state_.decimalCount == 0 && state_.digitCount < maxDigits_) {
             body += '.';
         }
     }
-    body = TrimBlanks(body);
-    if (state_.MinusTyped && body.find('-') == std::string::npos) {
+    body = trimBlanks(body);
+    if (state_.minusTyped && body.find('-') == std::string::npos) {
         body.insert(0, "-");
     }
-    if (leadingChar_ > ' ' && (zeroDisplay_ || x != 0 || state_.MinusTyped || state_.PointTyped)) {
-        body.insert(0, Utf8Of(leadingChar_));
+    std::u16string text = widened(body);
+    if (leadingChar_ > ' ' && (zeroDisplay_ || x != 0 || state_.minusTyped || state_.pointTyped)) {
+        text.insert(0, 1, static_cast<char16_t>(leadingChar_)); // Latin-1 is the first 256 units
     }
-    return body;
+    return text;
 }
 
-void NValEditCore::ShowFontColorFor(Extended x) {
-    if (minusColor_ == state_.PlainColor) {
+void NValEditCore::showFontColorFor(Extended x) {
+    if (minusColor_ == state_.plainColor) {
         return;
     }
-    SwitchFontColor(x < 0 || state_.MinusTyped ? minusColor_ : state_.PlainColor);
+    window_.changeFontColor(x < 0 || state_.minusTyped ? minusColor_ : state_.plainColor);
 }
 
-// The window reports the change synchronously; ColorSwitching marks that report as the box's
-// own. It is cleared here as well, for a window that does not report an unchanged colour.
-void NValEditCore::SwitchFontColor(TColor color) {
-    state_.ColorSwitching = true;
-    window_.ChangeFontColor(color);
-    state_.ColorSwitching = false;
+void NValEditCore::reportChange() {
+    if (!changeDetached_) {
+        window_.reportChange();
+    }
 }
 
 // ---- clipboard, text and focus
 
-void NValEditCore::Paste(const std::optional<std::string>& clipboardText) {
+void NValEditCore::paste(const std::optional<std::u16string>& clipboardText) {
     // Read-only means no key changes the number, whichever key sequence asks for the paste.
     if (readOnly_) {
         return;
     }
-    AssignValue(clipboardText ? ParseNumberText(*clipboardText, leadingChar_) : 0);
+    assignValue(clipboardText ? ParseNumberText(*clipboardText, leadingChar_) : 0);
 }
 
-void NValEditCore::CutOrClear() {
+void NValEditCore::cutOrClear() {
     if (readOnly_) {
         return;
     }
-    AssignValue(0);
+    assignValue(0);
 }
 
-void NValEditCore::Undo() {
+void NValEditCore::undo() {
     if (readOnly_) {
         return;
     }
-    AssignValue(ParseNumberText(window_.CurrentText(), leadingChar_));
+    assignValue(ParseNumberText(window_.currentText(), leadingChar_));
 }
 
-void NValEditCore::TextChanged() {
+void NValEditCore::textChanged() {
     if (reading_) {
         return;
     }
-    if (!changeDetached_) {
-        window_.ReportChange();
-    }
-    if (state_.ParseExternalText && window_.HasParentWindow()) {
-        const std::string text = window_.CurrentText();
-        AssignValue(ParseNumberText(text, leadingChar_));
-        window_.CaretTo(CharacterCount(window_.CurrentText()));
+    reportChange();
+    if (rendered_ && window_.hasParentWindow()) {
+        assignValue(ParseNumberText(window_.currentText(), leadingChar_));
+        window_.caretTo(static_cast<int>(window_.currentText().size()));
     }
 }
 
-void NValEditCore::FocusGained(bool byMouse) {
-    state_.MouseActivated = state_.MouseActivated || byMouse;
-    state_.EntryValue = value_;
-    if (autoSelect_ && !state_.MouseActivated) {
-        window_.SelectAll();
+void NValEditCore::focusGained(bool byMouse) {
+    state_.mouseActivated = state_.mouseActivated || byMouse;
+    state_.entryValue = value_;
+    if (autoSelect_ && !state_.mouseActivated) {
+        window_.selectWhole();
     }
-    state_.MouseActivated = false;
+    state_.mouseActivated = false;
 }
 
-void NValEditCore::FocusLost() {
-    state_.EntryValue = value_;
-    state_.MouseActivated = false;
-    AssignValue(value_);
+void NValEditCore::focusLost() {
+    state_.entryValue = value_;
+    state_.mouseActivated = false;
+    assignValue(value_);
 }
 
-void NValEditCore::DoubleClick() {
-    state_.DoubleClicked = true;
+void NValEditCore::doubleClick() {
+    state_.doubleClicked = true;
 }
 
-void NValEditCore::MouseReleased() {
-    if (!state_.DoubleClicked) {
-        const int length = CharacterCount(window_.CurrentText());
-        const bool wholeText = window_.SelectionStart() == 0 && window_.SelectionLength() == length;
-        window_.CaretTo(length);
+void NValEditCore::mouseReleased() {
+    if (!state_.doubleClicked) {
+        const auto length = static_cast<int>(window_.currentText().size());
+        const bool wholeText = window_.selectedFrom() == 0 && window_.selectedLength() == length;
+        window_.caretTo(length);
         if (wholeText) {
-            window_.SelectAll();
+            window_.selectWhole();
         }
     }
-    state_.DoubleClicked = false;
+    state_.doubleClicked = false;
 }
 
-void NValEditCore::FontColorChanged(TColor color) {
-    if (state_.ColorSwitching) {
-        state_.ColorSwitching = false;
+void NValEditCore::fontColorChanged(TColor color) {
+    const bool negative = value_ < 0 || state_.minusTyped;
+    if (color == state_.plainColor && !negative) {
         return;
     }
-    const bool negative = value_ < 0 || state_.MinusTyped;
-    if (color == state_.PlainColor && !negative) {
-        return;
-    }
-    if (state_.PlainColor == minusColor_) {
+    if (state_.plainColor == minusColor_) {
         // Without a distinct minus colour the minus colour follows the font. The plain colour
         // is taken first: through the property, rendering would otherwise put the old plain
         // colour back on screen.
-        state_.PlainColor = color;
+        state_.plainColor = color;
         if (designMode_) {
-            SetMinusColor(color);
+            setMinusColor(color);
         } else {
             minusColor_ = color;
         }
@@ -396,53 +377,53 @@ void NValEditCore::FontColorChanged(TColor color) {
         // notification that repeats the minus colour (another font attribute changed) is no
         // new plain colour.
         if (color != minusColor_) {
-            SwitchFontColor(minusColor_);
-            state_.PlainColor = color;
+            window_.changeFontColor(minusColor_);
+            state_.plainColor = color;
         }
         return;
     }
-    state_.PlainColor = color;
+    state_.plainColor = color;
 }
 
-void NValEditCore::Loaded() {
+void NValEditCore::loaded() {
     reading_ = false;
-    state_.PointTyped = false;
-    state_.DecimalCount = 0;
-    state_.DigitCount = 0;
-    state_.MinusTyped = false;
-    state_.MouseActivated = false;
-    state_.DoubleClicked = false;
-    state_.ParseExternalText = false;
+    state_.pointTyped = false;
+    state_.decimalCount = 0;
+    state_.digitCount = 0;
+    state_.minusTyped = false;
+    state_.mouseActivated = false;
+    state_.doubleClicked = false;
+    rendered_ = false;
     changeDetached_ = true; // the first rendering is no change
     try {
-        AssignValue(value_);
+        assignValue(value_);
     } catch (...) {
         changeDetached_ = false; // a design-mode error ends the operation
         throw;
     }
     changeDetached_ = false;
-    state_.EntryValue = value_;
+    state_.entryValue = value_;
 }
 
 // ---- design-mode reports
 
-void NValEditCore::Refuse(const char* designMessage) {
+void NValEditCore::refuse(const char* designMessage) {
     if (designMode_) {
-        Report(designMessage, true);
+        report(designMessage, true);
     }
 }
 
-void NValEditCore::Report(const char* message, bool beep) {
+void NValEditCore::report(const char* message, bool beep) {
     if (reporter_ == nullptr) {
         return;
     }
     if (beep) {
-        reporter_->Beep();
+        reporter_->beep();
     }
-    reporter_->ShowMessage(message);
+    reporter_->showMessage(message);
 }
 
-void NValEditCore::Fail(const char* message) const {
+void NValEditCore::fail(const char* message) const {
     throw NValEditDesignError(message);
 }
 

@@ -26,60 +26,60 @@ public:
     NValEditCore(const NValEditCore&) = delete;
     NValEditCore& operator=(const NValEditCore&) = delete;
 
-    int MaxDigits() const { return maxDigits_; }
-    void SetMaxDigits(int digits);
-    bool PrmtNegative() const { return prmtNegative_; }
-    void SetPrmtNegative(bool permitted);
-    int FixDecimal() const { return fixDecimal_; }
-    void SetFixDecimal(int decimals);
-    bool DelAllClear() const { return delAllClear_; }
-    void SetDelAllClear(bool clears) { delAllClear_ = clears; }
-    unsigned char LeadingChar() const { return leadingChar_; }
-    void SetLeadingChar(unsigned char c);
-    bool ZeroDisplay() const { return zeroDisplay_; }
-    void SetZeroDisplay(bool shown);
-    Extended Value() const { return value_; }
-    void SetValue(Extended value);
-    bool PutAComma() const { return putAComma_; }
-    void SetPutAComma(bool separators);
-    bool EnterNext() const { return enterNext_; }
-    void SetEnterNext(bool moves) { enterNext_ = moves; }
-    bool ArrowNext() const { return arrowNext_; }
-    void SetArrowNext(bool moves) { arrowNext_ = moves; }
-    TColor MinusColor() const { return minusColor_; }
-    void SetMinusColor(TColor color);
-    bool AutoSelect() const { return autoSelect_; }
-    void SetAutoSelect(bool selects) { autoSelect_ = selects; }
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    int maxDigits() const { return maxDigits_; }
+    void setMaxDigits(int digits);
+    bool prmtNegative() const { return prmtNegative_; }
+    void setPrmtNegative(bool permitted);
+    int fixDecimal() const { return fixDecimal_; }
+    void setFixDecimal(int decimals);
+    bool delAllClear() const { return delAllClear_; }
+    void setDelAllClear(bool clears) { delAllClear_ = clears; }
+    unsigned char leadingChar() const { return leadingChar_; }
+    void setLeadingChar(unsigned char c);
+    bool zeroDisplay() const { return zeroDisplay_; }
+    void setZeroDisplay(bool shown);
+    Extended value() const { return value_; }
+    void setValue(Extended value);
+    bool putAComma() const { return putAComma_; }
+    void setPutAComma(bool separators);
+    bool enterNext() const { return enterNext_; }
+    void setEnterNext(bool moves) { enterNext_ = moves; }
+    bool arrowNext() const { return arrowNext_; }
+    void setArrowNext(bool moves) { arrowNext_ = moves; }
+    TColor minusColor() const { return minusColor_; }
+    void setMinusColor(TColor color);
+    bool autoSelect() const { return autoSelect_; }
+    void setAutoSelect(bool selects) { autoSelect_ = selects; }
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
-    bool DesignMode() const { return designMode_; }
-    void SetDesignMode(bool designing) { designMode_ = designing; }
+    bool designMode() const { return designMode_; }
+    void setDesignMode(bool designing) { designMode_ = designing; }
     // Not owned; nullptr drops the reports.
-    void SetDesignReporter(NValEditDesignReporter* reporter) { reporter_ = reporter; }
+    void setDesignReporter(NValEditDesignReporter* reporter) { reporter_ = reporter; }
 
-    const NValEditState& State() const { return state_; }
+    const NValEditState& state() const { return state_; }
     // The text that rendering `x` under the current entry state and properties produces.
-    std::string Rendering(Extended x) const;
+    std::u16string rendering(Extended x) const;
 
-    // The window's events.
-    EditCommand TypeChar(char key); // after the host's key-press handler
-    bool KeyDown(EditKey key);      // true: the key is passed on to the edit
-    void Paste(const std::optional<std::string>& clipboardText);
-    void CutOrClear(); // after the edit put the selection on the clipboard
-    void Undo();
-    void TextChanged(); // the edit's text changed, by the box itself or from outside
-    void FocusGained(bool byMouse);
-    void FocusLost();
-    void DoubleClick();
-    void MouseReleased();
-    void FontColorChanged(TColor color);
+    // The window's events; the keyboard's are in NValEditCore-keys.cpp.
+    EditCommand typeChar(char key); // after the host's key-press handler
+    bool keyDown(EditKey key);      // true: the key is passed on to the edit
+    void paste(const std::optional<std::u16string>& clipboardText);
+    void cutOrClear(); // after the edit put the selection on the clipboard
+    void undo();
+    void textChanged(); // the edit's text was written from outside
+    void focusGained(bool byMouse);
+    void focusLost();
+    void doubleClick();
+    void mouseReleased();
+    void fontColorChanged(TColor color);
     // Whether Enter and Esc are the box's own keys rather than the form's dialog keys.
-    bool WantsDialogKeys() const { return enterNext_; }
+    bool wantsDialogKeys() const { return enterNext_; }
 
     // Stored layout: while reading nothing renders and no change is reported.
-    void BeginLoading() { reading_ = true; }
-    void Loaded();
+    void beginLoading() { reading_ = true; }
+    void loaded();
 
 private:
     struct Limits {
@@ -87,29 +87,29 @@ private:
         Extended halfUnit;
     };
 
-    Limits CurrentLimits() const;
-    void AssignValue(Extended v);
-    void DeriveCounts(Extended magnitude);
-    void StoreAndShow(Extended x);
-    void ShowValue(Extended x);
-    void ShowFontColorFor(Extended x);
-    void SwitchFontColor(TColor color);
+    Limits currentLimits() const;
+    void assignValue(Extended v);
+    void deriveCounts(Extended magnitude);
+    void storeAndShow(Extended x);
+    void showValue(Extended x);
+    void showFontColorFor(Extended x);
+    void reportChange();
 
-    void MinusKey();
-    void PointKey();
-    void DigitKey(int digit);
-    Extended DigitCandidate(int digit);
-    bool RefuseDigit(int keptDigits, int keptDecimals);
-    void BackspaceStep();
-    void ClearEntry();
-    bool ResetSelection(bool keepSign);
-    bool HasSelection() const { return window_.SelectionLength() > 0; }
-    bool Positive() const { return value_ >= 0 && !state_.MinusTyped; }
-    int DigitsNeeded() const;
+    void minusKey();
+    void pointKey();
+    void digitKey(int digit);
+    Extended digitCandidate(int digit);
+    bool refuseDigit(int keptDigits, int keptDecimals);
+    void backspaceStep();
+    void clearEntry();
+    bool resetSelection(bool keepSign);
+    bool hasSelection() const { return window_.selectedLength() > 0; }
+    bool positive() const { return value_ >= 0 && !state_.minusTyped; }
+    int digitsNeeded() const;
 
-    void Refuse(const char* designMessage);
-    void Report(const char* message, bool beep);
-    [[noreturn]] void Fail(const char* message) const;
+    void refuse(const char* designMessage);
+    void report(const char* message, bool beep);
+    [[noreturn]] void fail(const char* message) const;
 
     NValEditRequests& window_;
     NValEditDesignReporter* reporter_ = nullptr;
@@ -131,6 +131,8 @@ private:
 
     bool designMode_ = false;
     bool reading_ = false;
+    // The box shows its own text: from then on a text written from outside is read as a number.
+    bool rendered_ = false;
     bool changeDetached_ = false;
 };
 

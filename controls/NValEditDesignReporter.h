@@ -11,8 +11,8 @@ class NValEditDesignReporter {
 public:
     virtual ~NValEditDesignReporter() = default;
 
-    virtual void Beep() = 0;
-    virtual void ShowMessage(const std::string& message) = 0;
+    virtual void beep() = 0;
+    virtual void showMessage(const std::string& message) = 0;
 
 protected:
     NValEditDesignReporter() = default;

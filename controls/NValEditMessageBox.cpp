@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
-void TNValEditMessageBox::Beep() {
+namespace norvik {
+
+void TNValEditMessageBox::beep() {
     QApplication::beep();
 }
 
-void TNValEditMessageBox::ShowMessage(const std::string& message) {
+void TNValEditMessageBox::showMessage(const std::string& message) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
                     QString::fromStdString(message), QMessageBox::Ok);
     box.exec();
 }
+
+} // namespace norvik

@@ -2,9 +2,13 @@
 
 #include "controls/NValEditDesignReporter.h"
 
+namespace norvik {
+
 // The reports of a numeric edit in a form designer: a beep and a plain message box.
-class TNValEditMessageBox : public norvik::NValEditDesignReporter {
+class TNValEditMessageBox : public NValEditDesignReporter {
 public:
-    void Beep() override;
-    void ShowMessage(const std::string& message) override;
+    void beep() override;
+    void showMessage(const std::string& message) override;
 };
+
+} // namespace norvik

@@ -10,21 +10,17 @@ namespace norvik {
 struct NValEditState {
     // Digits as entered or shown, integer and decimal together; the "0" of a number below 1
     // counts, a zero shown without a point counts none.
-    int DigitCount = 0;
-    int DecimalCount = 0;
+    int digitCount = 0;
+    int decimalCount = 0;
     // Decimal entry: a point was typed, or the last assignment left decimals.
-    bool PointTyped = false;
+    bool pointTyped = false;
     // The entry is negative; lets a zero carry a sign ("-0") and signs the next digit.
-    bool MinusTyped = false;
+    bool minusTyped = false;
     // The number at the last focus change or load; Esc returns to it.
-    Extended EntryValue = 0;
-    bool MouseActivated = false;
-    bool DoubleClicked = false;
-    // Text written from outside is read back as a number (not while the box writes its own).
-    bool ParseExternalText = false;
-    TColor PlainColor = clWindowText;
-    // The box is changing its own font colour; the notification that follows is its own.
-    bool ColorSwitching = false;
+    Extended entryValue = 0;
+    bool mouseActivated = false;
+    bool doubleClicked = false;
+    TColor plainColor = clWindowText;
 };
 
 } // namespace norvik

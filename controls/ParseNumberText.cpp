@@ -10,20 +10,20 @@ namespace norvik {
 
 namespace {
 
-constexpr char32_t kLatin1Yen = 0xA5;
+constexpr char16_t kLatin1Yen = 0xA5;
 
-bool IsSign(char32_t c) {
-    return c == U'+' || c == U'-';
+bool IsSign(char16_t c) {
+    return c == u'+' || c == u'-';
 }
 
-void RemovePrefix(std::u32string& text, unsigned char leadingChar) {
+void RemovePrefix(std::u16string& text, unsigned char leadingChar) {
     if (text.empty()) {
         return;
     }
-    const char32_t first = text.front();
+    const char16_t first = text.front();
     const bool isPrefix = leadingChar != ' '
                               ? first == leadingChar
-                              : first == U'$' || first == U'\\' || first == kLatin1Yen;
+                              : first == u'$' || first == u'\\' || first == kLatin1Yen;
     if (isPrefix) {
         text.erase(0, 1);
     }
@@ -31,14 +31,14 @@ void RemovePrefix(std::u32string& text, unsigned char leadingChar) {
 
 // Every character must belong to a number, and every separator must stand a whole group of
 // three digits before the point (or before the end).
-bool CharactersValid(const std::u32string& text, std::size_t point) {
+bool CharactersValid(const std::u16string& text, std::size_t point) {
     for (std::size_t i = text.size(); i-- > 0;) {
-        const char32_t c = text[i];
-        if (c == U',') {
+        const char16_t c = text[i];
+        if (c == u',') {
             if (i >= point || i == 0 || (point - i) % 4 != 0) {
                 return false;
             }
-        } else if (!(c >= U'0' && c <= U'9') && !IsSign(c) && c != U'.') {
+        } else if (!(c >= u'0' && c <= u'9') && !IsSign(c) && c != u'.') {
             return false;
         }
     }
@@ -48,8 +48,8 @@ bool CharactersValid(const std::u32string& text, std::size_t point) {
 // A separator must stand before every group of three integer digits and nowhere else. The
 // count is taken over the digits alone: a leading sign is no digit, so "-123,456" is as valid
 // as "123,456" (the box writes its negative numbers that way and must read them back).
-bool SeparatorCountValid(const std::u32string& text, std::size_t point) {
-    const auto separators = static_cast<std::size_t>(std::count(text.begin(), text.end(), U','));
+bool SeparatorCountValid(const std::u16string& text, std::size_t point) {
+    const auto separators = static_cast<std::size_t>(std::count(text.begin(), text.end(), u','));
     if (separators == 0) {
         return true;
     }
@@ -58,11 +58,12 @@ bool SeparatorCountValid(const std::u32string& text, std::size_t point) {
     return static_cast<long>(separators) == (digitsBeforePoint - 1) / 3;
 }
 
-std::string WithoutSeparators(const std::u32string& text) {
+// The characters are valid by now, all of them ASCII.
+std::string WithoutSeparators(const std::u16string& text) {
     std::string plain;
     plain.reserve(text.size());
-    for (const char32_t c : text) {
-        if (c != U',') {
+    for (const char16_t c : text) {
+        if (c != u',') {
             plain.push_back(static_cast<char>(c));
         }
     }
@@ -71,24 +72,21 @@ std::string WithoutSeparators(const std::u32string& text) {
 
 } // namespace
 
-Extended ParseNumberText(std::string_view utf8, unsigned char leadingChar) {
-    return TryParseNumberText(utf8, leadingChar).value_or(0);
+Extended ParseNumberText(std::u16string_view text, unsigned char leadingChar) {
+    return TryParseNumberText(text, leadingChar).value_or(0);
 }
 
-std::optional<Extended> TryParseNumberText(std::string_view utf8, unsigned char leadingChar) {
-    auto text = ToHalfWidth(utf8);
-    if (!text || text->empty()) {
+std::optional<Extended> TryParseNumberText(std::u16string_view text, unsigned char leadingChar) {
+    std::u16string halfWidth = ToHalfWidth(text);
+    RemovePrefix(halfWidth, leadingChar);
+    if (halfWidth.empty()) {
         return std::nullopt;
     }
-    RemovePrefix(*text, leadingChar);
-    if (text->empty()) {
+    const std::size_t point = std::min(halfWidth.find(u'.'), halfWidth.size());
+    if (!CharactersValid(halfWidth, point) || !SeparatorCountValid(halfWidth, point)) {
         return std::nullopt;
     }
-    const std::size_t point = std::min(text->find(U'.'), text->size());
-    if (!CharactersValid(*text, point) || !SeparatorCountValid(*text, point)) {
-        return std::nullopt;
-    }
-    return ReadNumber(WithoutSeparators(*text));
+    return ReadNumber(WithoutSeparators(halfWidth));
 }
 
 } // namespace norvik

@@ -7,11 +7,8 @@
 
 #include <random>
 
+namespace norvik {
 namespace {
-
-using norvik::EditEntryReader;
-using norvik::EntryProblem;
-using norvik::Extended;
 
 struct Accepted {
     const char* text;
@@ -71,11 +68,33 @@ TEST(EditEntryReader, RefusesWhatTheEditWouldReadAsZeroOrCut) {
         {"12345678.91", EntryProblem::TooManyDigits},
         {"0.123456789", EntryProblem::TooManyDigits},
         {"99999999999999999999999", EntryProblem::TooManyDigits},
+        {"\xff"
+         "12",
+         EntryProblem::NotANumber},
+        {"1\xe3\x81", EntryProblem::NotANumber},        // cut short
+        {"\xc1\xb1", EntryProblem::NotANumber},         // "1" in two bytes
+        {"1\xed\xa0\x80", EntryProblem::NotANumber},    // half of a surrogate pair
+        {"\xf4\x90\x80\x80", EntryProblem::NotANumber}, // beyond U+10FFFF
+        {"\xf0\x9d\x9f\x8f", EntryProblem::NotANumber}, // 𝟏, a digit beyond the BMP
     };
     EditEntryReader reader;
     for (const auto& [text, problem] : rows) {
-        EXPECT_EQ(reader.Read(text).problem, problem) << '"' << text << '"';
+        EXPECT_EQ(reader.Read(text).problem, problem) << testing::PrintToString(text);
     }
+}
+
+// The edit's texts here are ASCII.
+std::string narrowed(const std::u16string& text) {
+    std::string narrow;
+    for (const char16_t c : text) {
+        EXPECT_LT(c, 0x80) << testing::PrintToString(text);
+        narrow.push_back(static_cast<char>(c));
+    }
+    return narrow;
+}
+
+std::u16string widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
 }
 
 // Whole numbers take a quicker way than the edit's own formatting; both must agree with what
@@ -91,25 +110,26 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         const std::string sign = i % 3 == 0 ? "-" : "";
         texts.push_back(sign + std::to_string(n));
         FakeEditWindow window;
-        norvik::NValEditCore edit(window);
-        window.Attach(edit);
-        edit.SetZeroDisplay(true);
-        edit.SetValue(static_cast<Extended>(n));
-        texts.push_back(sign + window.text); // with the edit's own separators
+        NValEditCore edit(window);
+        window.attach(edit);
+        edit.setZeroDisplay(true);
+        edit.setValue(static_cast<Extended>(n));
+        texts.push_back(sign + narrowed(window.text)); // with the edit's own separators
     }
     EditEntryReader reader;
     for (const std::string& text : texts) {
         FakeEditWindow window;
-        norvik::NValEditCore edit(window);
-        window.Attach(edit);
-        edit.SetZeroDisplay(true);
-        edit.Paste(text);
+        NValEditCore edit(window);
+        window.attach(edit);
+        edit.setZeroDisplay(true);
+        edit.paste(widened(text));
         const auto reading = reader.Read(text);
         ASSERT_EQ(reading.problem, EntryProblem::None) << text;
-        EXPECT_EQ(reading.entry.shownText, window.text) << text;
-        EXPECT_EQ(reading.entry.value, edit.Value()) << text;
-        EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.Value())) << text;
+        EXPECT_EQ(reading.entry.shownText, narrowed(window.text)) << text;
+        EXPECT_EQ(reading.entry.value, edit.value()) << text;
+        EXPECT_EQ(std::signbit(reading.entry.value), std::signbit(edit.value())) << text;
     }
 }
 
 } // namespace
+} // namespace norvik

@@ -15,21 +15,21 @@ namespace {
 
 class NValEditMouse : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(window.ShowActive()); }
+    void SetUp() override { ASSERT_TRUE(window.showActive()); }
 
     // The edit places its right-aligned text when it paints; a click before that would land on
     // the old text's places.
-    static void Paint(QWidget* w) { w->repaint(); }
-    static QPoint LeftEdge(const QWidget* w) { return {6, w->height() / 2}; }
-    static QPoint RightEdge(const QWidget* w) { return {w->width() - 6, w->height() / 2}; }
+    static void paint(QWidget* w) { w->repaint(); }
+    static QPoint leftEdge(const QWidget* w) { return {6, w->height() / 2}; }
+    static QPoint rightEdge(const QWidget* w) { return {w->width() - 6, w->height() / 2}; }
 
     NValEditTestWindow window;
 };
 
 TEST_F(NValEditMouse, FocusByAClickSelectsNothingAndPutsTheCaretAtTheEnd) {
     window.second->setValue(1234567);
-    Paint(window.second);
-    QTest::mouseClick(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    paint(window.second);
+    QTest::mouseClick(window.second, Qt::LeftButton, {}, leftEdge(window.second));
     ASSERT_EQ(QApplication::focusWidget(), window.second);
     EXPECT_FALSE(window.second->hasSelectedText());
     EXPECT_EQ(window.second->cursorPosition(), window.second->Text().size());
@@ -40,58 +40,59 @@ TEST_F(NValEditMouse, FocusByAClickSelectsNothingAndPutsTheCaretAtTheEnd) {
 TEST_F(NValEditMouse, ADragOverTheWholeTextStaysSelected) {
     window.second->setValue(1234567);
     window.second->setFocus();
-    Paint(window.second);
-    QTest::mousePress(window.second, Qt::LeftButton, {}, RightEdge(window.second));
-    const QPoint left = LeftEdge(window.second);
+    paint(window.second);
+    QTest::mousePress(window.second, Qt::LeftButton, {}, rightEdge(window.second));
+    const QPoint left = leftEdge(window.second);
     QMouseEvent drag(QEvent::MouseMove, left, window.second->mapToGlobal(left), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.second, &drag);
-    QTest::mouseRelease(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    QTest::mouseRelease(window.second, Qt::LeftButton, {}, leftEdge(window.second));
     EXPECT_EQ(window.second->selectedText(), "1,234,567");
 }
 
 TEST_F(NValEditMouse, ADoubleClickKeepsTheWordSelection) {
     window.second->setValue(-1500);
     window.second->setFocus();
-    Paint(window.second);
-    QTest::mouseDClick(window.second, Qt::LeftButton, {}, RightEdge(window.second));
+    paint(window.second);
+    QTest::mouseDClick(window.second, Qt::LeftButton, {}, rightEdge(window.second));
     EXPECT_EQ(window.second->selectedText(), "500") << "the word, not the whole text";
-    QTest::mouseClick(window.second, Qt::LeftButton, {}, LeftEdge(window.second));
+    QTest::mouseClick(window.second, Qt::LeftButton, {}, leftEdge(window.second));
     EXPECT_FALSE(window.second->hasSelectedText()) << "the next click is a plain click again";
 }
 
 TEST_F(NValEditMouse, TheContextMenuIsThePopupMenuAndNothingElse) {
     window.first->setFocus();
-    QContextMenuEvent plainRequest(QContextMenuEvent::Mouse, LeftEdge(window.first),
-                                   window.first->mapToGlobal(LeftEdge(window.first)));
+    QContextMenuEvent plainRequest(QContextMenuEvent::Mouse, leftEdge(window.first),
+                                   window.first->mapToGlobal(leftEdge(window.first)));
     QApplication::sendEvent(window.first, &plainRequest);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no edit menu with its own paste";
 
     QMenu menu(&window);
     menu.addAction("計算");
     window.first->setPopupMenu(&menu);
-    QContextMenuEvent request(QContextMenuEvent::Mouse, LeftEdge(window.first),
-                              window.first->mapToGlobal(LeftEdge(window.first)));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, leftEdge(window.first),
+                              window.first->mapToGlobal(leftEdge(window.first)));
     QApplication::sendEvent(window.first, &request);
     EXPECT_EQ(QApplication::activePopupWidget(), &menu);
     menu.close();
 }
 
-TEST_F(NValEditMouse, MinusColorSwitchesWithTheSign) {
-    const QColor plain = window.first->palette().color(QPalette::Active, QPalette::Text);
+// When the minus colour shows is the core's rule; the edit shows it in the text colour of the
+// active and the inactive window, and gives the plain colour back.
+TEST_F(NValEditMouse, TheMinusColourIsTheTextColourOfThePalette) {
+    const QPalette plain = window.first->palette();
     window.first->setMinusColor(tcolor::rgb(255, 0, 0));
-    window.first->setFocus();
-    const auto textColor = [this] {
-        return window.first->palette().color(QPalette::Active, QPalette::Text);
-    };
-    QTest::keyClick(window.first, Qt::Key_Minus);
-    EXPECT_EQ(textColor(), QColor(255, 0, 0));
-    QTest::keyClick(window.first, Qt::Key_5);
-    EXPECT_EQ(textColor(), QColor(255, 0, 0));
-    QTest::keyClick(window.first, Qt::Key_Minus);
-    EXPECT_EQ(textColor(), plain);
-    window.first->setValue(-3);
-    EXPECT_EQ(textColor(), QColor(255, 0, 0));
+    for (const Extended value : {-3.0L, 3.0L}) {
+        window.first->setValue(value);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor expected =
+                value < 0 ? QColor(255, 0, 0) : plain.color(group, QPalette::Text);
+            EXPECT_EQ(window.first->palette().color(group, QPalette::Text), expected)
+                << static_cast<double>(value) << " in group " << group;
+        }
+    }
+    EXPECT_EQ(window.first->FontColor(), clWindowText)
+        << "the box's own colour is not taken for a new font colour";
 }
 
 TEST_F(NValEditMouse, AHostPaletteColourIsThePlainColour) {
@@ -103,6 +104,22 @@ TEST_F(NValEditMouse, AHostPaletteColourIsThePlainColour) {
     window.first->setValue(-1);
     window.first->setValue(1);
     EXPECT_EQ(window.first->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+}
+
+// A box without a parent leaves a text from outside as written; a click still finds its end, in
+// the edit's own UTF-16 units (𝟏 is two of them), and a whole-text selection stays.
+TEST_F(NValEditMouse, AClickFindsTheEndOfATextBeyondTheBmp) {
+    TNValEdit orphan;
+    orphan.setText(QString::fromUtf8("\U0001D7CF２"));
+    orphan.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&orphan));
+    ASSERT_EQ(orphan.Text().size(), 3);
+    paint(&orphan);
+    QTest::mouseClick(&orphan, Qt::LeftButton, {}, leftEdge(&orphan));
+    EXPECT_EQ(orphan.cursorPosition(), 3);
+    orphan.selectAll();
+    QTest::mouseRelease(&orphan, Qt::LeftButton, {}, leftEdge(&orphan));
+    EXPECT_EQ(orphan.selectedText().size(), 3);
 }
 
 TEST_F(NValEditMouse, TheInputMethodCannotTypeIntoTheBox) {
@@ -124,7 +141,7 @@ TEST_F(NValEditMouse, TheMiddleButtonPastesNothing) {
     QGuiApplication::clipboard()->setText("999");
     window.first->setValue(12);
     window.first->setFocus();
-    QTest::mouseClick(window.first, Qt::MiddleButton, {}, LeftEdge(window.first));
+    QTest::mouseClick(window.first, Qt::MiddleButton, {}, leftEdge(window.first));
     EXPECT_EQ(window.first->Text(), "12");
 }
 

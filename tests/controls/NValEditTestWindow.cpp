@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+namespace norvik {
+
 NValEditTestWindow::NValEditTestWindow(bool withShortcuts) {
     auto* layout = new QVBoxLayout(this);
     first = new TNValEdit(this);
@@ -17,13 +19,13 @@ NValEditTestWindow::NValEditTestWindow(bool withShortcuts) {
     }
     layout->addWidget(third);
     if (withShortcuts) {
-        AddShortcut(Qt::Key_F5, computed);
-        AddShortcut(Qt::Key_Escape, cleared);
-        AddShortcut(Qt::Key_End, closed);
+        addShortcut(Qt::Key_F5, computed);
+        addShortcut(Qt::Key_Escape, cleared);
+        addShortcut(Qt::Key_End, closed);
     }
 }
 
-bool NValEditTestWindow::ShowActive() {
+bool NValEditTestWindow::showActive() {
     show();
     activateWindow();
     return QTest::qWaitForWindowActive(this);
@@ -33,10 +35,12 @@ void NValEditTestWindow::keyPressEvent(QKeyEvent* event) {
     keysReachingWindow.push_back(event->key());
 }
 
-void NValEditTestWindow::AddShortcut(Qt::Key key, int& counter) {
+void NValEditTestWindow::addShortcut(Qt::Key key, int& counter) {
     auto* action = new QAction(this);
     action->setShortcut(key);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [&counter] { ++counter; });
     addAction(action);
 }
+
+} // namespace norvik

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace norvik {
+
 // A window like the calculators': two numeric edits configured as theirs (ZeroDisplay,
 // EnterNext), a third control to move to, and optionally the window-wide F5, Esc and End
 // shortcuts. It records the keys that reach the window itself.
@@ -16,7 +18,7 @@ public:
     explicit NValEditTestWindow(bool withShortcuts = true);
 
     // Shows the window and makes it the active one; false when the platform refused.
-    bool ShowActive();
+    bool showActive();
 
     TNValEdit* first = nullptr;
     TNValEdit* second = nullptr;
@@ -30,5 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void AddShortcut(Qt::Key key, int& counter);
+    void addShortcut(Qt::Key key, int& counter);
 };
+
+} // namespace norvik

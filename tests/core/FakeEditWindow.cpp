@@ -1,38 +1,35 @@
 #include "FakeEditWindow.h"
 
-void FakeEditWindow::ShowText(const std::string& newText) {
+namespace norvik {
+
+void FakeEditWindow::showText(const std::u16string& newText) {
     text = newText;
-    if (core_ != nullptr) {
-        core_->TextChanged();
-    }
 }
 
-void FakeEditWindow::CaretTo(int position) {
+void FakeEditWindow::caretTo(int position) {
     caret = position;
     selectionStart = position;
     selectionLength = 0;
 }
 
-void FakeEditWindow::SelectAll() {
-    Select(0, static_cast<int>(text.size()));
+void FakeEditWindow::selectWhole() {
+    select(0, static_cast<int>(text.size()));
 }
 
-void FakeEditWindow::ChangeFontColor(norvik::TColor color) {
-    if (color == fontColor) {
-        return; // an unchanged font raises no notification
+void FakeEditWindow::writeFromOutside(const std::u16string& newText) {
+    if (newText == text) {
+        return; // an unchanged text raises no notification
     }
-    fontColor = color;
+    text = newText;
     if (core_ != nullptr) {
-        core_->FontColorChanged(color);
+        core_->textChanged();
     }
 }
 
-void FakeEditWindow::WriteFromOutside(const std::string& newText) {
-    ShowText(newText);
-}
-
-void FakeEditWindow::Select(int start, int length) {
+void FakeEditWindow::select(int start, int length) {
     selectionStart = start;
     selectionLength = length;
     caret = start + length;
 }
+
+} // namespace norvik

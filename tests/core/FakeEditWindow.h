@@ -5,41 +5,46 @@
 
 #include <string>
 
-// A window for the numeric-entry core that records what the core asks of it. Writing its text
-// reports the change back synchronously, as a real edit does.
-class FakeEditWindow : public norvik::NValEditRequests {
+namespace norvik {
+
+// A window for the numeric-entry core that records what the core asks of it. A text written
+// from outside is reported to the core synchronously, as a real edit does; the core's own text
+// and colour are shown without a report.
+class FakeEditWindow : public NValEditRequests {
 public:
-    void Attach(norvik::NValEditCore& core) { core_ = &core; }
+    void attach(NValEditCore& core) { core_ = &core; }
 
-    std::string CurrentText() const override { return text; }
-    int SelectionStart() const override { return selectionStart; }
-    int SelectionLength() const override { return selectionLength; }
-    bool HasParentWindow() const override { return hasParent; }
+    std::u16string currentText() const override { return text; }
+    int selectedFrom() const override { return selectionStart; }
+    int selectedLength() const override { return selectionLength; }
+    bool hasParentWindow() const override { return hasParent; }
 
-    void ShowText(const std::string& newText) override;
-    void CaretTo(int position) override;
-    void SelectAll() override;
-    void Beep() override { ++beeps; }
-    void FocusNext() override { ++focusNext; }
-    void FocusPrevious() override { ++focusPrevious; }
-    void ChangeFontColor(norvik::TColor color) override;
-    void ReportChange() override { ++changes; }
+    void showText(const std::u16string& newText) override;
+    void caretTo(int position) override;
+    void selectWhole() override;
+    void beep() override { ++beeps; }
+    void focusNext() override { ++movesToNext; }
+    void focusPrevious() override { ++movesToPrevious; }
+    void changeFontColor(TColor color) override { fontColor = color; }
+    void reportChange() override { ++changes; }
 
     // Someone else writes the window text.
-    void WriteFromOutside(const std::string& newText);
-    void Select(int start, int length);
+    void writeFromOutside(const std::u16string& newText);
+    void select(int start, int length);
 
-    std::string text;
+    std::u16string text;
     int selectionStart = 0;
     int selectionLength = 0;
     int caret = 0;
     bool hasParent = true;
     int beeps = 0;
-    int focusNext = 0;
-    int focusPrevious = 0;
+    int movesToNext = 0;
+    int movesToPrevious = 0;
     int changes = 0;
-    norvik::TColor fontColor = norvik::clWindowText;
+    TColor fontColor = clWindowText;
 
 private:
-    norvik::NValEditCore* core_ = nullptr;
+    NValEditCore* core_ = nullptr;
 };
+
+} // namespace norvik

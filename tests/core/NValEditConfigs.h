@@ -2,42 +2,46 @@
 
 #include "NValEditHarness.h"
 
+namespace norvik {
+
 // Named property sets the numeric-entry tests start from; anything not named keeps the
 // defaults of a new box.
-inline NValEditConfig WithoutZeroDisplay() {
+inline NValEditConfig withoutZeroDisplay() {
     NValEditConfig c;
     c.zeroDisplay = false;
     return c;
 }
-inline NValEditConfig Fixed(int decimals, norvik::Extended value = 0) {
+inline NValEditConfig fixed(int decimals, Extended value = 0) {
     NValEditConfig c;
     c.fixDecimal = decimals;
     c.value = value;
     return c;
 }
-inline NValEditConfig StartingAt(norvik::Extended value) {
+inline NValEditConfig startingAt(Extended value) {
     NValEditConfig c;
     c.value = value;
     return c;
 }
-inline NValEditConfig Digits(int maxDigits) {
+inline NValEditConfig digits(int maxDigits) {
     NValEditConfig c;
     c.maxDigits = maxDigits;
     return c;
 }
-inline NValEditConfig NonNegative() {
+inline NValEditConfig nonNegative() {
     NValEditConfig c;
     c.prmtNegative = false;
     return c;
 }
-inline NValEditConfig WithoutSeparators() {
+inline NValEditConfig withoutSeparators() {
     NValEditConfig c;
     c.putAComma = false;
     return c;
 }
-inline NValEditConfig WithLeadingChar(unsigned char leading, bool zeroDisplay = true) {
+inline NValEditConfig withLeadingChar(unsigned char leading, bool zeroDisplay = true) {
     NValEditConfig c;
     c.leadingChar = leading;
     c.zeroDisplay = zeroDisplay;
     return c;
 }
+
+} // namespace norvik

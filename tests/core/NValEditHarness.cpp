@@ -4,65 +4,67 @@
 #include <sstream>
 #include <stdexcept>
 
-using norvik::EditKey;
+namespace norvik {
 
 NValEditHarness::NValEditHarness() {
-    window.Attach(core);
+    window.attach(core);
 }
 
 NValEditHarness::NValEditHarness(const NValEditConfig& config)
     : NValEditHarness() {
-    core.SetMaxDigits(config.maxDigits);
-    core.SetFixDecimal(config.fixDecimal);
-    core.SetZeroDisplay(config.zeroDisplay);
-    core.SetPrmtNegative(config.prmtNegative);
-    core.SetPutAComma(config.putAComma);
-    core.SetLeadingChar(config.leadingChar);
-    core.SetDelAllClear(config.delAllClear);
-    core.SetValue(config.value);
-    core.Loaded();
-    core.FocusGained(true);
+    core.setMaxDigits(config.maxDigits);
+    core.setFixDecimal(config.fixDecimal);
+    core.setZeroDisplay(config.zeroDisplay);
+    core.setPrmtNegative(config.prmtNegative);
+    core.setPutAComma(config.putAComma);
+    core.setLeadingChar(config.leadingChar);
+    core.setDelAllClear(config.delAllClear);
+    core.setValue(config.value);
+    core.loaded();
+    core.focusGained(true);
 }
 
-std::vector<std::string> NValEditHarness::Run(const std::string& script) {
-    std::vector<std::string> shown;
+std::vector<std::u16string> NValEditHarness::run(const std::string& script) {
+    std::vector<std::u16string> shown;
     std::istringstream tokens(script);
     for (std::string token; tokens >> token;) {
-        Step(token);
+        step(token);
         shown.push_back(window.text);
     }
     return shown;
 }
 
-void NValEditHarness::Step(const std::string& token) {
+void NValEditHarness::step(const std::string& token) {
     static const std::map<std::string, EditKey> keys = {
         {"BS", EditKey::Back},   {"DEL", EditKey::Delete}, {"ESC", EditKey::Escape},
         {"HOME", EditKey::Home}, {"LEFT", EditKey::Left},  {"ENTER", EditKey::Return},
         {"UP", EditKey::Up},     {"DOWN", EditKey::Down},
     };
     if (const auto key = keys.find(token); key != keys.end()) {
-        core.KeyDown(key->second);
+        core.keyDown(key->second);
     } else if (token == "SEL") {
-        window.SelectAll();
+        window.selectWhole();
     } else if (token == "IN") {
-        core.FocusGained(false);
+        core.focusGained(false);
     } else if (token == "CLICK") {
-        core.FocusGained(true);
+        core.focusGained(true);
     } else if (token == "OUT") {
-        core.FocusLost();
+        core.focusLost();
     } else if (token.size() == 2 && token[0] == '^') {
-        core.TypeChar(static_cast<char>(token[1] - '@'));
+        core.typeChar(static_cast<char>(token[1] - '@'));
     } else if (token.size() == 1) {
-        core.TypeChar(token[0]);
+        core.typeChar(token[0]);
     } else {
         throw std::invalid_argument("unknown script token " + token);
     }
 }
 
-std::string Joined(const std::vector<std::string>& texts) {
-    std::string joined;
+std::u16string joined(const std::vector<std::u16string>& texts) {
+    std::u16string joined;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        joined += (i == 0 ? "" : " | ") + texts[i];
+        joined += (i == 0 ? u"" : u" | ") + texts[i];
     }
     return joined;
 }
+
+} // namespace norvik

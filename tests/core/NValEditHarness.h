@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace norvik {
+
 // Properties as a stored layout would give them (the windows' boxes show zero).
 struct NValEditConfig {
     int maxDigits = 9;
@@ -16,7 +18,7 @@ struct NValEditConfig {
     bool putAComma = true;
     unsigned char leadingChar = ' ';
     bool delAllClear = false;
-    norvik::Extended value = 0;
+    Extended value = 0;
 };
 
 // A numeric-entry core on a fake window, driven by keystroke scripts: tokens separated by
@@ -30,12 +32,14 @@ struct NValEditHarness {
     explicit NValEditHarness(const NValEditConfig& config);
 
     // Runs the script and returns the text shown after each token.
-    std::vector<std::string> Run(const std::string& script);
-    void Step(const std::string& token);
+    std::vector<std::u16string> run(const std::string& script);
+    void step(const std::string& token);
 
     FakeEditWindow window;
-    norvik::NValEditCore core{window};
+    NValEditCore core{window};
 };
 
 // Several values joined by " | " for readable failure messages.
-std::string Joined(const std::vector<std::string>& texts);
+std::u16string joined(const std::vector<std::u16string>& texts);
+
+} // namespace norvik

@@ -5,23 +5,21 @@
 namespace norvik {
 namespace {
 
-using norvik::Extended;
-
 TEST(NValEditFocus, KeyboardFocusSelectsAllButAClickDoesNot) {
-    NValEditHarness box(StartingAt(1234));
-    box.core.FocusLost();
-    box.core.FocusGained(false);
+    NValEditHarness box(startingAt(1234));
+    box.core.focusLost();
+    box.core.focusGained(false);
     EXPECT_EQ(box.window.selectionStart, 0);
     EXPECT_EQ(box.window.selectionLength, 5) << "AutoSelect selects the whole text";
 
-    box.core.FocusLost();
+    box.core.focusLost();
     EXPECT_EQ(box.window.selectionLength, 0);
-    box.core.FocusGained(true);
+    box.core.focusGained(true);
     EXPECT_EQ(box.window.selectionLength, 0) << "a click keeps its own caret";
 
-    box.core.FocusLost();
-    box.core.SetAutoSelect(false);
-    box.core.FocusGained(false);
+    box.core.focusLost();
+    box.core.setAutoSelect(false);
+    box.core.focusGained(false);
     EXPECT_EQ(box.window.selectionLength, 0);
 }
 
@@ -29,175 +27,194 @@ TEST(NValEditFocus, FocusLossNormalisesTheText) {
     const struct {
         const char* script;
         int fixDecimal;
-        const char* shown;
+        const char16_t* shown;
     } cases[] = {
-        {"1 2 . OUT", -1, "12"},
-        {"1 2 . 5 0 OUT", -1, "12.5"},
-        {"1 2 . 5 OUT", 2, "12.50"},
-        {"- OUT", -1, "0"},
+        {"1 2 . OUT", -1, u"12"},
+        {"1 2 . 5 0 OUT", -1, u"12.5"},
+        {"1 2 . 5 OUT", 2, u"12.50"},
+        {"- OUT", -1, u"0"},
     };
     for (const auto& c : cases) {
         NValEditConfig config;
         config.fixDecimal = c.fixDecimal;
         NValEditHarness box(config);
-        EXPECT_EQ(box.Run(c.script).back(), c.shown) << c.script;
-        EXPECT_EQ(box.core.State().EntryValue, box.core.Value()) << c.script;
+        EXPECT_EQ(box.run(c.script).back(), c.shown) << c.script;
+        EXPECT_EQ(box.core.state().entryValue, box.core.value()) << c.script;
     }
 }
 
 TEST(NValEditMouse, ReleaseKeepsOnlyAWholeTextSelection) {
-    NValEditHarness box(StartingAt(1234567));
-    box.window.Select(2, 3);
-    box.core.MouseReleased();
+    NValEditHarness box(startingAt(1234567));
+    box.window.select(2, 3);
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionLength, 0) << "a click or a partial drag: caret at the end";
     EXPECT_EQ(box.window.caret, 9);
 
-    box.window.Select(0, 9);
-    box.core.MouseReleased();
+    box.window.select(0, 9);
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionStart, 0) << "a drag over the whole text stays selected";
     EXPECT_EQ(box.window.selectionLength, 9);
 
-    box.window.Select(2, 3);
-    box.core.DoubleClick();
-    box.core.MouseReleased();
+    box.window.select(2, 3);
+    box.core.doubleClick();
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionStart, 2) << "the word a double click selected stays";
     EXPECT_EQ(box.window.selectionLength, 3);
 
-    box.core.MouseReleased();
+    box.core.mouseReleased();
     EXPECT_EQ(box.window.selectionLength, 0) << "only the release after the double click";
 }
 
 TEST(NValEditClipboard, PasteReadsTheClipboardText) {
     const struct {
-        const char* clipboard;
+        const char16_t* clipboard;
         Extended value;
-        const char* shown;
+        const char16_t* shown;
     } cases[] = {
-        {"１２，３４５", 12345, "12,345"},
-        {"12,34", 0, "0"},
-        {"abc", 0, "0"},
-        {"-1,500", -1500, "-1,500"},
-        {"9999999999", 999999999, "999,999,999"},
+        {u"１２，３４５", 12345, u"12,345"},
+        {u"12,34", 0, u"0"},
+        {u"abc", 0, u"0"},
+        {u"-1,500", -1500, u"-1,500"},
+        {u"9999999999", 999999999, u"999,999,999"},
     };
     for (const auto& c : cases) {
-        NValEditHarness box(StartingAt(77));
-        box.core.Paste(std::string(c.clipboard));
-        EXPECT_EQ(box.core.Value(), c.value) << c.clipboard;
-        EXPECT_EQ(box.window.text, c.shown) << c.clipboard;
+        NValEditHarness box(startingAt(77));
+        box.core.paste(std::u16string(c.clipboard));
+        EXPECT_EQ(box.core.value(), c.value) << testing::PrintToString(c.clipboard);
+        EXPECT_EQ(box.window.text, c.shown) << testing::PrintToString(c.clipboard);
     }
-    NValEditHarness box(StartingAt(77));
-    box.core.Paste(std::nullopt);
-    EXPECT_EQ(box.window.text, "0") << "a clipboard without text";
+    NValEditHarness box(startingAt(77));
+    box.core.paste(std::nullopt);
+    EXPECT_EQ(box.window.text, u"0") << "a clipboard without text";
 }
 
 TEST(NValEditClipboard, PasteWithALeadingCharacterReadsItsOwnNotation) {
     NValEditConfig yen;
     yen.leadingChar = '\\';
     NValEditHarness box(yen);
-    box.core.Paste(std::string("\\1,000"));
-    EXPECT_EQ(box.window.text, "\\1,000");
+    box.core.paste(std::u16string(u"\\1,000"));
+    EXPECT_EQ(box.window.text, u"\\1,000");
 }
 
 TEST(NValEditClipboard, CutOfAnyPartGivesZero) {
-    NValEditHarness box(StartingAt(-1234.5L));
-    box.window.Select(1, 2);
-    box.core.CutOrClear();
-    EXPECT_EQ(box.window.text, "0");
-    EXPECT_EQ(box.core.Value(), 0);
-    EXPECT_FALSE(box.core.State().MinusTyped);
+    NValEditHarness box(startingAt(-1234.5L));
+    box.window.select(1, 2);
+    box.core.cutOrClear();
+    EXPECT_EQ(box.window.text, u"0");
+    EXPECT_EQ(box.core.value(), 0);
+    EXPECT_FALSE(box.core.state().minusTyped);
 }
 
 TEST(NValEditClipboard, UndoReadsTheBoxOwnTextBack) {
     const struct {
         const char* script;
-        const char* shown;
+        const char16_t* shown;
         Extended value;
     } cases[] = {
-        {"- 1 2 3 4 5 6", "-123,456", -123456},
-        {"1 2 .", "12", 12},
-        {"1 . 5 0", "1.5", 1.5L},
+        {"- 1 2 3 4 5 6", u"-123,456", -123456},
+        {"1 2 .", u"12", 12},
+        {"1 . 5 0", u"1.5", 1.5L},
     };
     for (const auto& c : cases) {
         NValEditHarness box(NValEditConfig{});
-        box.Run(c.script);
-        box.core.Undo();
+        box.run(c.script);
+        box.core.undo();
         EXPECT_EQ(box.window.text, c.shown) << c.script;
-        EXPECT_EQ(box.core.Value(), c.value) << c.script;
+        EXPECT_EQ(box.core.value(), c.value) << c.script;
     }
 }
 
 TEST(NValEditClipboard, ReadOnlyRefusesEveryClipboardChange) {
-    NValEditHarness box(StartingAt(55));
-    box.core.SetReadOnly(true);
-    box.core.Paste(std::string("12"));
-    box.core.CutOrClear();
-    box.window.text = "99";
-    box.core.Undo();
-    EXPECT_EQ(box.core.Value(), 55);
+    NValEditHarness box(startingAt(55));
+    box.core.setReadOnly(true);
+    box.core.paste(std::u16string(u"12"));
+    box.core.cutOrClear();
+    box.window.text = u"99";
+    box.core.undo();
+    EXPECT_EQ(box.core.value(), 55);
 }
 
 TEST(NValEditText, TextWrittenFromOutsideIsReadAsANumber) {
     const struct {
-        const char* written;
-        const char* shown;
+        const char16_t* written;
+        const char16_t* shown;
         Extended value;
     } cases[] = {
-        {"1234", "1,234", 1234},
-        {"１２３４", "1,234", 1234},
-        {"abc", "0", 0},
-        {"", "0", 0},
-        {"-123,456", "-123,456", -123456},
+        {u"1234", u"1,234", 1234},
+        {u"１２３４", u"1,234", 1234},
+        {u"abc", u"0", 0},
+        {u"", u"0", 0},
+        {u"-123,456", u"-123,456", -123456},
+        {u"\U0001D7CF\U0001D7D0", u"0", 0}, // 𝟏𝟐: digits beyond the BMP are no digits here
+        {u"12\U0001F600", u"0", 0},
+        {u"\xD835", u"0", 0}, // half of a surrogate pair
     };
     for (const auto& c : cases) {
-        NValEditHarness box(StartingAt(5));
-        box.window.WriteFromOutside(c.written);
-        EXPECT_EQ(box.window.text, c.shown) << c.written;
-        EXPECT_EQ(box.core.Value(), c.value) << c.written;
-        EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << c.written;
+        NValEditHarness box(startingAt(5));
+        box.window.writeFromOutside(c.written);
+        const std::string written = testing::PrintToString(c.written);
+        EXPECT_EQ(box.window.text, c.shown) << written;
+        EXPECT_EQ(box.core.value(), c.value) << written;
+        EXPECT_EQ(box.window.caret, static_cast<int>(box.window.text.size())) << written;
     }
 }
 
 TEST(NValEditText, OutsideTextIsLeftAloneBeforeTheFirstRenderingOrWithoutAParent) {
     NValEditHarness fresh;
-    fresh.window.WriteFromOutside("1234");
-    EXPECT_EQ(fresh.window.text, "1234");
-    EXPECT_EQ(fresh.core.Value(), 0);
+    fresh.window.writeFromOutside(u"1234");
+    EXPECT_EQ(fresh.window.text, u"1234");
+    EXPECT_EQ(fresh.core.value(), 0);
 
-    NValEditHarness orphan(StartingAt(5));
+    NValEditHarness orphan(startingAt(5));
     orphan.window.hasParent = false;
-    orphan.window.WriteFromOutside("1234");
-    EXPECT_EQ(orphan.window.text, "1234");
+    orphan.window.writeFromOutside(u"1234");
+    EXPECT_EQ(orphan.window.text, u"1234");
+}
+
+// Positions count UTF-16 units, as the edit's do: 𝟏 is two of them.
+TEST(NValEditText, AnOutsideTextBeyondTheBmpIsMeasuredInUtf16Units) {
+    NValEditHarness orphan(startingAt(5));
+    orphan.window.hasParent = false;
+    orphan.window.writeFromOutside(u"\U0001D7CF２");
+    ASSERT_EQ(orphan.window.text.size(), 3u);
+    orphan.window.select(1, 1);
+    orphan.core.mouseReleased();
+    EXPECT_EQ(orphan.window.caret, 3) << "a click puts the caret after the last unit";
+    orphan.window.selectWhole();
+    orphan.core.mouseReleased();
+    EXPECT_EQ(orphan.window.selectionLength, 3) << "the whole text stays selected";
 }
 
 TEST(NValEditText, EveryTextChangeIsReportedOnce) {
     NValEditHarness box(NValEditConfig{});
     const int before = box.window.changes;
-    box.Run("1 2 BS BS BS");
+    box.run("1 2 BS BS BS");
     EXPECT_EQ(box.window.changes - before, 4) << "1, 12, 1, 0 and no change for the last BS";
-    box.window.WriteFromOutside("1234");
+    box.window.writeFromOutside(u"1234");
     EXPECT_EQ(box.window.changes - before, 6) << "the outside text and its rendering";
 }
 
 TEST(NValEditLoading, NothingRendersWhileReadingAndLoadingReportsNoChange) {
     NValEditHarness box;
-    box.core.BeginLoading();
-    box.core.SetZeroDisplay(true);
-    box.core.SetValue(-1500);
-    EXPECT_EQ(box.window.text, "");
-    box.core.Loaded();
-    EXPECT_EQ(box.window.text, "-1,500");
+    box.core.beginLoading();
+    box.core.setZeroDisplay(true);
+    box.core.setValue(-1500);
+    EXPECT_EQ(box.window.text, u"");
+    box.core.loaded();
+    EXPECT_EQ(box.window.text, u"-1,500");
     EXPECT_EQ(box.window.changes, 0);
-    EXPECT_EQ(box.core.State().EntryValue, -1500);
-    EXPECT_TRUE(box.core.State().ParseExternalText);
+    EXPECT_EQ(box.core.state().entryValue, -1500);
+    box.window.writeFromOutside(u"1234");
+    EXPECT_EQ(box.window.text, u"1,234") << "after loading an outside text is read";
 }
 
 TEST(NValEditLoading, ABoxWithoutALayoutRendersOnItsFirstAssignment) {
     NValEditHarness box;
-    EXPECT_EQ(box.window.text, "");
-    box.core.SetValue(0);
-    EXPECT_EQ(box.window.text, "");
-    box.core.SetZeroDisplay(true);
-    EXPECT_EQ(box.window.text, "0");
+    EXPECT_EQ(box.window.text, u"");
+    box.core.setValue(0);
+    EXPECT_EQ(box.window.text, u"");
+    box.core.setZeroDisplay(true);
+    EXPECT_EQ(box.window.text, u"0");
 }
 
 // Font colours: the minus colour is on screen exactly while the number is negative.
@@ -206,7 +223,7 @@ constexpr TColor kBlue = tcolor::rgb(0, 0, 255);
 
 TEST(NValEditColor, MinusColorFollowsTheSign) {
     NValEditHarness box(NValEditConfig{});
-    box.core.SetMinusColor(kRed);
+    box.core.setMinusColor(kRed);
     const struct {
         const char* script;
         TColor color;
@@ -214,59 +231,59 @@ TEST(NValEditColor, MinusColorFollowsTheSign) {
         {"-", kRed}, {"5", kRed}, {"-", clWindowText}, {"-", kRed}, {"BS", clWindowText},
     };
     for (const auto& step : steps) {
-        box.Run(step.script);
+        box.run(step.script);
         EXPECT_EQ(box.window.fontColor, step.color) << step.script;
     }
-    box.core.SetValue(-3);
+    box.core.setValue(-3);
     EXPECT_EQ(box.window.fontColor, kRed);
-    box.core.SetValue(3);
+    box.core.setValue(3);
     EXPECT_EQ(box.window.fontColor, clWindowText);
 }
 
 TEST(NValEditColor, AFontColourSetByTheHostIsThePlainColour) {
     NValEditHarness box(NValEditConfig{});
-    box.core.SetMinusColor(kRed);
+    box.core.setMinusColor(kRed);
     box.window.fontColor = kBlue;
-    box.core.FontColorChanged(kBlue);
-    EXPECT_EQ(box.core.State().PlainColor, kBlue);
-    box.core.SetValue(-1);
+    box.core.fontColorChanged(kBlue);
+    EXPECT_EQ(box.core.state().plainColor, kBlue);
+    box.core.setValue(-1);
     EXPECT_EQ(box.window.fontColor, kRed);
-    box.core.SetValue(1);
+    box.core.setValue(1);
     EXPECT_EQ(box.window.fontColor, kBlue);
 }
 
 TEST(NValEditColor, WhileNegativeTheHostColourWaitsForAPositiveNumber) {
-    NValEditHarness box(StartingAt(-5));
-    box.core.SetMinusColor(kRed);
+    NValEditHarness box(startingAt(-5));
+    box.core.setMinusColor(kRed);
     ASSERT_EQ(box.window.fontColor, kRed);
     box.window.fontColor = kBlue;
-    box.core.FontColorChanged(kBlue);
+    box.core.fontColorChanged(kBlue);
     EXPECT_EQ(box.window.fontColor, kRed) << "the minus colour stays on screen";
-    box.core.FontColorChanged(kRed);
-    EXPECT_EQ(box.core.State().PlainColor, kBlue) << "a repeated minus colour is no plain colour";
-    box.core.SetValue(5);
+    box.core.fontColorChanged(kRed);
+    EXPECT_EQ(box.core.state().plainColor, kBlue) << "a repeated minus colour is no plain colour";
+    box.core.setValue(5);
     EXPECT_EQ(box.window.fontColor, kBlue);
 }
 
 TEST(NValEditColor, WithoutADistinctMinusColourNegativesUseTheFontColour) {
     for (const bool designing : {false, true}) {
-        NValEditHarness box(StartingAt(5));
-        box.core.SetDesignMode(designing);
+        NValEditHarness box(startingAt(5));
+        box.core.setDesignMode(designing);
         box.window.fontColor = kBlue;
-        box.core.FontColorChanged(kBlue);
-        EXPECT_EQ(box.core.MinusColor(), kBlue) << designing;
-        EXPECT_EQ(box.core.State().PlainColor, kBlue) << designing;
+        box.core.fontColorChanged(kBlue);
+        EXPECT_EQ(box.core.minusColor(), kBlue) << designing;
+        EXPECT_EQ(box.core.state().plainColor, kBlue) << designing;
         EXPECT_EQ(box.window.fontColor, kBlue) << designing;
-        box.core.SetValue(-5);
+        box.core.setValue(-5);
         EXPECT_EQ(box.window.fontColor, kBlue) << designing;
     }
 }
 
 TEST(NValEditColor, SwitchingTheMinusColourOffRestoresThePlainColour) {
-    NValEditHarness box(StartingAt(-5));
-    box.core.SetMinusColor(kRed);
+    NValEditHarness box(startingAt(-5));
+    box.core.setMinusColor(kRed);
     ASSERT_EQ(box.window.fontColor, kRed);
-    box.core.SetMinusColor(clWindowText);
+    box.core.setMinusColor(clWindowText);
     EXPECT_EQ(box.window.fontColor, clWindowText);
 }
 

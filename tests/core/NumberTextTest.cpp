@@ -108,59 +108,58 @@ TEST(NumberReader, DecimalPowersAreTheNearestValues) {
 }
 
 struct ParseCase {
-    const char* text;
+    const char16_t* text;
     Extended value;
 };
 
 TEST(ParseNumberText, ReadsTheBoxNotationAndFullWidthForms) {
     const ParseCase cases[] = {
-        {"１２，３４５", 12345},
-        {"$1,234.5", 1234.5L},
-        {"12,34", 0},
-        {"1,2345", 0},
-        {"abc", 0},
-        {"", 0},
-        {"-1,234", -1234},
-        {"-123,456", -123456},
-        {"+1,234,567.25", 1234567.25L},
-        {"1,000,000", 1000000},
-        {"1-2", 0},
-        {"..", 0},
-        {"+", 0},
-        {"\\1,000", 1000},
-        {"¥1,000", 1000},
-        {"￥１，０００", 1000},
-        {"－５", -5},
-        {"１２．５", 12.5L},
-        {",123", 0},
-        {"-,123", 0},
-        {"1,234,56", 0},
-        {"1,23,456", 0},
-        {"1234,567", 0},
-        {"1,234.", 1234},
-        {"1,234.567,8", 0},
-        {"12 ", 0},
-        {"　12", 0},
-        {"12.5.1", 0},
-        {"12e3", 0},
-        {"1２3", 123},
-        {"\xff"
-         "12",
-         0},
-        {"12\n", 0},
-        {"一二", 0},
+        {u"１２，３４５", 12345},
+        {u"$1,234.5", 1234.5L},
+        {u"12,34", 0},
+        {u"1,2345", 0},
+        {u"abc", 0},
+        {u"", 0},
+        {u"-1,234", -1234},
+        {u"-123,456", -123456},
+        {u"+1,234,567.25", 1234567.25L},
+        {u"1,000,000", 1000000},
+        {u"1-2", 0},
+        {u"..", 0},
+        {u"+", 0},
+        {u"\\1,000", 1000},
+        {u"¥1,000", 1000},
+        {u"￥１，０００", 1000},
+        {u"－５", -5},
+        {u"１２．５", 12.5L},
+        {u",123", 0},
+        {u"-,123", 0},
+        {u"1,234,56", 0},
+        {u"1,23,456", 0},
+        {u"1234,567", 0},
+        {u"1,234.", 1234},
+        {u"1,234.567,8", 0},
+        {u"12 ", 0},
+        {u"　12", 0},
+        {u"12.5.1", 0},
+        {u"12e3", 0},
+        {u"1２3", 123},
+        {u"\U0001D7CF", 0}, // 𝟏, a digit beyond the BMP
+        {u"1\xDFCF", 0},    // half of a surrogate pair
+        {u"12\n", 0},
+        {u"一二", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(norvik::ParseNumberText(c.text, ' '), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(norvik::ParseNumberText(c.text, ' '), c.value) << testing::PrintToString(c.text);
     }
 }
 
 TEST(ParseNumberText, AGivenLeadingCharacterReplacesTheCurrencySigns) {
-    EXPECT_EQ(norvik::ParseNumberText("#12", '#'), 12);
-    EXPECT_EQ(norvik::ParseNumberText("12", '#'), 12);
-    EXPECT_EQ(norvik::ParseNumberText("$12", '#'), 0);
-    EXPECT_EQ(norvik::ParseNumberText("\\-1,000", '\\'), -1000);
-    EXPECT_EQ(norvik::ParseNumberText("¥5", 0xA5), 5);
+    EXPECT_EQ(norvik::ParseNumberText(u"#12", '#'), 12);
+    EXPECT_EQ(norvik::ParseNumberText(u"12", '#'), 12);
+    EXPECT_EQ(norvik::ParseNumberText(u"$12", '#'), 0);
+    EXPECT_EQ(norvik::ParseNumberText(u"\\-1,000", '\\'), -1000);
+    EXPECT_EQ(norvik::ParseNumberText(u"¥5", 0xA5), 5);
 }
 
 } // namespace
