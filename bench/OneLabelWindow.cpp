@@ -10,11 +10,11 @@
 #include <QMainWindow>
 
 int main(int argc, char* argv[]) {
-    NorvikApplication app(argc, argv, QStringLiteral("源泉徴収税額"));
+    norvik::NorvikApplication app(argc, argv, QStringLiteral("源泉徴収税額"));
     QMainWindow window;
     window.setFixedSize(814, 562);
     auto* label = new QLabel(QStringLiteral("源泉徴収税額"), &window);
     label->setGeometry(16, 16, 200, 16);
     window.show();
-    return NorvikApplication::exec();
+    return norvik::NorvikApplication::exec();
 }
