@@ -1,8 +1,8 @@
 // Time per full result set of each computation, and a sweep over every whole-yen column-甲
 // salary from 0 to 2,000,000 with 0 to 7 dependents and both spouse choices.
 
-#include "calc_kou/KouComputation.h"
-#include "calc_otsu/OtsuComputation.h"
+#include "calc_kou/computation/KouComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 #include "calc_reiwa/ReiwaKouComputation.h"
 #include "money/AmountText.h"
 

@@ -4,7 +4,7 @@
 // What the programs cost beyond this is their own doing: their forms, the further faces and
 // sizes of their layouts, their images and their first paint.
 
-#include "controls/NorvikApplication.h"
+#include "controls/forms/NorvikApplication.h"
 
 #include <QLabel>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "calc_cli/EditEntryReader.h"
 
-#include "controls/NumberFormat.h"
-#include "controls/ParseNumberText.h"
+#include "controls/nvaledit/rules/NumberFormat.h"
+#include "controls/nvaledit/rules/ParseNumberText.h"
 #include "money/GroupThousands.h"
 
 #include <algorithm>

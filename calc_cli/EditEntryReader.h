@@ -3,7 +3,7 @@
 #include "calc_cli/EditEntry.h"
 #include "calc_cli/EditTextSink.h"
 #include "calc_cli/TextConverter.h"
-#include "controls/NValEditCore.h"
+#include "controls/nvaledit/rules/NValEditCore.h"
 
 #include <optional>
 #include <string>

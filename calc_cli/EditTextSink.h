@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/NValEditRequests.h"
+#include "controls/nvaledit/rules/NValEditRequests.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "calc_cli/WindowRules.h"
 
 #include "calc_cli/FieldCaptions.h"
-#include "calc_kou/KouComputation.h"
-#include "calc_otsu/OtsuComputation.h"
+#include "calc_kou/computation/KouComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 
 namespace norvik {
 

@@ -1,6 +1,6 @@
 #include "calc_kou/unorvik.h"
-#include "controls/DesktopHelpOpener.h"
-#include "controls/NorvikApplication.h"
+#include "controls/forms/DesktopHelpOpener.h"
+#include "controls/forms/NorvikApplication.h"
 
 int main(int argc, char* argv[]) {
     norvik::NorvikApplication app(

@@ -1,9 +1,9 @@
 #include "calc_kou/unorvik.h"
 
-#include "calc_kou/KouComputation.h"
-#include "controls/HelpFile.h"
-#include "controls/HelpOpener.h"
-#include "controls/WinXP.h"
+#include "calc_kou/computation/KouComputation.h"
+#include "controls/forms/HelpFile.h"
+#include "controls/forms/HelpOpener.h"
+#include "controls/winxp/WinXP.h"
 
 #include <QButtonGroup>
 #include <QMenu>

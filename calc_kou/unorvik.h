@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/TForm.h"
+#include "controls/forms/TForm.h"
 
 #include "ui_unorvik.h"
 

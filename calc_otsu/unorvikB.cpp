@@ -1,9 +1,9 @@
 #include "calc_otsu/unorvikB.h"
 
-#include "calc_otsu/OtsuComputation.h"
-#include "controls/HelpFile.h"
-#include "controls/HelpOpener.h"
-#include "controls/TXPManifest.h"
+#include "calc_otsu/computation/OtsuComputation.h"
+#include "controls/forms/HelpFile.h"
+#include "controls/forms/HelpOpener.h"
+#include "controls/winxp/TXPManifest.h"
 
 #include <QMenu>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 // inputs, field by field, and the refusal reads as the program's message box does.
 
 #include "ExtractedHelp.h"
-#include "calc_kou/KouComputation.h"
-#include "calc_otsu/OtsuComputation.h"
+#include "calc_kou/computation/KouComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 
 #include <gtest/gtest.h>
 

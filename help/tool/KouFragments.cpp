@@ -1,4 +1,4 @@
-#include "calc_kou/KouComputation.h"
+#include "calc_kou/computation/KouComputation.h"
 #include "help/tool/Fragments.h"
 #include "help/tool/HtmlTable.h"
 #include "help/tool/WorkedExample.h"

@@ -1,4 +1,4 @@
-#include "calc_otsu/OtsuComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 #include "help/tool/Fragments.h"
 #include "help/tool/HtmlTable.h"
 #include "help/tool/HtmlText.h"

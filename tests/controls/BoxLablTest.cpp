@@ -1,6 +1,6 @@
 #include "PixelTesting.h"
 
-#include "controls/BoxLabl.h"
+#include "controls/boxlabl/BoxLabl.h"
 
 #include <QMouseEvent>
 #include <QTest>

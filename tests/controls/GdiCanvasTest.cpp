@@ -1,6 +1,6 @@
 #include "PixelTesting.h"
 
-#include "controls/GdiCanvas.h"
+#include "controls/gdi/GdiCanvas.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "PixelTesting.h"
 
-#include "controls/GradBox.h"
+#include "controls/gradbox/GradBox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "PixelTesting.h"
 
-#include "controls/ColorMap.h"
-#include "controls/Gradpan.h"
+#include "controls/gdi/ColorMap.h"
+#include "controls/gradpan/Gradpan.h"
 
 #include <QFontMetrics>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "PixelTesting.h"
 
-#include "controls/IconBtn.h"
-#include "controls/VisualStyles.h"
+#include "controls/iconbtn/IconBtn.h"
+#include "controls/winxp/VisualStyles.h"
 
 #include <QCursor>
 #include <QEnterEvent>

@@ -1,4 +1,4 @@
-#include "controls/NValEdit.h"
+#include "controls/nvaledit/NValEdit.h"
 #include "ui_NValEditTestForm.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/NValEdit.h"
+#include "controls/nvaledit/NValEdit.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "PixelTesting.h"
 
-#include "controls/ColorMap.h"
+#include "controls/gdi/ColorMap.h"
 
 #include <QCoreApplication>
 #include <QEvent>

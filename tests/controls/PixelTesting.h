@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/TColor.h"
+#include "controls/gdi/geometry/TColor.h"
 
 #include <QColor>
 #include <QImage>

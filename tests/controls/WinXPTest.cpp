@@ -1,7 +1,7 @@
-#include "controls/WinXP.h"
-#include "controls/TForm.h"
-#include "controls/TXPManifest.h"
-#include "controls/VisualStyles.h"
+#include "controls/winxp/WinXP.h"
+#include "controls/forms/TForm.h"
+#include "controls/winxp/TXPManifest.h"
+#include "controls/winxp/VisualStyles.h"
 
 #include <QWidget>
 

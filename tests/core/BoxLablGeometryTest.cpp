@@ -1,4 +1,4 @@
-#include "controls/BoxLablGeometry.h"
+#include "controls/boxlabl/geometry/BoxLablGeometry.h"
 
 #include <gtest/gtest.h>
 

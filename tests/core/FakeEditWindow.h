@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/NValEditCore.h"
-#include "controls/NValEditRequests.h"
+#include "controls/nvaledit/rules/NValEditCore.h"
+#include "controls/nvaledit/rules/NValEditRequests.h"
 
 #include <string>
 

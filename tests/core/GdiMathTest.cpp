@@ -1,5 +1,5 @@
-#include "controls/GdiMath.h"
-#include "controls/AnsiText.h"
+#include "controls/gdi/geometry/GdiMath.h"
+#include "controls/gdi/geometry/AnsiText.h"
 
 #include <gtest/gtest.h>
 

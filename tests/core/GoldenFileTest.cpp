@@ -3,8 +3,8 @@
 
 #include "GoldenCases.h"
 
-#include "calc_kou/KouComputation.h"
-#include "calc_otsu/OtsuComputation.h"
+#include "calc_kou/computation/KouComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/GradBoxGeometry.h"
+#include "controls/gradbox/geometry/GradBoxGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "controls/GradpanBackground.h"
-#include "controls/GradpanCaption.h"
-#include "controls/GradpanFrame.h"
-#include "controls/GradpanSizing.h"
+#include "controls/gradpan/geometry/GradpanBackground.h"
+#include "controls/gradpan/geometry/GradpanCaption.h"
+#include "controls/gradpan/geometry/GradpanFrame.h"
+#include "controls/gradpan/geometry/GradpanSizing.h"
 
 #include <gtest/gtest.h>
 

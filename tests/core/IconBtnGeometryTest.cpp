@@ -1,5 +1,5 @@
-#include "controls/IconBtnGeometry.h"
-#include "controls/PanelGeometry.h"
+#include "controls/iconbtn/geometry/IconBtnGeometry.h"
+#include "controls/gdi/geometry/PanelGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc_kou/KouComputation.h"
+#include "calc_kou/computation/KouComputation.h"
 
 #include "TextOf.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeEditWindow.h"
-#include "controls/NValEditCore.h"
+#include "controls/nvaledit/rules/NValEditCore.h"
 
 #include <optional>
 #include <string>

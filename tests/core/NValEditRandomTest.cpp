@@ -2,8 +2,8 @@
 // operation what must always hold: the text is the rendering of the number, the number stays
 // within its limits, the sign and the colour agree with the entry.
 #include "NValEditHarness.h"
-#include "controls/NumberReader.h"
-#include "controls/ParseNumberText.h"
+#include "controls/nvaledit/rules/NumberReader.h"
+#include "controls/nvaledit/rules/ParseNumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "NValEditConfigs.h"
-#include "controls/NValEditDesignError.h"
+#include "controls/nvaledit/rules/NValEditDesignError.h"
 
 #include <gtest/gtest.h>
 

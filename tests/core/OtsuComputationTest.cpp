@@ -1,4 +1,4 @@
-#include "calc_otsu/OtsuComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 
 #include "TextOf.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/HelpOpener.h"
+#include "controls/forms/HelpOpener.h"
 
 #include <QList>
 

@@ -7,7 +7,7 @@
 #include "RecordingHelpOpener.h"
 
 #include "calc_kou/unorvik.h"
-#include "controls/IconBtn.h"
+#include "controls/iconbtn/IconBtn.h"
 
 #include <QImage>
 #include <QImageReader>

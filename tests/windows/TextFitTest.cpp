@@ -7,8 +7,8 @@
 
 #include "calc_kou/unorvik.h"
 #include "calc_otsu/unorvikB.h"
-#include "controls/BoxLabl.h"
-#include "controls/TStaticText.h"
+#include "controls/boxlabl/BoxLabl.h"
+#include "controls/forms/TStaticText.h"
 
 #include <QGroupBox>
 #include <QImage>

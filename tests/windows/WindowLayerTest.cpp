@@ -1,7 +1,7 @@
-#include "controls/JapaneseFonts.h"
-#include "controls/LayoutFonts.h"
-#include "controls/TForm.h"
-#include "controls/TStaticText.h"
+#include "controls/forms/JapaneseFonts.h"
+#include "controls/forms/LayoutFonts.h"
+#include "controls/forms/TForm.h"
+#include "controls/forms/TStaticText.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "controls/JapaneseFonts.h"
+#include "controls/forms/JapaneseFonts.h"
 
 #include <QApplication>
 

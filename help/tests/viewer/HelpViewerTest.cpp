@@ -5,8 +5,8 @@
 #include "ViewerWindows.h"
 #include "calc_kou/unorvik.h"
 #include "calc_otsu/unorvikB.h"
-#include "controls/DesktopHelpOpener.h"
-#include "controls/HelpFile.h"
+#include "controls/forms/DesktopHelpOpener.h"
+#include "controls/forms/HelpFile.h"
 
 #include <QFile>
 #include <QLabel>

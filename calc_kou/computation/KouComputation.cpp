@@ -1,0 +1,97 @@
+#include "calc_kou/computation/KouComputation.h"
+
+#include "money/AmountText.h"
+#include "money/WithholdingTables.h"
+
+namespace norvik {
+
+namespace {
+
+constexpr std::string_view kLegend =
+    "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額";
+
+// Table 1 on the salary itself: the row is chosen on the whole yen, the deduction computed on
+// the salary with its fraction. The 0.9 raises a fraction of 0.1 yen or more and drops less.
+Currency employmentDeduction(Extended salary, const DeductionRow& row) {
+    if (row.isFixed()) {
+        return Currency::fromYen(kFixedEmploymentDeduction);
+    }
+    return Currency::fromExtended(Int(salary * row.rate + 0.9L) +
+                                  static_cast<Extended>(row.addend));
+}
+
+// The deductions as the formulas write them: plain numbers, the basic deduction as 31667.
+std::string deductionTerms(const std::string& salaryText, const KouAmounts& a) {
+    return salaryText + "-" + Plain(a.employmentDeduction) + "-31667-" + Plain(a.spouseDeduction) +
+           "-" + Plain(a.dependentsDeduction);
+}
+
+// The taxable amount in ten-thousandths of a yen, formed in the order the working is read:
+// the salary scaled first, then each deduction taken away.
+Extended taxableTenThousandths(Extended salary, const KouAmounts& a) {
+    Extended t = salary * static_cast<Extended>(Currency::kScale);
+    t -= static_cast<Extended>(a.employmentDeduction.raw());
+    t -= static_cast<Extended>(a.spouseDeduction.raw());
+    t -= static_cast<Extended>(a.dependentsDeduction.raw());
+    t -= static_cast<Extended>(kBasicDeduction * Currency::kScale);
+    return t;
+}
+
+// Table 3 with the same 0.9 rule, on the unrounded taxable amount in ten-thousandths.
+Currency tableTax(Extended taxableRaw, const TaxRow& row) {
+    const Extended scale = Currency::kScale;
+    return Currency::fromExtended(Int((taxableRaw * row.rate + 9000.0L) / scale) -
+                                  static_cast<Extended>(row.subtraction));
+}
+
+// Tens of yen: the nearest multiple of ten, a remainder of exactly five going up.
+std::int64_t roundToTens(Currency tax) {
+    const Extended shifted = static_cast<Extended>(tax.raw()) + 50000.0L;
+    return 10 * Trunc(shifted / 10.0L / static_cast<Extended>(Currency::kScale));
+}
+
+} // namespace
+
+KouResult computeKou(const KouInput& in) {
+    KouResult result;
+    KouAmounts& a = result.amounts;
+    ResultTexts& texts = result.texts;
+    texts.reserve(10);
+
+    texts.emplace_back("formula5", kLegend);
+
+    const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
+    a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
+    if (deductionRow.isFixed()) {
+        texts.emplace_back("formula1", "定額"); // the fixed amount has no working to show
+    } else {
+        texts.emplace_back("formula1", std::string(in.salaryText).append(deductionRow.rateText));
+    }
+    texts.emplace_back("data1", Amt(a.employmentDeduction));
+
+    const bool withSpouse = in.spouseIndex == 0;
+    a.spouseDeduction = Currency::fromYen(withSpouse ? kBasicDeduction : 0);
+    texts.emplace_back("data2", withSpouse ? "31,667" : "0");
+
+    a.dependentsDeduction =
+        Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
+    texts.emplace_back("data3", Amt(a.dependentsDeduction));
+    texts.emplace_back("formula2", "31,667円×" + in.dependentsText + "人");
+
+    const Extended taxableRaw = taxableTenThousandths(in.salary, a);
+    a.taxable = Currency::fromExtendedRaw(taxableRaw);
+    texts.emplace_back("data5", Amt(a.taxable));
+
+    const Extended scale = Currency::kScale;
+    const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
+    a.tableTax = tableTax(taxableRaw, taxRow);
+    const std::string terms = deductionTerms(in.salaryText, a);
+    texts.emplace_back("formula3", ("(" + terms + ")").append(taxRow.rateText));
+    texts.emplace_back("formula4", terms);
+
+    a.shownTax = roundToTens(a.tableTax);
+    texts.emplace_back("alldata", a.tableTax.isNegative() ? "0" : Amt(a.shownTax));
+    return result;
+}
+
+} // namespace norvik

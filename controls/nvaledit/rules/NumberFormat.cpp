@@ -1,0 +1,130 @@
+#include "controls/nvaledit/rules/NumberFormat.h"
+
+#include "money/GroupThousands.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace norvik {
+
+namespace {
+
+constexpr int kSignificantDigits = 18;
+constexpr int kPlainDecimals = 14;
+
+// A magnitude rounded to a number of decimals, as decimal digit strings.
+struct FixedDigits {
+    bool negative = false;
+    std::string integer;
+    std::string fraction;
+};
+
+// Adds one unit of the last place to a digit string; true when a carry leaves its front.
+bool IncrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+// The 18 significant digits of |x| and the number of them that stand before the point
+// (zero or negative for a number below 1, beyond 18 for a number with trailing zeros).
+void SignificantDigits(Extended x, std::string& digits, int& integerCount) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string text(buffer, result.ptr); // d.ddddddddddddddddde±xx
+    const auto e = text.find('e');
+    digits = text.substr(0, 1) + text.substr(2, e - 2);
+    integerCount = std::atoi(text.c_str() + e + 1) + 1;
+}
+
+FixedDigits RoundToDecimals(Extended x, int decimals) {
+    if (!std::isfinite(x)) {
+        x = 0; // no such number reaches the box; rendering it as zero keeps the text a number
+    }
+    decimals = std::max(decimals, 0);
+    std::string digits;
+    int integerCount = 0;
+    SignificantDigits(x, digits, integerCount);
+
+    FixedDigits out;
+    if (integerCount <= 0) {
+        out.integer = "0";
+        out.fraction = std::string(static_cast<std::size_t>(-integerCount), '0') + digits;
+    } else if (integerCount >= kSignificantDigits) {
+        out.integer =
+            digits + std::string(static_cast<std::size_t>(integerCount) - digits.size(), '0');
+    } else {
+        out.integer = digits.substr(0, static_cast<std::size_t>(integerCount));
+        out.fraction = digits.substr(static_cast<std::size_t>(integerCount));
+    }
+    const auto kept = static_cast<std::size_t>(decimals);
+    if (out.fraction.size() <= kept) {
+        out.fraction.resize(kept + 1, '0');
+    }
+    const bool roundUp = out.fraction[kept] >= '5';
+    out.fraction.resize(kept);
+    if (roundUp && IncrementDigits(out.fraction) && IncrementDigits(out.integer)) {
+        out.integer.insert(out.integer.begin(), '1');
+    }
+    const auto firstNonZero = out.integer.find_first_not_of('0');
+    out.integer.erase(0, std::min(firstNonZero, out.integer.size() - 1));
+
+    const bool zero =
+        out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
+    out.negative = x < 0 && !zero;
+    return out;
+}
+
+std::string Compose(const FixedDigits& number, bool separators) {
+    std::string text = number.negative ? "-" : "";
+    text += separators ? GroupThousands(number.integer) : number.integer;
+    if (!number.fraction.empty()) {
+        text += '.' + number.fraction;
+    }
+    return text;
+}
+
+std::string PadLeft(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string PadRight(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) {
+        text.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
+} // namespace
+
+std::string FormatNumber(Extended x, int width, int decimals) {
+    return PadLeft(Compose(RoundToDecimals(x, decimals), true), width);
+}
+
+std::string FormatFixed(Extended x, int width, int decimals) {
+    return PadLeft(Compose(RoundToDecimals(x, decimals), false), width);
+}
+
+std::string FormatFixedLeft(Extended x, int width, int decimals) {
+    return PadRight(Compose(RoundToDecimals(x, decimals), false), width);
+}
+
+std::string FormatPlain(Extended x) {
+    FixedDigits number = RoundToDecimals(x, kPlainDecimals);
+    const auto lastSignificant = number.fraction.find_last_not_of('0');
+    number.fraction.erase(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);
+    return Compose(number, false);
+}
+
+} // namespace norvik
