@@ -7,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
+namespace norvik {
+
 std::string decodeCp932(const std::string& bytes) {
     iconv_t converter = iconv_open("UTF-8", "CP932");
     if (converter == reinterpret_cast<iconv_t>(-1)) {
@@ -57,3 +59,5 @@ std::vector<std::string> ExtractedHelp::textFiles() const {
     }
     return names;
 }
+
+} // namespace norvik

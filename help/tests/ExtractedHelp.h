@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace norvik {
+
 // The compiled help as a reader gets it back: the folder that extract_chmLib wrote, every text
 // in it decoded from the file's code page (Shift_JIS, as Windows' CP932) to UTF-8.
 class ExtractedHelp {
@@ -25,3 +27,5 @@ private:
 
 // Bytes in CP932 as UTF-8; throws std::runtime_error at the first byte that is not CP932.
 std::string decodeCp932(const std::string& bytes);
+
+} // namespace norvik

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace norvik {
+
 namespace {
 
 const ExtractedHelp kHelp{NORVIK_HELP_EXTRACTED_DIR};
@@ -142,3 +144,5 @@ TEST(HelpFile, IndexReadsInTheCodePage) {
 }
 
 } // namespace
+
+} // namespace norvik

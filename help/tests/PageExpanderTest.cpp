@@ -4,10 +4,12 @@
 
 #include <stdexcept>
 
+namespace norvik {
+
 namespace {
 
-using norvik::help::Fragments;
-using norvik::help::PageExpander;
+using help::Fragments;
+using help::PageExpander;
 
 TEST(PageExpander, PutsEachNamedPieceInPlaceOfItsMarker) {
     const Fragments fragments{{"tax", "3,420円"}, {"table", "<table></table>"}};
@@ -27,3 +29,5 @@ TEST(PageExpander, RefusesAMarkerThatNamesNothingOrIsNotClosed) {
 }
 
 } // namespace
+
+} // namespace norvik

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 
+namespace norvik {
+
 namespace {
 
 const std::string kData = NORVIK_CLI_DATA_DIR;
@@ -182,3 +184,5 @@ TEST(Batch, BrokenQuotingOrHeaderStopsTheRun) {
 }
 
 } // namespace
+
+} // namespace norvik

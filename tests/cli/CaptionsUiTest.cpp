@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace norvik {
 
-using norvik::FieldCaption;
-using norvik::LayoutText;
+namespace {
 
 struct UiWidget {
     std::string group; // the nearest group box around it
@@ -84,22 +83,22 @@ void ExpectCaptionsMatch(const QString& uiFile, std::span<const FieldCaption> ca
             }
         }
     }
-    ExpectShown(layout, norvik::SalaryCaption(), "GroupBox2");
-    ExpectShown(layout, norvik::DependentsCaption(), "GroupBox2");
+    ExpectShown(layout, SalaryCaption(), "GroupBox2");
+    ExpectShown(layout, DependentsCaption(), "GroupBox2");
 }
 
 TEST(CaptionsUi, ColumnKouCaptionsAreTheWindowsTexts) {
-    ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui", norvik::KouCaptions());
+    ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui", KouCaptions());
     const auto layout = ReadLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
-    ExpectShown(layout, norvik::SpouseChoiceCaption(true), "RadioGroup2");
-    ExpectShown(layout, norvik::SpouseChoiceCaption(false), "RadioGroup2");
+    ExpectShown(layout, SpouseChoiceCaption(true), "RadioGroup2");
+    ExpectShown(layout, SpouseChoiceCaption(false), "RadioGroup2");
 }
 
 // Under the rules since 2020 a caption that names a widget is the column-甲 window's text; the
 // others are those rules' own, and none of them may pass for a text the window shows.
 TEST(CaptionsUi, TheNewRulesReuseOnlyTheWindowsOwnTexts) {
     const auto layout = ReadLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
-    for (const FieldCaption& caption : norvik::ReiwaKouCaptions()) {
+    for (const FieldCaption& caption : ReiwaKouCaptions()) {
         SCOPED_TRACE(std::string(caption.field));
         ASSERT_TRUE(layout.count(std::string(caption.field)));
         for (const LayoutText& shown : {caption.group, caption.labels[0], caption.labels[1]}) {
@@ -116,13 +115,13 @@ TEST(CaptionsUi, TheNewRulesReuseOnlyTheWindowsOwnTexts) {
 }
 
 TEST(CaptionsUi, ColumnOtsuCaptionsAreTheWindowsTexts) {
-    ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui", norvik::OtsuCaptions());
+    ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui", OtsuCaptions());
 }
 
 // The program refuses more digits than the windows' edits hold; both edits of both layouts
 // keep the edit's own limit unless they set one, and then it must be the same.
 TEST(CaptionsUi, TheEditsHoldTheDigitsTheProgramAccepts) {
-    const int accepted = norvik::EditEntryReader().MaxDigits();
+    const int accepted = EditEntryReader().MaxDigits();
     for (const char* ui :
          {NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui", NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui"}) {
         const auto layout = ReadLayout(ui);
@@ -137,3 +136,5 @@ TEST(CaptionsUi, TheEditsHoldTheDigitsTheProgramAccepts) {
 }
 
 } // namespace
+
+} // namespace norvik

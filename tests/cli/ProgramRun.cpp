@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace norvik {
+
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -58,3 +60,5 @@ ProgramRun RunCalc(const std::string& arguments, const std::string& input) {
     std::filesystem::remove_all(folder);
     return run;
 }
+
+} // namespace norvik

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace norvik {
+
 // One run of norvik_calc as a shell would start it: the exit status and everything it wrote.
 struct ProgramRun {
     int status = -1;
@@ -19,3 +21,5 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string MakeTemporaryFolder();
 // The names in a folder, sorted.
 std::string ListFolder(const std::string& folder);
+
+} // namespace norvik

@@ -9,6 +9,8 @@
 
 #include <filesystem>
 
+namespace norvik {
+
 namespace {
 
 const std::string kPeriods = "使える規定は 2007（平成19年分～平成24年分: 2007-01-01～2012-12-31";
@@ -195,3 +197,5 @@ TEST(Rules, AFractionInAPayrollUnderTheNewRulesIsABadRowAndLeavesNoFile) {
 }
 
 } // namespace
+
+} // namespace norvik

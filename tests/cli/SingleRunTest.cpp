@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+namespace norvik {
+
 namespace {
 
 const std::string kFirstExample = "kou --salary 300,000 --dependents 2 --spouse yes";
@@ -72,3 +74,5 @@ TEST(SingleRun, ACommandLineItDoesNotUnderstandIsAUsageError) {
 }
 
 } // namespace
+
+} // namespace norvik

@@ -5,10 +5,9 @@
 
 #include <limits>
 
-namespace {
+namespace norvik {
 
-using norvik::Currency;
-using norvik::Extended;
+namespace {
 
 constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
 constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
@@ -75,26 +74,28 @@ TEST(Extended, TruncDropsTheFractionTowardZeroAndSaturates) {
         {"infinity", std::numeric_limits<Extended>::infinity(), kMax},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(norvik::Trunc(c.value), c.whole) << c.name;
+        EXPECT_EQ(Trunc(c.value), c.whole) << c.name;
     }
 }
 
 TEST(Extended, RoundHalfEvenSaturatesAtBothEnds) {
-    EXPECT_EQ(norvik::RoundHalfEven(9223372036854775806.5L), kMax - 1); // tie to the even
-    EXPECT_EQ(norvik::RoundHalfEven(9223372036854775807.5L), kMax);
-    EXPECT_EQ(norvik::RoundHalfEven(-9223372036854775808.0L), kMin);
-    EXPECT_EQ(norvik::RoundHalfEven(-9223372036854775809.0L), kMin);
-    EXPECT_EQ(norvik::RoundHalfEven(4611686018427387904.5L), 4611686018427387904);
+    EXPECT_EQ(RoundHalfEven(9223372036854775806.5L), kMax - 1); // tie to the even
+    EXPECT_EQ(RoundHalfEven(9223372036854775807.5L), kMax);
+    EXPECT_EQ(RoundHalfEven(-9223372036854775808.0L), kMin);
+    EXPECT_EQ(RoundHalfEven(-9223372036854775809.0L), kMin);
+    EXPECT_EQ(RoundHalfEven(4611686018427387904.5L), 4611686018427387904);
 }
 
 TEST(Extended, IntStaysFloating) {
-    EXPECT_EQ(norvik::Int(45003.4L), 45003.0L);
-    EXPECT_EQ(norvik::Int(-6999.1L), -6999.0L);
+    EXPECT_EQ(Int(45003.4L), 45003.0L);
+    EXPECT_EQ(Int(-6999.1L), -6999.0L);
 }
 
 TEST(Extended, RatesAreTheNearestExtendedValues) {
     // 150,007 × 0.3 + 0.9 must reach 45,003 exactly; with the double 0.3 it falls short.
-    EXPECT_EQ(norvik::Int(150007 * 0.3L + 0.9L), 45003.0L);
+    EXPECT_EQ(Int(150007 * 0.3L + 0.9L), 45003.0L);
 }
 
 } // namespace
+
+} // namespace norvik

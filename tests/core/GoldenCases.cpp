@@ -3,6 +3,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace norvik {
+
 namespace {
 
 std::string unescapeLineBreaks(std::string text) {
@@ -52,3 +54,5 @@ std::vector<GoldenCase> loadGoldenCases(const std::string& fileName) {
     }
     return cases;
 }
+
+} // namespace norvik

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-namespace {
+namespace norvik {
 
-using norvik::Extended;
+namespace {
 
 struct FormatCase {
     const char* name;
@@ -22,9 +22,6 @@ struct FormatCase {
 };
 
 TEST(NumberFormat, WidthDecimalsAndSeparators) {
-    using norvik::FormatFixed;
-    using norvik::FormatFixedLeft;
-    using norvik::FormatNumber;
     const FormatCase cases[] = {
         {"separators every three digits", FormatNumber, 1234567, 0, 0, "1,234,567"},
         {"negative with a decimal", FormatNumber, -1234.5L, 0, 1, "-1,234.5"},
@@ -69,7 +66,7 @@ TEST(NumberFormat, PlainTextKeepsOnlySignificantDecimals) {
         {-0.25L, "-0.25"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(norvik::FormatPlain(c.x), c.text) << c.text;
+        EXPECT_EQ(FormatPlain(c.x), c.text) << c.text;
     }
 }
 
@@ -94,17 +91,17 @@ TEST(NumberReader, AcceptsBlanksSignDigitsAndOnePoint) {
         {"0x10", std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(norvik::ReadNumber(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
     }
     const std::string huge = "1" + std::string(5000, '0');
-    EXPECT_EQ(norvik::ReadNumber(huge), std::numeric_limits<Extended>::infinity());
-    EXPECT_EQ(norvik::ReadNumber("0." + std::string(5000, '0') + "1"), 0);
+    EXPECT_EQ(ReadNumber(huge), std::numeric_limits<Extended>::infinity());
+    EXPECT_EQ(ReadNumber("0." + std::string(5000, '0') + "1"), 0);
 }
 
 TEST(NumberReader, DecimalPowersAreTheNearestValues) {
-    EXPECT_EQ(norvik::DecimalPower(1, 9), 1e9L);
-    EXPECT_EQ(norvik::DecimalPower(5, -9), 5e-9L);
-    EXPECT_EQ(norvik::DecimalPower(1, -2), 0.01L);
+    EXPECT_EQ(DecimalPower(1, 9), 1e9L);
+    EXPECT_EQ(DecimalPower(5, -9), 5e-9L);
+    EXPECT_EQ(DecimalPower(1, -2), 0.01L);
 }
 
 struct ParseCase {
@@ -150,16 +147,18 @@ TEST(ParseNumberText, ReadsTheBoxNotationAndFullWidthForms) {
         {u"一二", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(norvik::ParseNumberText(c.text, ' '), c.value) << testing::PrintToString(c.text);
+        EXPECT_EQ(ParseNumberText(c.text, ' '), c.value) << testing::PrintToString(c.text);
     }
 }
 
 TEST(ParseNumberText, AGivenLeadingCharacterReplacesTheCurrencySigns) {
-    EXPECT_EQ(norvik::ParseNumberText(u"#12", '#'), 12);
-    EXPECT_EQ(norvik::ParseNumberText(u"12", '#'), 12);
-    EXPECT_EQ(norvik::ParseNumberText(u"$12", '#'), 0);
-    EXPECT_EQ(norvik::ParseNumberText(u"\\-1,000", '\\'), -1000);
-    EXPECT_EQ(norvik::ParseNumberText(u"¥5", 0xA5), 5);
+    EXPECT_EQ(ParseNumberText(u"#12", '#'), 12);
+    EXPECT_EQ(ParseNumberText(u"12", '#'), 12);
+    EXPECT_EQ(ParseNumberText(u"$12", '#'), 0);
+    EXPECT_EQ(ParseNumberText(u"\\-1,000", '\\'), -1000);
+    EXPECT_EQ(ParseNumberText(u"¥5", 0xA5), 5);
 }
 
 } // namespace
+
+} // namespace norvik

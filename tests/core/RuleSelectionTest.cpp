@@ -6,13 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace {
+namespace norvik {
 
-using norvik::chooseRules;
-using norvik::RuleChoice;
-using norvik::RuleSet;
-using norvik::rulesForPaymentDate;
-using norvik::rulesNamed;
+namespace {
 
 // Every refusal lists what is covered, so the clerk can correct the request from it alone.
 void expectRefusalNamingThePeriods(const RuleChoice& choice, std::string_view says,
@@ -44,7 +40,7 @@ TEST(RuleSelection, RulesNamedByTheirFirstYear) {
         const RuleChoice choice = rulesNamed(c.year);
         ASSERT_FALSE(choice.refusal) << c.year;
         EXPECT_EQ(choice.rules, c.rules) << c.year;
-        EXPECT_EQ(norvik::ruleSetName(choice.rules), c.name) << c.year;
+        EXPECT_EQ(ruleSetName(choice.rules), c.name) << c.year;
     }
     for (const char* unknown : {"2025", "2013", "", "2026 ", "令和8", "20260"}) {
         expectRefusalNamingThePeriods(rulesNamed(unknown),
@@ -123,3 +119,5 @@ TEST(RuleSelection, NamedRulesAndPaymentDateTogether) {
 }
 
 } // namespace
+
+} // namespace norvik

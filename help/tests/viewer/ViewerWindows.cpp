@@ -9,6 +9,8 @@
 #include <csignal>
 #include <utility>
 
+namespace norvik {
+
 namespace {
 
 // Every query ends within a few seconds, so a broken display can never hang the test.
@@ -98,3 +100,5 @@ bool ViewerWindows::closeAll(int timeoutMs, const QString& openedFile) const {
     static_cast<void>(QTest::qWaitFor(gone, 5000));
     return false;
 }
+
+} // namespace norvik

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+namespace norvik {
+
 // The help viewer's top-level windows on the X display, found by the title the help gives
 // them. Asked through xdotool, as the windows belong to another process.
 class ViewerWindows {
@@ -32,3 +34,5 @@ private:
 
     QString title_;
 };
+
+} // namespace norvik
