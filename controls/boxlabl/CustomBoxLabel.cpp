@@ -1,7 +1,7 @@
 #include "controls/boxlabl/CustomBoxLabel.h"
 
-#include "controls/gdi/geometry/AnsiText.h"
 #include "controls/gdi/GdiCanvas.h"
+#include "controls/gdi/geometry/AnsiText.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "controls/forms/TStaticText.h"
 
-#include "controls/gdi/ColorMap.h"
 #include "controls/forms/StaticTextAccessible.h"
+#include "controls/gdi/ColorMap.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/gradbox/geometry/GradBoxGeometry.h"
 #include "controls/gdi/geometry/TColor.h"
+#include "controls/gradbox/geometry/GradBoxGeometry.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "controls/gradpan/Gradpan.h"
 
-#include "controls/gdi/geometry/AnsiText.h"
 #include "controls/gdi/GdiCanvas.h"
+#include "controls/gdi/geometry/AnsiText.h"
 #include "controls/gradpan/geometry/GradpanBackground.h"
 #include "controls/gradpan/geometry/GradpanCaption.h"
 #include "controls/gradpan/geometry/GradpanFrame.h"

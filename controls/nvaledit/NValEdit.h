@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controls/forms/AfterLoad.h"
-#include "controls/nvaledit/rules/NValEditCore.h"
-#include "controls/nvaledit/NValEditMessageBox.h"
 #include "controls/gdi/geometry/TColor.h"
+#include "controls/nvaledit/NValEditMessageBox.h"
+#include "controls/nvaledit/rules/NValEditCore.h"
 #include "money/Extended.h"
 
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/gdi/geometry/GdiTypes.h"
-#include "controls/gradpan/geometry/GradpanTypes.h"
 #include "controls/gdi/geometry/ToolkitTypes.h"
+#include "controls/gradpan/geometry/GradpanTypes.h"
 
 #include <span>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/gdi/geometry/TColor.h"
 #include "controls/nvaledit/rules/NValEditDesignReporter.h"
 #include "controls/nvaledit/rules/NValEditRequests.h"
 #include "controls/nvaledit/rules/NValEditState.h"
-#include "controls/gdi/geometry/TColor.h"
 #include "money/Extended.h"
 
 #include <optional>
