@@ -24,7 +24,7 @@ constexpr const char* kEditEncoding =
 // Digits as the edit counts them: integer and decimal digits together, the "0" of a number
 // below 1 included.
 int digitsOf(Extended value) {
-    const std::string plain = FormatPlain(std::fabs(value));
+    const std::string plain = formatPlain(std::fabs(value));
     return static_cast<int>(plain.size()) -
            static_cast<int>(std::count(plain.begin(), plain.end(), '.'));
 }
@@ -76,7 +76,7 @@ std::optional<EntryReading> readWholeNumber(std::string_view text, int maxDigits
         magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
     }
     std::string shown = negative && magnitude > 0 ? "-" : "";
-    shown += GroupThousands(std::to_string(magnitude));
+    shown += groupThousands(std::to_string(magnitude));
     const auto value = static_cast<Extended>(magnitude);
     return EntryReading{{negative ? -value : value, std::move(shown)}, EntryProblem::None};
 }
