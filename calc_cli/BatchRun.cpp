@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kOk = "ok";
 
-std::string ColumnCountProblem(std::size_t count) {
+std::string columnCountProblem(std::size_t count) {
     const std::string expected = std::to_string(ResultColumns::kInputNames.size());
     const std::string found = std::to_string(count);
     if (count < ResultColumns::kInputNames.size()) {
@@ -24,7 +24,7 @@ std::string ColumnCountProblem(std::size_t count) {
            "列) / too many columns: " + found + " instead of " + expected;
 }
 
-std::string HeaderProblem() {
+std::string headerProblem() {
     std::string names;
     for (const std::string_view name : ResultColumns::kInputNames) {
         names += names.empty() ? "" : ",";
@@ -33,7 +33,7 @@ std::string HeaderProblem() {
     return "1行目は見出し " + names + " にしてください / the first row must be the header " + names;
 }
 
-std::array<std::string_view, ResultColumns::kInputNames.size()> InputsOf(const CsvRecord& record) {
+std::array<std::string_view, ResultColumns::kInputNames.size()> inputsOf(const CsvRecord& record) {
     std::array<std::string_view, ResultColumns::kInputNames.size()> inputs{};
     const std::size_t count = std::min(inputs.size(), record.fields.size());
     std::copy_n(record.fields.begin(), count, inputs.begin());
@@ -48,7 +48,7 @@ BatchRun::BatchRun(const BatchOptions& options, const TaxRules& rules, std::ostr
     , errors_(errors)
     , columns_(rules, options.captions) {}
 
-int BatchRun::Run() {
+int BatchRun::run() {
     const bool fromStandardInput = options_.input == "-";
     std::FILE* input = fromStandardInput ? stdin : std::fopen(options_.input.c_str(), "rb");
     if (input == nullptr) {
@@ -56,39 +56,39 @@ int BatchRun::Run() {
                 << '\n';
         return 1;
     }
-    const int status = Process(input);
+    const int status = process(input);
     if (!fromStandardInput) {
         std::fclose(input);
     }
     return status;
 }
 
-int BatchRun::Process(std::FILE* input) {
+int BatchRun::process(std::FILE* input) {
     try {
         OutputTarget target(options_.output);
-        output_ = target.File();
-        stopAtFirstBadRow_ = target.IsStandardOutput() && !options_.keepGoing;
+        output_ = target.file();
+        stopAtFirstBadRow_ = target.isStandardOutput() && !options_.keepGoing;
         CsvRecordReader reader(input, options_.inputEncoding);
         reader_ = &reader;
         try {
-            reader.ReadAll([this](const CsvRecord& record) { return OnRecord(record); });
+            reader.readAll([this](const CsvRecord& record) { return onRecord(record); });
         } catch (const CsvSyntaxError& error) {
-            Report(error.Line(), error.what());
+            report(error.line(), error.what());
             // The rows before it went out on standard output; a file is never left partial.
-            if (writer_ && target.IsStandardOutput()) {
-                writer_->Flush();
+            if (writer_ && target.isStandardOutput()) {
+                writer_->flush();
             }
             return 1;
         }
         if (!headerSeen_) {
             if (badRows_ == 0) { // an empty input
-                Report(1, HeaderProblem());
+                report(1, headerProblem());
             }
             return 1;
         }
-        writer_->Flush();
-        if (badRows_ == 0 || options_.keepGoing || target.IsStandardOutput()) {
-            target.Commit();
+        writer_->flush();
+        if (badRows_ == 0 || options_.keepGoing || target.isStandardOutput()) {
+            target.commit();
         }
     } catch (const std::runtime_error& error) {
         errors_ << error.what() << '\n';
@@ -97,92 +97,92 @@ int BatchRun::Process(std::FILE* input) {
     return badRows_ == 0 ? 0 : 1;
 }
 
-CsvEncoding BatchRun::OutputEncoding() const {
+CsvEncoding BatchRun::outputEncoding() const {
     if (options_.outputEncoding) {
         return *options_.outputEncoding;
     }
     if (options_.inputEncoding == CsvEncoding::Cp932) {
         return CsvEncoding::Cp932;
     }
-    return reader_->HadByteOrderMark() ? CsvEncoding::Utf8WithBom : CsvEncoding::Utf8;
+    return reader_->hadByteOrderMark() ? CsvEncoding::Utf8WithBom : CsvEncoding::Utf8;
 }
 
-bool BatchRun::OnRecord(const CsvRecord& record) {
+bool BatchRun::onRecord(const CsvRecord& record) {
     if (!headerSeen_) {
-        return CheckHeader(record);
+        return checkHeader(record);
     }
     TaxRequest request;
-    const std::string problem = RowProblem(record, request);
+    const std::string problem = rowProblem(record, request);
     if (!problem.empty()) {
-        return ReportBadRow(record, problem);
+        return reportBadRow(record, problem);
     }
-    const TaxOutcome outcome = rules_.Compute(request);
-    if (outcome.BadInput()) {
-        return ReportBadRow(record, outcome.inputProblem);
+    const TaxOutcome outcome = rules_.compute(request);
+    if (outcome.badInput()) {
+        return reportBadRow(record, outcome.inputProblem);
     }
     tax_ = outcome.tax ? std::to_string(*outcome.tax) : std::string();
-    return WriteRow(record, &outcome, outcome.Refused() ? outcome.refusal : kOk);
+    return writeRow(record, &outcome, outcome.refused() ? outcome.refusal : kOk);
 }
 
-bool BatchRun::CheckHeader(const CsvRecord& record) {
+bool BatchRun::checkHeader(const CsvRecord& record) {
     const auto& names = ResultColumns::kInputNames;
     if (!record.encodingProblem.empty() ||
         !std::equal(record.fields.begin(), record.fields.end(), names.begin(), names.end())) {
         ++badRows_;
-        Report(record.line, HeaderProblem());
+        report(record.line, headerProblem());
         return false;
     }
     headerSeen_ = true;
-    writer_ = std::make_unique<CsvRowWriter>(output_, OutputEncoding());
-    std::vector<std::string_view> header(columns_.Header().begin(), columns_.Header().end());
-    if (!writer_->Encode(header)) {
+    writer_ = std::make_unique<CsvRowWriter>(output_, outputEncoding());
+    std::vector<std::string_view> header(columns_.header().begin(), columns_.header().end());
+    if (!writer_->encode(header)) {
         throw std::runtime_error("見出しを出力の文字コードで書けません / the header cannot be "
                                  "written in the output encoding");
     }
-    writer_->Write();
+    writer_->write();
     return true;
 }
 
-std::string BatchRun::RowProblem(const CsvRecord& record, TaxRequest& request) {
+std::string BatchRun::rowProblem(const CsvRecord& record, TaxRequest& request) {
     if (!record.encodingProblem.empty()) {
         return record.encodingProblem;
     }
     if (record.fields.size() != ResultColumns::kInputNames.size()) {
-        return ColumnCountProblem(record.fields.size());
+        return columnCountProblem(record.fields.size());
     }
     RequestReading reading =
-        requests_.Read(record.fields[1], record.fields[2], record.fields[3], record.fields[4]);
+        requests_.read(record.fields[1], record.fields[2], record.fields[3], record.fields[4]);
     request = std::move(reading.request);
     return reading.problem;
 }
 
-bool BatchRun::WriteRow(const CsvRecord& record, const TaxOutcome* outcome,
+bool BatchRun::writeRow(const CsvRecord& record, const TaxOutcome* outcome,
                         std::string_view status) {
-    const auto inputs = InputsOf(record);
-    const bool encoded = writer_->Encode(columns_.Row(inputs, outcome, tax_, status));
+    const auto inputs = inputsOf(record);
+    const bool encoded = writer_->encode(columns_.row(inputs, outcome, tax_, status));
     if (!encoded && outcome != nullptr) {
-        return ReportBadRow(record, "出力の文字コードで書けない文字があります / a character cannot "
+        return reportBadRow(record, "出力の文字コードで書けない文字があります / a character cannot "
                                     "be written in the output encoding");
     }
     // Once a row was bad, a file without --keep-going will not be kept: only the rest of the
     // rows' problems matter.
     if (badRows_ == 0 || options_.keepGoing) {
-        writer_->Write();
+        writer_->write();
     }
     return true;
 }
 
-bool BatchRun::ReportBadRow(const CsvRecord& record, const std::string& problem) {
+bool BatchRun::reportBadRow(const CsvRecord& record, const std::string& problem) {
     ++badRows_;
-    Report(record.line, problem);
+    report(record.line, problem);
     if (options_.keepGoing) {
         tax_.clear();
-        WriteRow(record, nullptr, problem);
+        writeRow(record, nullptr, problem);
     }
     return !stopAtFirstBadRow_;
 }
 
-void BatchRun::Report(long line, const std::string& problem) {
+void BatchRun::report(long line, const std::string& problem) {
     errors_ << line << "行目 / line " << line << ": " << problem << '\n';
 }
 

@@ -21,17 +21,17 @@ public:
     BatchRun(const BatchOptions& options, const TaxRules& rules, std::ostream& errors);
 
     // The exit status: 0 when every row was good, 1 otherwise.
-    int Run();
+    int run();
 
 private:
-    bool OnRecord(const CsvRecord& record);
-    bool CheckHeader(const CsvRecord& record);
-    std::string RowProblem(const CsvRecord& record, TaxRequest& request);
-    bool WriteRow(const CsvRecord& record, const TaxOutcome* outcome, std::string_view status);
-    bool ReportBadRow(const CsvRecord& record, const std::string& problem);
-    void Report(long line, const std::string& problem);
-    int Process(std::FILE* input);
-    CsvEncoding OutputEncoding() const;
+    bool onRecord(const CsvRecord& record);
+    bool checkHeader(const CsvRecord& record);
+    std::string rowProblem(const CsvRecord& record, TaxRequest& request);
+    bool writeRow(const CsvRecord& record, const TaxOutcome* outcome, std::string_view status);
+    bool reportBadRow(const CsvRecord& record, const std::string& problem);
+    void report(long line, const std::string& problem);
+    int process(std::FILE* input);
+    CsvEncoding outputEncoding() const;
 
     const BatchOptions& options_;
     const TaxRules& rules_;

@@ -58,7 +58,7 @@ struct SingleOptions {
 
 // On the program, before the command; a command hands on what it does not know, so they may
 // also follow it.
-void AddRulesOptions(CLI::App& app, RulesOptions& options) {
+void addRulesOptions(CLI::App& app, RulesOptions& options) {
     app.add_option("--rules", options.year,
                    "規定の年: 2007 (既定)・2020・2026・2027 / the rules by their first year "
                    "(default 2007)")
@@ -69,7 +69,7 @@ void AddRulesOptions(CLI::App& app, RulesOptions& options) {
         ->option_text("YYYY-MM-DD");
 }
 
-void AddSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
+void addSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
     command
         .add_option("--salary", options.given.salary,
                     "その月の社会保険料控除後の給与等の金額 (例 300000, 300,000, 1234.5) / "
@@ -91,7 +91,7 @@ void AddSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
                        "出力ファイル (省略時は標準出力) / output file (default: standard output)");
 }
 
-void AddBatchOptions(CLI::App& command, BatchOptions& options) {
+void addBatchOptions(CLI::App& command, BatchOptions& options) {
     command
         .add_option("FILE", options.input,
                     "見出し id,column,salary,dependents,spouse の CSV (- は標準入力) / CSV "
@@ -118,27 +118,27 @@ void AddBatchOptions(CLI::App& command, BatchOptions& options) {
                      "in the status column and go on (exit status still 1)");
 }
 
-int RunSingle(const TaxRules& rules, SingleOptions& options, std::ostream& errors) {
+int runSingle(const TaxRules& rules, SingleOptions& options, std::ostream& errors) {
     RequestReader reader;
-    const RequestReading reading = reader.Read(options.given.column, options.given.salary,
+    const RequestReading reading = reader.read(options.given.column, options.given.salary,
                                                options.given.dependents, options.given.spouse);
     if (!reading.problem.empty()) {
         errors << reading.problem << '\n';
         return 1;
     }
-    const TaxOutcome outcome = rules.Compute(reading.request);
-    if (outcome.BadInput()) {
+    const TaxOutcome outcome = rules.compute(reading.request);
+    if (outcome.badInput()) {
         errors << outcome.inputProblem << '\n';
         return 1;
     }
     const std::string report =
-        SingleReport(rules, options.given, reading.request, outcome).Render(options.format);
+        SingleReport(rules, options.given, reading.request, outcome).render(options.format);
     try {
         OutputTarget target(options.output);
-        if (std::fwrite(report.data(), 1, report.size(), target.File()) != report.size()) {
+        if (std::fwrite(report.data(), 1, report.size(), target.file()) != report.size()) {
             throw std::runtime_error("書き込めません / cannot write the result");
         }
-        target.Commit();
+        target.commit();
     } catch (const std::runtime_error& error) {
         errors << error.what() << '\n';
         return 1;
@@ -151,7 +151,7 @@ int RunSingle(const TaxRules& rules, SingleOptions& options, std::ostream& error
 CommandLine::CommandLine(std::ostream& errors)
     : errors_(errors) {}
 
-int CommandLine::Run(int argc, char** argv) {
+int CommandLine::run(int argc, char** argv) {
     CLI::App app(kDescription, "norvik_calc");
     app.footer(kFooter);
     app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION, "版 / version");
@@ -159,24 +159,24 @@ int CommandLine::Run(int argc, char** argv) {
     app.set_help_flag("-h,--help", "この説明 / this help");
     app.fallthrough();
     RulesOptions rulesOptions;
-    AddRulesOptions(app, rulesOptions);
+    addRulesOptions(app, rulesOptions);
 
     SingleOptions kou;
     kou.given.column = "kou";
     CLI::App* kouCommand = app.add_subcommand("kou", "月額表甲欄 (扶養控除等申告書の提出あり) / "
                                                      "column 甲 (dependents declaration filed)");
-    AddSingleOptions(*kouCommand, kou, true);
+    addSingleOptions(*kouCommand, kou, true);
 
     SingleOptions otsu;
     otsu.given.column = "otsu";
     CLI::App* otsuCommand =
         app.add_subcommand("otsu", "月額表乙欄 (従たる給与) / column 乙 (secondary employer)");
-    AddSingleOptions(*otsuCommand, otsu, false);
+    addSingleOptions(*otsuCommand, otsu, false);
 
     BatchOptions batch;
     CLI::App* batchCommand =
         app.add_subcommand("batch", "給与の CSV を一行ずつ計算 / compute a payroll CSV row by row");
-    AddBatchOptions(*batchCommand, batch);
+    addBatchOptions(*batchCommand, batch);
 
     try {
         app.parse(argc, argv);
@@ -184,18 +184,18 @@ int CommandLine::Run(int argc, char** argv) {
         const int status = app.exit(error, std::cout, errors_);
         return status == 0 ? 0 : kUsageError;
     }
-    const ChosenRules chosen = ChooseRules(rulesOptions);
+    const ChosenRules chosen = chosenRules(rulesOptions);
     if (!chosen.rules) {
         errors_ << chosen.problem << '\n';
         return kUsageError;
     }
     if (kouCommand->parsed()) {
-        return RunSingle(*chosen.rules, kou, errors_);
+        return runSingle(*chosen.rules, kou, errors_);
     }
     if (otsuCommand->parsed()) {
-        return RunSingle(*chosen.rules, otsu, errors_);
+        return runSingle(*chosen.rules, otsu, errors_);
     }
-    return BatchRun(batch, *chosen.rules, errors_).Run();
+    return BatchRun(batch, *chosen.rules, errors_).run();
 }
 
 } // namespace norvik

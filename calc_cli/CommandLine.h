@@ -12,7 +12,7 @@ public:
 
     // The exit status: 0 done, 1 bad input (nothing computed, or some rows bad), 2 a command
     // line the program does not understand.
-    int Run(int argc, char** argv);
+    int run(int argc, char** argv);
 
 private:
     std::ostream& errors_;

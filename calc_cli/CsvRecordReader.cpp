@@ -13,16 +13,16 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 constexpr std::size_t kChunk = 1 << 16;
 
 // Spaces belong to the field: a clerk's " 300000" is not the edit's "300000".
-int NoSpaces(unsigned char /*c*/) {
+int noSpaces(unsigned char /*c*/) {
     return 0;
 }
 
-bool IsAscii(std::string_view bytes) {
+bool isAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string EncodingProblem(CsvEncoding encoding) {
+std::string encodingProblem(CsvEncoding encoding) {
     if (encoding == CsvEncoding::Cp932) {
         return "CP932 (Shift_JIS) として読めない文字があります / broken encoding: not valid CP932";
     }
@@ -38,14 +38,14 @@ CsvRecordReader::CsvRecordReader(std::FILE* input, CsvEncoding encoding)
     , converter_(std::make_unique<TextConverter>(
           "UTF-8", encoding == CsvEncoding::Cp932 ? "CP932" : "UTF-8")) {
     csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
-    csv_set_space_func(&parser_, NoSpaces);
+    csv_set_space_func(&parser_, noSpaces);
 }
 
 CsvRecordReader::~CsvRecordReader() {
     csv_free(&parser_);
 }
 
-void CsvRecordReader::ReadAll(const RecordHandler& handler) {
+void CsvRecordReader::readAll(const RecordHandler& handler) {
     handler_ = &handler;
     std::array<char, kChunk> chunk{};
     std::string partialLine;
@@ -60,10 +60,10 @@ void CsvRecordReader::ReadAll(const RecordHandler& handler) {
             }
             const std::string_view rest = bytes.substr(0, end + 1);
             if (partialLine.empty()) {
-                FeedLine(rest);
+                feedLine(rest);
             } else {
                 partialLine.append(rest);
-                FeedLine(partialLine);
+                feedLine(partialLine);
                 partialLine.clear();
             }
             bytes.remove_prefix(end + 1);
@@ -74,14 +74,14 @@ void CsvRecordReader::ReadAll(const RecordHandler& handler) {
                                  std::strerror(errno));
     }
     if (!stopped_ && !partialLine.empty()) {
-        FeedLine(partialLine);
+        feedLine(partialLine);
     }
-    if (!stopped_ && csv_fini(&parser_, OnField, OnRecordEnd, this) != 0) {
-        ThrowSyntaxError();
+    if (!stopped_ && csv_fini(&parser_, onField, onRecordEnd, this) != 0) {
+        throwSyntaxError();
     }
 }
 
-void CsvRecordReader::FeedLine(std::string_view line) {
+void CsvRecordReader::feedLine(std::string_view line) {
     ++line_;
     if (line_ == 1 && line.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         hadByteOrderMark_ = true;
@@ -91,36 +91,36 @@ void CsvRecordReader::FeedLine(std::string_view line) {
     if (!insideQuotes_) {
         record_.line = line_;
     }
-    const std::string_view text = Decode(line);
+    const std::string_view text = decode(line);
     if (std::count(text.begin(), text.end(), '"') % 2 != 0) {
         insideQuotes_ = !insideQuotes_;
     }
-    if (csv_parse(&parser_, text.data(), text.size(), OnField, OnRecordEnd, this) != text.size()) {
-        ThrowSyntaxError();
+    if (csv_parse(&parser_, text.data(), text.size(), onField, onRecordEnd, this) != text.size()) {
+        throwSyntaxError();
     }
 }
 
-std::string_view CsvRecordReader::Decode(std::string_view line) {
-    if (IsAscii(line)) {
+std::string_view CsvRecordReader::decode(std::string_view line) {
+    if (isAscii(line)) {
         return line;
     }
     decoded_.clear();
-    if (!converter_->Convert(line, decoded_, kReplacement) && record_.encodingProblem.empty()) {
-        record_.encodingProblem = EncodingProblem(encoding_);
+    if (!converter_->convert(line, decoded_, kReplacement) && record_.encodingProblem.empty()) {
+        record_.encodingProblem = encodingProblem(encoding_);
     }
     return decoded_;
 }
 
-void CsvRecordReader::OnField(void* bytes, std::size_t length, void* self) {
+void CsvRecordReader::onField(void* bytes, std::size_t length, void* self) {
     auto& reader = *static_cast<CsvRecordReader*>(self);
     reader.record_.fields.emplace_back(static_cast<const char*>(bytes), length);
 }
 
-void CsvRecordReader::OnRecordEnd(int /*terminator*/, void* self) {
-    static_cast<CsvRecordReader*>(self)->FinishRecord();
+void CsvRecordReader::onRecordEnd(int /*terminator*/, void* self) {
+    static_cast<CsvRecordReader*>(self)->finishRecord();
 }
 
-void CsvRecordReader::FinishRecord() {
+void CsvRecordReader::finishRecord() {
     if (!stopped_ && !(*handler_)(record_)) {
         stopped_ = true;
     }
@@ -129,7 +129,7 @@ void CsvRecordReader::FinishRecord() {
     record_.line = line_ + 1;
 }
 
-void CsvRecordReader::ThrowSyntaxError() const {
+void CsvRecordReader::throwSyntaxError() const {
     throw CsvSyntaxError(record_.line, "CSV の引用符 (\") の使い方が正しくありません / broken CSV "
                                        "quoting (RFC 4180)");
 }

@@ -33,17 +33,17 @@ public:
 
     // Hands every record to `handler` in order. Throws CsvSyntaxError on broken quoting and
     // std::runtime_error when the input cannot be read.
-    void ReadAll(const RecordHandler& handler);
-    bool HadByteOrderMark() const { return hadByteOrderMark_; }
+    void readAll(const RecordHandler& handler);
+    bool hadByteOrderMark() const { return hadByteOrderMark_; }
 
 private:
-    static void OnField(void* bytes, std::size_t length, void* self);
-    static void OnRecordEnd(int terminator, void* self);
+    static void onField(void* bytes, std::size_t length, void* self);
+    static void onRecordEnd(int terminator, void* self);
 
-    void FeedLine(std::string_view line);
-    std::string_view Decode(std::string_view line);
-    void FinishRecord();
-    [[noreturn]] void ThrowSyntaxError() const;
+    void feedLine(std::string_view line);
+    std::string_view decode(std::string_view line);
+    void finishRecord();
+    [[noreturn]] void throwSyntaxError() const;
 
     std::FILE* input_;
     CsvEncoding encoding_;

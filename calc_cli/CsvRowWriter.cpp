@@ -13,13 +13,13 @@ constexpr std::size_t kFlushAt = 1 << 20;
 
 // RFC 4180 quoting where a field needs it, as spreadsheet programs write: libcsv's writer
 // quotes every field, which makes the output a sixth larger and slower to write.
-bool NeedsQuotes(std::string_view field) {
+bool needsQuotes(std::string_view field) {
     return std::any_of(field.begin(), field.end(),
                        [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
 }
 
-void AppendField(std::string& line, std::string_view field) {
-    if (!NeedsQuotes(field)) {
+void appendField(std::string& line, std::string_view field) {
+    if (!needsQuotes(field)) {
         line.append(field);
         return;
     }
@@ -47,30 +47,30 @@ CsvRowWriter::CsvRowWriter(std::FILE* output, CsvEncoding encoding)
 
 CsvRowWriter::~CsvRowWriter() = default;
 
-bool CsvRowWriter::Encode(std::span<const std::string_view> fields) {
+bool CsvRowWriter::encode(std::span<const std::string_view> fields) {
     line_.clear();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             line_ += ',';
         }
-        AppendField(line_, fields[i]);
+        appendField(line_, fields[i]);
     }
     line_ += "\r\n";
     if (!converter_) {
         return true;
     }
     encoded_.clear();
-    return converter_->Convert(line_, encoded_, "?");
+    return converter_->convert(line_, encoded_, "?");
 }
 
-void CsvRowWriter::Write() {
-    buffer_ += Encoded();
+void CsvRowWriter::write() {
+    buffer_ += encoded();
     if (buffer_.size() >= kFlushAt) {
-        Flush();
+        flush();
     }
 }
 
-void CsvRowWriter::Flush() {
+void CsvRowWriter::flush() {
     if (!buffer_.empty() &&
         std::fwrite(buffer_.data(), 1, buffer_.size(), output_) != buffer_.size()) {
         throw std::runtime_error(std::string("書き込めません / cannot write: ") +

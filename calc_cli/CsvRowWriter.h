@@ -21,13 +21,13 @@ public:
     CsvRowWriter& operator=(const CsvRowWriter&) = delete;
 
     // Formats one row in the output encoding. False, with nothing written, when a field has a
-    // character the encoding cannot hold; `Write` then writes the row with it replaced.
-    bool Encode(std::span<const std::string_view> fields);
-    void Write();
+    // character the encoding cannot hold; `write` then writes the row with it replaced.
+    bool encode(std::span<const std::string_view> fields);
+    void write();
     // The row last encoded, ready to be written.
-    std::string_view Encoded() const { return converter_ ? encoded_ : line_; }
+    std::string_view encoded() const { return converter_ ? encoded_ : line_; }
     // Writes what is buffered; throws std::runtime_error when the output refuses it.
-    void Flush();
+    void flush();
 
 private:
     std::FILE* output_;

@@ -11,7 +11,7 @@ public:
     CsvSyntaxError(long line, const std::string& what)
         : std::runtime_error(what)
         , line_(line) {}
-    long Line() const { return line_; }
+    long line() const { return line_; }
 
 private:
     long line_;

@@ -23,18 +23,18 @@ constexpr const char* kEditEncoding =
 
 // Digits as the edit counts them: integer and decimal digits together, the "0" of a number
 // below 1 included.
-int DigitsOf(Extended value) {
-    const std::string plain = FormatPlain(std::fabs(value));
+int digitsOf(Extended value) {
+    const std::string plain = formatPlain(std::fabs(value));
     return static_cast<int>(plain.size()) -
            static_cast<int>(std::count(plain.begin(), plain.end(), '.'));
 }
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // Digits in groups of three after a first group of one to three, as the edit writes them.
-bool Grouped(std::string_view digits) {
+bool grouped(std::string_view digits) {
     const std::size_t first = digits.find(',');
     if (first == std::string_view::npos) {
         return true;
@@ -53,14 +53,14 @@ bool Grouped(std::string_view digits) {
 // A whole number in the edit's own notation: a sign, then digits, with or without its
 // separators. This is what payroll files hold; reading it needs no decimal formatting, which
 // costs several times the computation itself. Anything else goes the general way.
-std::optional<EntryReading> ReadWholeNumber(std::string_view text, int maxDigits) {
+std::optional<EntryReading> readWholeNumber(std::string_view text, int maxDigits) {
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (negative || text.front() == '+')) {
         text.remove_prefix(1);
     }
-    if (text.empty() || !IsDigit(text.front()) ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c) || c == ','; }) ||
-        !Grouped(text)) {
+    if (text.empty() || !isDigit(text.front()) ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == ','; }) ||
+        !grouped(text)) {
         return std::nullopt;
     }
     std::uint64_t magnitude = 0;
@@ -76,7 +76,7 @@ std::optional<EntryReading> ReadWholeNumber(std::string_view text, int maxDigits
         magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
     }
     std::string shown = negative && magnitude > 0 ? "-" : "";
-    shown += GroupThousands(std::to_string(magnitude));
+    shown += groupThousands(std::to_string(magnitude));
     const auto value = static_cast<Extended>(magnitude);
     return EntryReading{{negative ? -value : value, std::move(shown)}, EntryProblem::None};
 }
@@ -91,19 +91,19 @@ EditEntryReader::EditEntryReader()
     edit_.setZeroDisplay(true);
 }
 
-EntryReading EditEntryReader::Read(std::string_view text) {
+EntryReading EditEntryReader::read(std::string_view text) {
     if (text.empty()) {
         return {{}, EntryProblem::Empty};
     }
-    if (auto whole = ReadWholeNumber(text, edit_.maxDigits())) {
+    if (auto whole = readWholeNumber(text, edit_.maxDigits())) {
         return *std::move(whole);
     }
-    return ReadLikeThePaste(text);
+    return readLikeThePaste(text);
 }
 
 // As a paste into the edit reads the text and the edit then shows its number.
-EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
-    const std::optional<std::u16string> editText = EditText(text);
+EntryReading EditEntryReader::readLikeThePaste(std::string_view text) {
+    const std::optional<std::u16string> editText = editTextOf(text);
     if (!editText) {
         return {{}, EntryProblem::NotANumber}; // not UTF-8, so no number either
     }
@@ -111,16 +111,16 @@ EntryReading EditEntryReader::ReadLikeThePaste(std::string_view text) {
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
-    if (DigitsOf(*value) > edit_.maxDigits()) {
+    if (digitsOf(*value) > edit_.maxDigits()) {
         return {{}, EntryProblem::TooManyDigits};
     }
     edit_.setValue(*value);
-    return {{edit_.value(), Utf8Of(sink_.Text())}, EntryProblem::None};
+    return {{edit_.value(), utf8Of(sink_.text())}, EntryProblem::None};
 }
 
-std::optional<std::u16string> EditEntryReader::EditText(std::string_view utf8) {
+std::optional<std::u16string> EditEntryReader::editTextOf(std::string_view utf8) {
     std::string bytes;
-    if (!toEdit_.Convert(utf8, bytes, {})) {
+    if (!toEdit_.convert(utf8, bytes, {})) {
         return std::nullopt;
     }
     std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
@@ -129,9 +129,9 @@ std::optional<std::u16string> EditEntryReader::EditText(std::string_view utf8) {
 }
 
 // The edit's texts are always whole UTF-16, so nothing is replaced here.
-std::string EditEntryReader::Utf8Of(const std::u16string& text) {
+std::string EditEntryReader::utf8Of(const std::u16string& text) {
     std::string utf8;
-    fromEdit_.Convert({reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)},
+    fromEdit_.convert({reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)},
                       utf8, {});
     return utf8;
 }

@@ -29,15 +29,15 @@ public:
     EditEntryReader(const EditEntryReader&) = delete;
     EditEntryReader& operator=(const EditEntryReader&) = delete;
 
-    EntryReading Read(std::string_view text);
+    EntryReading read(std::string_view text);
     // The most digits, integer and decimal together, that the windows' edits hold.
-    int MaxDigits() const { return edit_.maxDigits(); }
+    int maxDigits() const { return edit_.maxDigits(); }
 
 private:
-    EntryReading ReadLikeThePaste(std::string_view text);
+    EntryReading readLikeThePaste(std::string_view text);
     // Nothing for a text that is not UTF-8.
-    std::optional<std::u16string> EditText(std::string_view utf8);
-    std::string Utf8Of(const std::u16string& text);
+    std::optional<std::u16string> editTextOf(std::string_view utf8);
+    std::string utf8Of(const std::u16string& text);
 
     // The edit holds UTF-16; the command line and the CSV files give UTF-8.
     TextConverter toEdit_;

@@ -10,7 +10,7 @@ namespace norvik {
 // other request (caret, beep, focus, colour), which only a person at a window would notice.
 class EditTextSink : public NValEditRequests {
 public:
-    const std::u16string& Text() const { return text_; }
+    const std::u16string& text() const { return text_; }
 
     std::u16string currentText() const override { return text_; }
     int selectedFrom() const override { return 0; }

@@ -79,32 +79,32 @@ constexpr FieldCaption kOtsu[] = {
 
 } // namespace
 
-std::span<const FieldCaption> KouCaptions() {
+std::span<const FieldCaption> kouCaptions() {
     return kKou;
 }
 
-std::span<const FieldCaption> OtsuCaptions() {
+std::span<const FieldCaption> otsuCaptions() {
     return kOtsu;
 }
 
-std::span<const FieldCaption> ReiwaKouCaptions() {
+std::span<const FieldCaption> reiwaKouCaptions() {
     return kReiwaKou;
 }
 
-LayoutText SalaryCaption() {
+LayoutText salaryCaption() {
     return {"StaticText12", "その月の社会保険料控除後の給与等の金額"};
 }
 
-LayoutText DependentsCaption() {
+LayoutText dependentsCaption() {
     return {"StaticText13", "扶養家族数"};
 }
 
-LayoutText SpouseChoiceCaption(bool spouse) {
+LayoutText spouseChoiceCaption(bool spouse) {
     return spouse ? LayoutText{"RadioGroup2Item0", "配偶者あり"}
                   : LayoutText{"RadioGroup2Item1", "配偶者なし"};
 }
 
-std::string CaptionLine(const FieldCaption& caption) {
+std::string captionLine(const FieldCaption& caption) {
     std::string line(caption.group.text);
     for (const LayoutText& label : caption.labels) {
         if (label.text.empty() || label.text == caption.group.text) {
@@ -116,7 +116,7 @@ std::string CaptionLine(const FieldCaption& caption) {
     return line;
 }
 
-const FieldCaption* FindCaption(std::span<const FieldCaption> captions, std::string_view field) {
+const FieldCaption* findCaption(std::span<const FieldCaption> captions, std::string_view field) {
     const auto found = std::find_if(captions.begin(), captions.end(),
                                     [field](const FieldCaption& c) { return c.field == field; });
     return found == captions.end() ? nullptr : &*found;

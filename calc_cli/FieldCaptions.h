@@ -23,25 +23,25 @@ struct FieldCaption {
 
 // The captions of the column-甲 and column-乙 windows, one for each field of their result sets,
 // in the order the computations write them.
-std::span<const FieldCaption> KouCaptions();
-std::span<const FieldCaption> OtsuCaptions();
+std::span<const FieldCaption> kouCaptions();
+std::span<const FieldCaption> otsuCaptions();
 
 // The captions of column 甲 under the rules since 2020: the column-甲 window's where a field means
 // the same, and captions of their own (a text without a widget) for the basic deduction and the
 // taxable amount, whose tables are numbered differently.
-std::span<const FieldCaption> ReiwaKouCaptions();
+std::span<const FieldCaption> reiwaKouCaptions();
 
 // The labels of the inputs, which both windows share: the salary and dependents edits and the
 // two spouse choices of column 甲.
-LayoutText SalaryCaption();
-LayoutText DependentsCaption();
-LayoutText SpouseChoiceCaption(bool spouse);
+LayoutText salaryCaption();
+LayoutText dependentsCaption();
+LayoutText spouseChoiceCaption(bool spouse);
 
 // The group title and the labels as one line; a label that repeats its group's title is
 // written once.
-std::string CaptionLine(const FieldCaption& caption);
+std::string captionLine(const FieldCaption& caption);
 
 // The caption of `field` in `captions`, or nullptr.
-const FieldCaption* FindCaption(std::span<const FieldCaption> captions, std::string_view field);
+const FieldCaption* findCaption(std::span<const FieldCaption> captions, std::string_view field);
 
 } // namespace norvik

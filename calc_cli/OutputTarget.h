@@ -6,7 +6,7 @@
 namespace norvik {
 
 // Where results go: standard output, or a file that appears only when the run is good. The file
-// is written under a temporary name in its own folder and renamed into place by `Commit`; a run
+// is written under a temporary name in its own folder and renamed into place by `commit`; a run
 // that ends without committing removes it, and an older file of that name stays as it was.
 class OutputTarget {
 public:
@@ -17,13 +17,13 @@ public:
     OutputTarget(const OutputTarget&) = delete;
     OutputTarget& operator=(const OutputTarget&) = delete;
 
-    std::FILE* File() const { return file_; }
-    bool IsStandardOutput() const { return path_.empty(); }
+    std::FILE* file() const { return file_; }
+    bool isStandardOutput() const { return path_.empty(); }
     // Flushes, and puts the file in place. Throws std::runtime_error when that fails.
-    void Commit();
+    void commit();
 
 private:
-    void Discard();
+    void discard();
 
     std::string path_;
     std::string temporaryPath_;

@@ -14,25 +14,25 @@ ReiwaRules::ReiwaRules(RuleSet rules)
     }
 }
 
-std::string_view ReiwaRules::Name() const {
+std::string_view ReiwaRules::name() const {
     return ruleSetName(rules_);
 }
 
 // As the windows' rules order them: the tax first, then each amount beside its formula.
-const std::vector<std::string_view>& ReiwaRules::ResultFields() const {
+const std::vector<std::string_view>& ReiwaRules::resultFields() const {
     static const std::vector<std::string_view> fields = {"alldata",  "data1", "formula1", "data2",
                                                          "formula2", "data3", "formula3", "data4",
                                                          "formula4", "data5", "formula5"};
     return fields;
 }
 
-std::string ReiwaRules::Caption(TaxColumn column, std::string_view field) const {
+std::string ReiwaRules::caption(TaxColumn column, std::string_view field) const {
     const FieldCaption* caption =
-        column == TaxColumn::Kou ? FindCaption(ReiwaKouCaptions(), field) : nullptr;
-    return caption ? CaptionLine(*caption) : std::string();
+        column == TaxColumn::Kou ? findCaption(reiwaKouCaptions(), field) : nullptr;
+    return caption ? captionLine(*caption) : std::string();
 }
 
-TaxOutcome ReiwaRules::Compute(const TaxRequest& request) const {
+TaxOutcome ReiwaRules::compute(const TaxRequest& request) const {
     if (request.column == TaxColumn::Otsu) {
         return {{}, std::nullopt, otsuRefusalUnder(rules_)->message, {}};
     }

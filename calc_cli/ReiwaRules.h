@@ -14,10 +14,10 @@ public:
     // Throws std::invalid_argument for the 2007 rules, which are the windows' own (WindowRules).
     explicit ReiwaRules(RuleSet rules);
 
-    std::string_view Name() const override;
-    const std::vector<std::string_view>& ResultFields() const override;
-    std::string Caption(TaxColumn column, std::string_view field) const override;
-    TaxOutcome Compute(const TaxRequest& request) const override;
+    std::string_view name() const override;
+    const std::vector<std::string_view>& resultFields() const override;
+    std::string caption(TaxColumn column, std::string_view field) const override;
+    TaxOutcome compute(const TaxRequest& request) const override;
 
 private:
     RuleSet rules_;

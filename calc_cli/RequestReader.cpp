@@ -6,7 +6,7 @@ namespace norvik {
 
 namespace {
 
-std::optional<TaxColumn> ColumnNamed(std::string_view text) {
+std::optional<TaxColumn> columnNamed(std::string_view text) {
     if (text == "甲" || text == "kou") {
         return TaxColumn::Kou;
     }
@@ -16,7 +16,7 @@ std::optional<TaxColumn> ColumnNamed(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<bool> SpouseNamed(std::string_view text) {
+std::optional<bool> spouseNamed(std::string_view text) {
     if (text == "yes" || text == "あり") {
         return true;
     }
@@ -26,28 +26,28 @@ std::optional<bool> SpouseNamed(std::string_view text) {
     return std::nullopt;
 }
 
-std::string Quoted(std::string_view text) {
+std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-std::string_view JapaneseName(std::string_view name) {
+std::string_view japaneseName(std::string_view name) {
     return name == "salary" ? "給与" : "扶養家族数";
 }
 
-std::string EntryMessage(EntryProblem problem, std::string_view name, std::string_view text,
+std::string entryMessage(EntryProblem problem, std::string_view name, std::string_view text,
                          int maxDigits) {
-    const std::string japanese(JapaneseName(name));
+    const std::string japanese(japaneseName(name));
     const std::string english(name);
     switch (problem) {
     case EntryProblem::Empty:
         return japanese + "が空です / " + english + " is empty";
     case EntryProblem::NotANumber:
-        return japanese + " " + Quoted(text) + " は数値として読めません / " + english + " " +
-               Quoted(text) + " is not a number";
+        return japanese + " " + quoted(text) + " は数値として読めません / " + english + " " +
+               quoted(text) + " is not a number";
     case EntryProblem::TooManyDigits: {
         const std::string digits = std::to_string(maxDigits);
-        return japanese + " " + Quoted(text) + " は" + digits + "桁を超えています / " + english +
-               " " + Quoted(text) + " has more than " + digits + " digits";
+        return japanese + " " + quoted(text) + " は" + digits + "桁を超えています / " + english +
+               " " + quoted(text) + " has more than " + digits + " digits";
     }
     case EntryProblem::None:
         break;
@@ -55,52 +55,52 @@ std::string EntryMessage(EntryProblem problem, std::string_view name, std::strin
     return {};
 }
 
-std::string SpouseProblem(TaxColumn column, std::string_view spouse, std::optional<bool>& chosen) {
+std::string spouseProblem(TaxColumn column, std::string_view spouse, std::optional<bool>& chosen) {
     if (column == TaxColumn::Otsu) {
         if (spouse.empty()) {
             return {};
         }
-        return "乙欄に配偶者の指定はありません (空にしてください): " + Quoted(spouse) +
-               " / column 乙 takes no spouse choice (leave it empty): " + Quoted(spouse);
+        return "乙欄に配偶者の指定はありません (空にしてください): " + quoted(spouse) +
+               " / column 乙 takes no spouse choice (leave it empty): " + quoted(spouse);
     }
-    chosen = SpouseNamed(spouse);
+    chosen = spouseNamed(spouse);
     if (chosen) {
         return {};
     }
-    return "配偶者 " + Quoted(spouse) + " は yes・no・あり・なし のいずれかです / spouse " +
-           Quoted(spouse) + " must be yes, no, あり or なし";
+    return "配偶者 " + quoted(spouse) + " は yes・no・あり・なし のいずれかです / spouse " +
+           quoted(spouse) + " must be yes, no, あり or なし";
 }
 
 } // namespace
 
-RequestReading RequestReader::Read(std::string_view column, std::string_view salary,
+RequestReading RequestReader::read(std::string_view column, std::string_view salary,
                                    std::string_view dependents, std::string_view spouse) {
     RequestReading reading;
-    const auto chosenColumn = ColumnNamed(column);
+    const auto chosenColumn = columnNamed(column);
     if (!chosenColumn) {
-        reading.problem = "欄 " + Quoted(column) +
-                          " は 甲・乙・kou・otsu のいずれかです / column " + Quoted(column) +
+        reading.problem = "欄 " + quoted(column) +
+                          " は 甲・乙・kou・otsu のいずれかです / column " + quoted(column) +
                           " must be 甲, 乙, kou or otsu";
         return reading;
     }
     reading.request.column = *chosenColumn;
-    reading.problem = ReadEntry("salary", salary, reading.request.salary);
+    reading.problem = readEntry("salary", salary, reading.request.salary);
     if (reading.problem.empty()) {
-        reading.problem = ReadEntry("dependents", dependents, reading.request.dependents);
+        reading.problem = readEntry("dependents", dependents, reading.request.dependents);
     }
     if (reading.problem.empty()) {
         std::optional<bool> chosen;
-        reading.problem = SpouseProblem(*chosenColumn, spouse, chosen);
+        reading.problem = spouseProblem(*chosenColumn, spouse, chosen);
         reading.request.spouse = chosen.value_or(false);
     }
     return reading;
 }
 
-std::string RequestReader::ReadEntry(std::string_view name, std::string_view text,
+std::string RequestReader::readEntry(std::string_view name, std::string_view text,
                                      EditEntry& entry) {
-    EntryReading reading = entries_.Read(text);
+    EntryReading reading = entries_.read(text);
     if (reading.problem != EntryProblem::None) {
-        return EntryMessage(reading.problem, name, text, entries_.MaxDigits());
+        return entryMessage(reading.problem, name, text, entries_.maxDigits());
     }
     entry = std::move(reading.entry);
     return {};

@@ -20,12 +20,12 @@ struct RequestReading {
 // and English, naming the text at fault.
 class RequestReader {
 public:
-    RequestReading Read(std::string_view column, std::string_view salary,
+    RequestReading read(std::string_view column, std::string_view salary,
                         std::string_view dependents, std::string_view spouse);
-    int MaxDigits() const { return entries_.MaxDigits(); }
+    int maxDigits() const { return entries_.maxDigits(); }
 
 private:
-    std::string ReadEntry(std::string_view name, std::string_view text, EditEntry& entry);
+    std::string readEntry(std::string_view name, std::string_view text, EditEntry& entry);
 
     EditEntryReader entries_;
 };

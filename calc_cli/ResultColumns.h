@@ -23,11 +23,11 @@ public:
 
     ResultColumns(const TaxRules& rules, bool captions);
 
-    const std::vector<std::string>& Header() const { return header_; }
+    const std::vector<std::string>& header() const { return header_; }
 
     // The cells of one row; they point into the arguments, which must outlive their use. Without
     // an outcome the result cells, the rules' name among them, stay empty.
-    std::span<const std::string_view> Row(Inputs inputs, const TaxOutcome* outcome,
+    std::span<const std::string_view> row(Inputs inputs, const TaxOutcome* outcome,
                                           std::string_view tax, std::string_view status);
 
 private:
@@ -37,8 +37,8 @@ private:
         std::vector<std::size_t> columns;
     };
 
-    const Layout& LayoutOf(const ResultTexts& texts);
-    std::size_t ColumnOf(std::string_view field) const;
+    const Layout& layoutOf(const ResultTexts& texts);
+    std::size_t columnOf(std::string_view field) const;
 
     std::string_view rulesName_;
     std::vector<std::string_view> fields_;

@@ -9,7 +9,7 @@ namespace norvik {
 namespace {
 
 // The option a refusal is about: the one that alone is refused, or both when they disagree.
-std::string_view OptionAtFault(const RulesOptions& options) {
+std::string_view optionAtFault(const RulesOptions& options) {
     if (!options.paymentDate) {
         return "--rules";
     }
@@ -19,7 +19,7 @@ std::string_view OptionAtFault(const RulesOptions& options) {
     return rulesNamed(*options.year).refusal ? "--rules" : "--rules, --paid";
 }
 
-std::unique_ptr<const TaxRules> TaxRulesOf(RuleSet rules) {
+std::unique_ptr<const TaxRules> taxRulesOf(RuleSet rules) {
     if (rules == RuleSet::Paid2007to2012) {
         return std::make_unique<WindowRules>();
     }
@@ -28,12 +28,12 @@ std::unique_ptr<const TaxRules> TaxRulesOf(RuleSet rules) {
 
 } // namespace
 
-ChosenRules ChooseRules(const RulesOptions& options) {
+ChosenRules chosenRules(const RulesOptions& options) {
     const RuleChoice choice = chooseRules(options.year, options.paymentDate);
     if (choice.refusal) {
-        return {nullptr, std::string(OptionAtFault(options)) + ": " + choice.refusal->message};
+        return {nullptr, std::string(optionAtFault(options)) + ": " + choice.refusal->message};
     }
-    return {TaxRulesOf(choice.rules), {}};
+    return {taxRulesOf(choice.rules), {}};
 }
 
 } // namespace norvik

@@ -22,6 +22,6 @@ struct ChosenRules {
 
 // The windows' rules without either option; otherwise the rules the options name, which must
 // agree when both are given.
-ChosenRules ChooseRules(const RulesOptions& options);
+ChosenRules chosenRules(const RulesOptions& options);
 
 } // namespace norvik

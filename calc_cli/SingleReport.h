@@ -19,13 +19,13 @@ public:
     SingleReport(const TaxRules& rules, const SingleRequest& given, const TaxRequest& request,
                  const TaxOutcome& outcome);
 
-    std::string Render(ReportFormat format) const;
+    std::string render(ReportFormat format) const;
 
 private:
-    std::string Text() const;
-    std::string Csv() const;
-    std::string Json() const;
-    std::string_view ColumnTitle() const;
+    std::string text() const;
+    std::string csv() const;
+    std::string json() const;
+    std::string_view columnTitle() const;
 
     const TaxRules& rules_;
     const SingleRequest& given_;

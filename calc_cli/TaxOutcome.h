@@ -17,8 +17,8 @@ struct TaxOutcome {
     std::string refusal;
     std::string inputProblem;
 
-    bool Refused() const { return !tax.has_value(); }
-    bool BadInput() const { return !inputProblem.empty(); }
+    bool refused() const { return !tax.has_value(); }
+    bool badInput() const { return !inputProblem.empty(); }
 };
 
 } // namespace norvik

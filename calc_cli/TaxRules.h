@@ -16,12 +16,12 @@ public:
     virtual ~TaxRules() = default;
 
     // The rules' name as the output shows it.
-    virtual std::string_view Name() const = 0;
+    virtual std::string_view name() const = 0;
     // Every field that either column can return, in the order of a CSV's result columns.
-    virtual const std::vector<std::string_view>& ResultFields() const = 0;
+    virtual const std::vector<std::string_view>& resultFields() const = 0;
     // The caption shown beside a field of a column; empty when the column has no such field.
-    virtual std::string Caption(TaxColumn column, std::string_view field) const = 0;
-    virtual TaxOutcome Compute(const TaxRequest& request) const = 0;
+    virtual std::string caption(TaxColumn column, std::string_view field) const = 0;
+    virtual TaxOutcome compute(const TaxRequest& request) const = 0;
 
 protected:
     TaxRules() = default;

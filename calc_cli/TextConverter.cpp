@@ -17,7 +17,7 @@ TextConverter::~TextConverter() {
     iconv_close(descriptor_);
 }
 
-bool TextConverter::Convert(std::string_view in, std::string& out, std::string_view replacement) {
+bool TextConverter::convert(std::string_view in, std::string& out, std::string_view replacement) {
     bool clean = true;
     char* from = const_cast<char*>(in.data()); // iconv does not write through it
     std::size_t fromLeft = in.size();

@@ -19,7 +19,7 @@ public:
 
     // Appends `in`, converted, to `out`, every unconvertible sequence replaced by
     // `replacement` (already in the target encoding). False when any was replaced.
-    bool Convert(std::string_view in, std::string& out, std::string_view replacement);
+    bool convert(std::string_view in, std::string& out, std::string_view replacement);
 
 private:
     iconv_t descriptor_;

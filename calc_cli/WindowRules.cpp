@@ -13,7 +13,7 @@ constexpr int kNoSpouse = 1;
 
 // The window shows its refusal in a message box on two lines; one line reads the same and
 // stays in one spreadsheet cell.
-std::string OnOneLine(std::string text) {
+std::string onOneLine(std::string text) {
     for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
         text.erase(at, 2);
     }
@@ -22,12 +22,12 @@ std::string OnOneLine(std::string text) {
 
 } // namespace
 
-std::string_view WindowRules::Name() const {
+std::string_view WindowRules::name() const {
     return "平成19年分～平成24年分";
 }
 
 // Each amount beside its formula, by the number the layouts give them; the tax first.
-const std::vector<std::string_view>& WindowRules::ResultFields() const {
+const std::vector<std::string_view>& WindowRules::resultFields() const {
     static const std::vector<std::string_view> fields = {
         "alldata",  "data1",    "formula1",  "data2",    "formula2",  "data3",     "formula3",
         "data4",    "formula4", "data5",     "formula5", "data6",     "formula6",  "data9",
@@ -35,17 +35,17 @@ const std::vector<std::string_view>& WindowRules::ResultFields() const {
     return fields;
 }
 
-std::string WindowRules::Caption(TaxColumn column, std::string_view field) const {
+std::string WindowRules::caption(TaxColumn column, std::string_view field) const {
     const FieldCaption* caption =
-        FindCaption(column == TaxColumn::Kou ? KouCaptions() : OtsuCaptions(), field);
-    return caption ? CaptionLine(*caption) : std::string();
+        findCaption(column == TaxColumn::Kou ? kouCaptions() : otsuCaptions(), field);
+    return caption ? captionLine(*caption) : std::string();
 }
 
-TaxOutcome WindowRules::Compute(const TaxRequest& request) const {
-    return request.column == TaxColumn::Kou ? ComputeKou(request) : ComputeOtsu(request);
+TaxOutcome WindowRules::compute(const TaxRequest& request) const {
+    return request.column == TaxColumn::Kou ? kouOutcome(request) : otsuOutcome(request);
 }
 
-TaxOutcome WindowRules::ComputeKou(const TaxRequest& request) {
+TaxOutcome WindowRules::kouOutcome(const TaxRequest& request) {
     const KouInput input{request.salary.value, request.salary.shownText, request.dependents.value,
                          request.dependents.shownText, request.spouse ? kSpouseChosen : kNoSpouse};
     KouResult result = computeKou(input);
@@ -54,10 +54,10 @@ TaxOutcome WindowRules::ComputeKou(const TaxRequest& request) {
     return {std::move(result.texts), tax, {}, {}};
 }
 
-TaxOutcome WindowRules::ComputeOtsu(const TaxRequest& request) {
+TaxOutcome WindowRules::otsuOutcome(const TaxRequest& request) {
     OtsuResult result = computeOtsu(request.salary.value, request.dependents.value);
     if (result.refusal) {
-        return {{}, std::nullopt, OnOneLine(result.refusal->message), {}};
+        return {{}, std::nullopt, onOneLine(result.refusal->message), {}};
     }
     // Brought to hundreds of yen, the tax has no fraction left.
     const std::int64_t tax = result.amounts.tax.raw() / Currency::kScale;

@@ -9,14 +9,14 @@ namespace norvik {
 // the windows' own result sets and captions.
 class WindowRules : public TaxRules {
 public:
-    std::string_view Name() const override;
-    const std::vector<std::string_view>& ResultFields() const override;
-    std::string Caption(TaxColumn column, std::string_view field) const override;
-    TaxOutcome Compute(const TaxRequest& request) const override;
+    std::string_view name() const override;
+    const std::vector<std::string_view>& resultFields() const override;
+    std::string caption(TaxColumn column, std::string_view field) const override;
+    TaxOutcome compute(const TaxRequest& request) const override;
 
 private:
-    static TaxOutcome ComputeKou(const TaxRequest& request);
-    static TaxOutcome ComputeOtsu(const TaxRequest& request);
+    static TaxOutcome kouOutcome(const TaxRequest& request);
+    static TaxOutcome otsuOutcome(const TaxRequest& request);
 };
 
 } // namespace norvik

@@ -3,5 +3,5 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return norvik::CommandLine(std::cerr).Run(argc, argv);
+    return norvik::CommandLine(std::cerr).run(argc, argv);
 }

@@ -18,7 +18,7 @@ std::uint64_t magnitude(std::int64_t value) {
 std::string signedGrouped(bool negative, std::uint64_t wholeYen) {
     char digits[20];
     const char* end = std::to_chars(std::begin(digits), std::end(digits), wholeYen).ptr;
-    std::string text = GroupThousands(std::string_view(digits, end));
+    std::string text = groupThousands(std::string_view(digits, end));
     if (negative && wholeYen != 0) {
         text.insert(text.begin(), '-');
     }
@@ -40,7 +40,7 @@ std::string Amt(Currency amount) {
 }
 
 std::string Amt(Extended amount) {
-    const std::int64_t yen = RoundHalfEven(std::fabs(amount));
+    const std::int64_t yen = roundHalfEven(std::fabs(amount));
     return signedGrouped(amount < 0, magnitude(yen));
 }
 

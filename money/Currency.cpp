@@ -18,7 +18,7 @@ Currency Currency::fromExtended(Extended yen) {
 }
 
 Currency Currency::fromExtendedRaw(Extended tenThousandths) {
-    return Currency(RoundHalfEven(tenThousandths));
+    return Currency(roundHalfEven(tenThousandths));
 }
 
 Currency operator+(Currency a, Currency b) {

@@ -30,7 +30,7 @@ bool saturates(Extended x, std::int64_t& saturated) {
 // Both conversions go through llrint, which stores with the rounding mode in force (to nearest,
 // ties to even; the program never changes it). Truncating by switching the FPU's rounding mode
 // for every conversion would cost more than the rest of a whole computation.
-std::int64_t RoundHalfEven(Extended x) {
+std::int64_t roundHalfEven(Extended x) {
     std::int64_t saturated = 0;
     if (saturates(x, saturated)) {
         return saturated;

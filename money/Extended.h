@@ -22,6 +22,6 @@ inline Extended Int(Extended x) {
 std::int64_t Trunc(Extended x);
 
 // Rounds to the nearest integer, a tie going to the even neighbour, saturating as Trunc does.
-std::int64_t RoundHalfEven(Extended x);
+std::int64_t roundHalfEven(Extended x);
 
 } // namespace norvik

@@ -2,7 +2,7 @@
 
 namespace norvik {
 
-std::string GroupThousands(std::string_view digits) {
+std::string groupThousands(std::string_view digits) {
     std::string grouped;
     grouped.reserve(digits.size() + digits.size() / 3);
     for (std::size_t i = 0; i < digits.size(); ++i) {

@@ -7,6 +7,6 @@ namespace norvik {
 
 // The digits of a whole number with "," between groups of three, counted from the right. The
 // result fields and the numeric edit separate thousands alike whatever the locale says.
-std::string GroupThousands(std::string_view digits);
+std::string groupThousands(std::string_view digits);
 
 } // namespace norvik

@@ -17,48 +17,48 @@ const std::string kHeader = "id,column,salary,dependents,spouse\r\n";
 const std::string kTwoLineRow = "\"1\r\nSato\",甲,300000,2,yes\r\n";
 const std::string kLastRow = "5,乙,300000,2,\r\n";
 
-std::string Quote(const std::string& path) {
+std::string quote(const std::string& path) {
     return "'" + path + "'";
 }
 
 TEST(Batch, EveryKindOfRowGivesTheReviewedResult) {
     // 甲 with and without spouse, 乙 accepted and refused, quoted fields (separators, quotes, a
     // line break), fractions, negatives, full-width digits; a byte-order mark and CRLF.
-    const ProgramRun run = RunCalc("batch " + Quote(kData + "/payroll.csv"));
+    const ProgramRun run = runCalc("batch " + quote(kData + "/payroll.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, ReadFile(kData + "/payroll.expected.csv"));
+    EXPECT_EQ(run.out, readFile(kData + "/payroll.expected.csv"));
 }
 
 TEST(Batch, ShiftJisInAndOutWithLfLineEnds) {
-    const ProgramRun run = RunCalc("batch --encoding cp932 " + Quote(kData + "/payroll_cp932.csv"));
+    const ProgramRun run = runCalc("batch --encoding cp932 " + quote(kData + "/payroll_cp932.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, ReadFile(kData + "/payroll_cp932.expected.csv"));
+    EXPECT_EQ(run.out, readFile(kData + "/payroll_cp932.expected.csv"));
 }
 
 TEST(Batch, StandardInAndAFileOut) {
-    const std::string folder = MakeTemporaryFolder();
-    const ProgramRun run = RunCalc("batch - --output " + Quote(folder + "/result.csv"),
-                                   ReadFile(kData + "/payroll.csv"));
+    const std::string folder = makeTemporaryFolder();
+    const ProgramRun run = runCalc("batch - --output " + quote(folder + "/result.csv"),
+                                   readFile(kData + "/payroll.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(ListFolder(folder), "result.csv\n");
-    EXPECT_EQ(ReadFile(folder + "/result.csv"), ReadFile(kData + "/payroll.expected.csv"));
+    EXPECT_EQ(listFolder(folder), "result.csv\n");
+    EXPECT_EQ(readFile(folder + "/result.csv"), readFile(kData + "/payroll.expected.csv"));
     std::filesystem::remove_all(folder);
 }
 
 TEST(Batch, OutputEncodingCanBeChosen) {
     const ProgramRun run =
-        RunCalc("batch --output-encoding cp932 " + Quote(kData + "/payroll.csv"));
+        runCalc("batch --output-encoding cp932 " + quote(kData + "/payroll.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
-    std::string expected = ReadFile(kData + "/payroll_cp932.expected.csv");
+    std::string expected = readFile(kData + "/payroll_cp932.expected.csv");
     // The UTF-8 file's two-line id keeps its CRLF; the CP932 one was written with LF.
     expected.replace(expected.find("\"7\nsecond"), 9, "\"7\r\nsecond");
     EXPECT_EQ(run.out, expected);
 }
 
 TEST(Batch, CaptionsNameBothColumnsWhereAFieldNameMeansTwoThings) {
-    const ProgramRun run = RunCalc("batch --captions -", "id,column,salary,dependents,spouse\n");
+    const ProgramRun run = runCalc("batch --captions -", "id,column,salary,dependents,spouse\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(",甲: 給与所得控除額(第１表) 控除額 / 乙: 計算基準額,"),
               std::string::npos)
@@ -88,7 +88,7 @@ const BadRow kBadRows[] = {
     {"broken UTF-8", "4,甲\xff,300000,2,yes\r\n", "broken encoding: not valid UTF-8"},
 };
 
-void ExpectTold(const ProgramRun& run, const std::string& message) {
+void expectTold(const ProgramRun& run, const std::string& message) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("line 4: "), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
@@ -97,50 +97,50 @@ void ExpectTold(const ProgramRun& run, const std::string& message) {
 TEST(Batch, EachBadRowIsToldWithItsLineAndNoFileIsLeft) {
     for (const BadRow& bad : kBadRows) {
         SCOPED_TRACE(bad.kind);
-        const std::string folder = MakeTemporaryFolder();
-        WriteFile(folder + "/in.csv", kHeader + kTwoLineRow + bad.row + kLastRow);
-        const ProgramRun run = RunCalc("batch " + Quote(folder + "/in.csv") + " --output " +
-                                       Quote(folder + "/out.csv"));
-        ExpectTold(run, bad.message);
-        EXPECT_EQ(ListFolder(folder), "in.csv\n");
+        const std::string folder = makeTemporaryFolder();
+        writeFile(folder + "/in.csv", kHeader + kTwoLineRow + bad.row + kLastRow);
+        const ProgramRun run = runCalc("batch " + quote(folder + "/in.csv") + " --output " +
+                                       quote(folder + "/out.csv"));
+        expectTold(run, bad.message);
+        EXPECT_EQ(listFolder(folder), "in.csv\n");
         std::filesystem::remove_all(folder);
     }
 }
 
 TEST(Batch, BrokenShiftJisIsToldWithItsLine) {
-    const std::string folder = MakeTemporaryFolder();
+    const std::string folder = makeTemporaryFolder();
     // "甲" in CP932, then a lead byte without its trail byte.
-    WriteFile(folder + "/in.csv", kHeader + "1,\x8d\x62,300000,2,yes\r\n2,a\r\nb,3\r\n" +
+    writeFile(folder + "/in.csv", kHeader + "1,\x8d\x62,300000,2,yes\r\n2,a\r\nb,3\r\n" +
                                       "4,\x8d\x62\x81,300000,2,yes\r\n");
-    const ProgramRun run = RunCalc("batch --encoding cp932 " + Quote(folder + "/in.csv") +
-                                   " --output " + Quote(folder + "/out.csv"));
-    ExpectTold(run, "broken encoding: not valid CP932");
-    EXPECT_EQ(ListFolder(folder), "in.csv\n");
+    const ProgramRun run = runCalc("batch --encoding cp932 " + quote(folder + "/in.csv") +
+                                   " --output " + quote(folder + "/out.csv"));
+    expectTold(run, "broken encoding: not valid CP932");
+    EXPECT_EQ(listFolder(folder), "in.csv\n");
     std::filesystem::remove_all(folder);
 }
 
 TEST(Batch, AnOutputThatCannotBeWrittenIsTold) {
     const ProgramRun run =
-        RunCalc("batch - --output /dev/null/never", kHeader + "1,甲,300000,1,yes\r\n");
+        runCalc("batch - --output /dev/null/never", kHeader + "1,甲,300000,1,yes\r\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot create"), std::string::npos) << run.err;
 }
 
 TEST(Batch, EveryBadRowIsToldNotOnlyTheFirst) {
-    const std::string folder = MakeTemporaryFolder();
-    WriteFile(folder + "/in.csv",
+    const std::string folder = makeTemporaryFolder();
+    writeFile(folder + "/in.csv",
               kHeader + "1,丙,1,1,yes\r\n2,甲,300000,1,yes\r\n3,甲,x,1,yes\r\n");
     const ProgramRun both =
-        RunCalc("batch " + Quote(folder + "/in.csv") + " --output " + Quote(folder + "/out.csv"));
+        runCalc("batch " + quote(folder + "/in.csv") + " --output " + quote(folder + "/out.csv"));
     EXPECT_EQ(both.status, 1);
     EXPECT_NE(both.err.find("line 2: "), std::string::npos) << both.err;
     EXPECT_NE(both.err.find("line 4: "), std::string::npos) << both.err;
-    EXPECT_EQ(ListFolder(folder), "in.csv\n");
+    EXPECT_EQ(listFolder(folder), "in.csv\n");
     std::filesystem::remove_all(folder);
 }
 
 TEST(Batch, StandardOutputStopsAtTheFirstBadRow) {
-    const ProgramRun run = RunCalc("batch -", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" +
+    const ProgramRun run = runCalc("batch -", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" +
                                                   kLastRow + "6,甲,xyz,2,yes\r\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("\"1\r\nSato\""), std::string::npos);
@@ -150,17 +150,17 @@ TEST(Batch, StandardOutputStopsAtTheFirstBadRow) {
 }
 
 TEST(Batch, KeepGoingWritesGoodRowsAndMarksBadOnes) {
-    const std::string folder = MakeTemporaryFolder();
-    WriteFile(folder + "/in.csv", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" + kLastRow);
-    const ProgramRun run = RunCalc("batch --keep-going " + Quote(folder + "/in.csv") +
-                                   " --output " + Quote(folder + "/out.csv"));
-    ExpectTold(run, "salary \"abc\" is not a number");
-    const std::string out = ReadFile(folder + "/out.csv");
+    const std::string folder = makeTemporaryFolder();
+    writeFile(folder + "/in.csv", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" + kLastRow);
+    const ProgramRun run = runCalc("batch --keep-going " + quote(folder + "/in.csv") +
+                                   " --output " + quote(folder + "/out.csv"));
+    expectTold(run, "salary \"abc\" is not a number");
+    const std::string out = readFile(folder + "/out.csv");
     EXPECT_NE(out.find("\r\n4,甲,abc,2,yes,,,,,,,,,,,,,,,,,,,,,,,\"給与 \"\"abc\"\" は"),
               std::string::npos)
         << out;
     EXPECT_NE(out.find(",48600,ok\r\n"), std::string::npos) << out;
-    EXPECT_EQ(ListFolder(folder), "in.csv\nout.csv\n");
+    EXPECT_EQ(listFolder(folder), "in.csv\nout.csv\n");
     std::filesystem::remove_all(folder);
 }
 
@@ -172,13 +172,13 @@ TEST(Batch, BrokenQuotingOrHeaderStopsTheRun) {
         {"", "line 1: "},
     };
     for (const auto& [input, line] : inputs) {
-        const std::string folder = MakeTemporaryFolder();
-        WriteFile(folder + "/in.csv", input);
-        const ProgramRun run = RunCalc("batch --keep-going " + Quote(folder + "/in.csv") +
-                                       " --output " + Quote(folder + "/out.csv"));
+        const std::string folder = makeTemporaryFolder();
+        writeFile(folder + "/in.csv", input);
+        const ProgramRun run = runCalc("batch --keep-going " + quote(folder + "/in.csv") +
+                                       " --output " + quote(folder + "/out.csv"));
         EXPECT_EQ(run.status, 1) << input;
         EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
-        EXPECT_EQ(ListFolder(folder), "in.csv\n") << input;
+        EXPECT_EQ(listFolder(folder), "in.csv\n") << input;
         std::filesystem::remove_all(folder);
     }
 }

@@ -16,11 +16,11 @@
 namespace norvik {
 namespace {
 
-std::string Arg(std::string_view name, std::string_view value) {
+std::string arg(std::string_view name, std::string_view value) {
     return " '--" + std::string(name) + "=" + std::string(value) + "'";
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
@@ -29,23 +29,23 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::vector<std::string> ExpectedFieldLines(const GoldenCase& c,
+std::vector<std::string> expectedFieldLines(const GoldenCase& c,
                                             std::span<const FieldCaption> captions) {
     std::vector<std::string> lines;
     for (const auto& [field, text] : c.expected) {
-        const FieldCaption* caption = norvik::FindCaption(captions, field);
-        lines.push_back((caption ? norvik::CaptionLine(*caption) : "?") + ": " + std::string(text));
+        const FieldCaption* caption = norvik::findCaption(captions, field);
+        lines.push_back((caption ? norvik::captionLine(*caption) : "?") + ": " + std::string(text));
     }
     lines.push_back("税額: " + textOf(c.expected, "alldata") + "円");
     return lines;
 }
 
-bool Refused(const GoldenCase& c) {
+bool refused(const GoldenCase& c) {
     return std::ranges::any_of(c.expected,
                                [](const auto& field) { return field.first == "refusal.message"; });
 }
 
-std::string OneLine(std::string_view message) {
+std::string oneLine(std::string_view message) {
     std::string line(message);
     for (auto at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n")) {
         line.erase(at, 2);
@@ -59,19 +59,19 @@ TEST(CalcGolden, ColumnKouPrintsEveryFieldOfEveryReviewedCase) {
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
         const bool spouse = c.inputs.at("spouse") == "0"; // no choice computes as 配偶者なし
-        const ProgramRun run = RunCalc("kou" + Arg("salary", c.inputs.at("salaryText")) +
-                                       Arg("dependents", c.inputs.at("dependentsText")) +
-                                       Arg("spouse", spouse ? "yes" : "no"));
+        const ProgramRun run = runCalc("kou" + arg("salary", c.inputs.at("salaryText")) +
+                                       arg("dependents", c.inputs.at("dependentsText")) +
+                                       arg("spouse", spouse ? "yes" : "no"));
         ASSERT_EQ(run.status, 0) << run.err;
         std::vector<std::string> expected = {
             "月額表甲欄 電算機計算の特例 (平成19年分～平成24年分)",
             "その月の社会保険料控除後の給与等の金額: " + std::string(c.inputs.at("salaryText")),
             "扶養家族数: " + std::string(c.inputs.at("dependentsText")),
             spouse ? "配偶者あり" : "配偶者なし"};
-        for (auto& line : ExpectedFieldLines(c, norvik::KouCaptions())) {
+        for (auto& line : expectedFieldLines(c, norvik::kouCaptions())) {
             expected.push_back(std::move(line));
         }
-        EXPECT_EQ(Lines(run.out), expected);
+        EXPECT_EQ(splitLines(run.out), expected);
     }
 }
 
@@ -81,17 +81,17 @@ TEST(CalcGolden, ColumnOtsuPrintsEveryFieldOrTheRefusalOfEveryReviewedCase) {
     constexpr std::size_t kHeadLines = 3; // the title and the two inputs
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
-        const ProgramRun run = RunCalc("otsu" + Arg("salary", c.inputs.at("salary")) +
-                                       Arg("dependents", c.inputs.at("dependents")));
+        const ProgramRun run = runCalc("otsu" + arg("salary", c.inputs.at("salary")) +
+                                       arg("dependents", c.inputs.at("dependents")));
         ASSERT_EQ(run.status, 0) << run.err;
-        const std::vector<std::string> lines = Lines(run.out);
+        const std::vector<std::string> lines = splitLines(run.out);
         ASSERT_GT(lines.size(), kHeadLines);
         const std::vector<std::string> results(lines.begin() + kHeadLines, lines.end());
-        if (Refused(c)) {
+        if (refused(c)) {
             EXPECT_EQ(results,
-                      std::vector<std::string>{OneLine(textOf(c.expected, "refusal.message"))});
+                      std::vector<std::string>{oneLine(textOf(c.expected, "refusal.message"))});
         } else {
-            EXPECT_EQ(results, ExpectedFieldLines(c, norvik::OtsuCaptions()));
+            EXPECT_EQ(results, expectedFieldLines(c, norvik::otsuCaptions()));
         }
     }
 }

@@ -24,7 +24,7 @@ struct UiWidget {
 };
 
 // Every widget of a Designer layout by name, with its enclosing group box and its shown text.
-std::map<std::string, UiWidget> ReadLayout(const QString& fileName) {
+std::map<std::string, UiWidget> readLayout(const QString& fileName) {
     QFile file(fileName);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << fileName.toStdString();
     QXmlStreamReader xml(&file);
@@ -61,7 +61,7 @@ std::map<std::string, UiWidget> ReadLayout(const QString& fileName) {
     return widgets;
 }
 
-void ExpectShown(const std::map<std::string, UiWidget>& layout, const LayoutText& shown,
+void expectShown(const std::map<std::string, UiWidget>& layout, const LayoutText& shown,
                  const std::string& group) {
     const auto found = layout.find(std::string(shown.widget));
     ASSERT_NE(found, layout.end()) << shown.widget;
@@ -69,36 +69,36 @@ void ExpectShown(const std::map<std::string, UiWidget>& layout, const LayoutText
     EXPECT_EQ(found->second.group, group) << shown.widget;
 }
 
-void ExpectCaptionsMatch(const QString& uiFile, std::span<const FieldCaption> captions) {
-    const auto layout = ReadLayout(uiFile);
+void expectCaptionsMatch(const QString& uiFile, std::span<const FieldCaption> captions) {
+    const auto layout = readLayout(uiFile);
     for (const FieldCaption& caption : captions) {
         SCOPED_TRACE(std::string(caption.field));
         const auto field = layout.find(std::string(caption.field));
         ASSERT_NE(field, layout.end());
         EXPECT_EQ(field->second.group, caption.group.widget);
-        ExpectShown(layout, caption.group, layout.at(std::string(caption.group.widget)).group);
+        expectShown(layout, caption.group, layout.at(std::string(caption.group.widget)).group);
         for (const LayoutText& label : caption.labels) {
             if (!label.widget.empty()) {
-                ExpectShown(layout, label, std::string(caption.group.widget));
+                expectShown(layout, label, std::string(caption.group.widget));
             }
         }
     }
-    ExpectShown(layout, SalaryCaption(), "GroupBox2");
-    ExpectShown(layout, DependentsCaption(), "GroupBox2");
+    expectShown(layout, salaryCaption(), "GroupBox2");
+    expectShown(layout, dependentsCaption(), "GroupBox2");
 }
 
 TEST(CaptionsUi, ColumnKouCaptionsAreTheWindowsTexts) {
-    ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui", KouCaptions());
-    const auto layout = ReadLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
-    ExpectShown(layout, SpouseChoiceCaption(true), "RadioGroup2");
-    ExpectShown(layout, SpouseChoiceCaption(false), "RadioGroup2");
+    expectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui", kouCaptions());
+    const auto layout = readLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
+    expectShown(layout, spouseChoiceCaption(true), "RadioGroup2");
+    expectShown(layout, spouseChoiceCaption(false), "RadioGroup2");
 }
 
 // Under the rules since 2020 a caption that names a widget is the column-甲 window's text; the
 // others are those rules' own, and none of them may pass for a text the window shows.
 TEST(CaptionsUi, TheNewRulesReuseOnlyTheWindowsOwnTexts) {
-    const auto layout = ReadLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
-    for (const FieldCaption& caption : ReiwaKouCaptions()) {
+    const auto layout = readLayout(NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui");
+    for (const FieldCaption& caption : reiwaKouCaptions()) {
         SCOPED_TRACE(std::string(caption.field));
         ASSERT_TRUE(layout.count(std::string(caption.field)));
         for (const LayoutText& shown : {caption.group, caption.labels[0], caption.labels[1]}) {
@@ -115,16 +115,16 @@ TEST(CaptionsUi, TheNewRulesReuseOnlyTheWindowsOwnTexts) {
 }
 
 TEST(CaptionsUi, ColumnOtsuCaptionsAreTheWindowsTexts) {
-    ExpectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui", OtsuCaptions());
+    expectCaptionsMatch(NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui", otsuCaptions());
 }
 
 // The program refuses more digits than the windows' edits hold; both edits of both layouts
 // keep the edit's own limit unless they set one, and then it must be the same.
 TEST(CaptionsUi, TheEditsHoldTheDigitsTheProgramAccepts) {
-    const int accepted = EditEntryReader().MaxDigits();
+    const int accepted = EditEntryReader().maxDigits();
     for (const char* ui :
          {NORVIK_SOURCE_DIR "/calc_kou/unorvik.ui", NORVIK_SOURCE_DIR "/calc_otsu/unorvikB.ui"}) {
-        const auto layout = ReadLayout(ui);
+        const auto layout = readLayout(ui);
         for (const char* edit : {"NValEdit3", "NValEdit4"}) {
             const auto& properties = layout.at(edit).properties;
             const auto digits = properties.find("MaxDigits");

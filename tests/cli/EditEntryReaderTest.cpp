@@ -39,7 +39,7 @@ TEST(EditEntryReader, AcceptsWhatTheEditAcceptsAndShowsItsText) {
     };
     EditEntryReader reader;
     for (const Accepted& row : rows) {
-        const auto reading = reader.Read(row.text);
+        const auto reading = reader.read(row.text);
         EXPECT_EQ(reading.problem, EntryProblem::None) << row.text;
         EXPECT_EQ(reading.entry.value, row.value) << row.text;
         EXPECT_EQ(reading.entry.shownText, row.shown) << row.text;
@@ -79,7 +79,7 @@ TEST(EditEntryReader, RefusesWhatTheEditWouldReadAsZeroOrCut) {
     };
     EditEntryReader reader;
     for (const auto& [text, problem] : rows) {
-        EXPECT_EQ(reader.Read(text).problem, problem) << testing::PrintToString(text);
+        EXPECT_EQ(reader.read(text).problem, problem) << testing::PrintToString(text);
     }
 }
 
@@ -123,7 +123,7 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
         window.attach(edit);
         edit.setZeroDisplay(true);
         edit.paste(widened(text));
-        const auto reading = reader.Read(text);
+        const auto reading = reader.read(text);
         ASSERT_EQ(reading.problem, EntryProblem::None) << text;
         EXPECT_EQ(reading.entry.shownText, narrowed(window.text)) << text;
         EXPECT_EQ(reading.entry.value, edit.value()) << text;

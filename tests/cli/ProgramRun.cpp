@@ -12,19 +12,19 @@
 
 namespace norvik {
 
-std::string ReadFile(const std::string& path) {
+std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
+void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
 }
 
-std::string MakeTemporaryFolder() {
+std::string makeTemporaryFolder() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "norvik_calc_test.XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
@@ -33,7 +33,7 @@ std::string MakeTemporaryFolder() {
     return pattern;
 }
 
-std::string ListFolder(const std::string& folder) {
+std::string listFolder(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         names.push_back(entry.path().filename().string());
@@ -46,17 +46,17 @@ std::string ListFolder(const std::string& folder) {
     return list;
 }
 
-ProgramRun RunCalc(const std::string& arguments, const std::string& input) {
-    const std::string folder = MakeTemporaryFolder();
-    WriteFile(folder + "/stdin", input);
+ProgramRun runCalc(const std::string& arguments, const std::string& input) {
+    const std::string folder = makeTemporaryFolder();
+    writeFile(folder + "/stdin", input);
     const std::string command = std::string("'") + NORVIK_CALC + "' " + arguments + " < '" +
                                 folder + "/stdin' > '" + folder + "/stdout' 2> '" + folder +
                                 "/stderr'";
     const int raw = std::system(command.c_str());
     ProgramRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(folder + "/stdout");
-    run.err = ReadFile(folder + "/stderr");
+    run.out = readFile(folder + "/stdout");
+    run.err = readFile(folder + "/stderr");
     std::filesystem::remove_all(folder);
     return run;
 }

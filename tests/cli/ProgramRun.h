@@ -13,13 +13,13 @@ struct ProgramRun {
 
 // Runs norvik_calc with `arguments` (already quoted for the shell) and `input` on its standard
 // input.
-ProgramRun RunCalc(const std::string& arguments, const std::string& input = "");
+ProgramRun runCalc(const std::string& arguments, const std::string& input = "");
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
 // A new empty folder under the system's temporary folder.
-std::string MakeTemporaryFolder();
+std::string makeTemporaryFolder();
 // The names in a folder, sorted.
-std::string ListFolder(const std::string& folder);
+std::string listFolder(const std::string& folder);
 
 } // namespace norvik

@@ -15,19 +15,19 @@ namespace {
 
 const std::string kPeriods = "使える規定は 2007（平成19年分～平成24年分: 2007-01-01～2012-12-31";
 
-std::string Kou(std::int64_t salary, std::int64_t dependents, bool spouse) {
+std::string kou(std::int64_t salary, std::int64_t dependents, bool spouse) {
     return "kou --salary " + std::to_string(salary) + " --dependents " +
            std::to_string(dependents) + " --spouse " + (spouse ? "yes" : "no");
 }
 
-nlohmann::json JsonOf(const std::string& arguments) {
-    const ProgramRun run = RunCalc(arguments + " --format json");
+nlohmann::json jsonOf(const std::string& arguments) {
+    const ProgramRun run = runCalc(arguments + " --format json");
     EXPECT_EQ(run.status, 0) << arguments << "\n" << run.err;
     return run.status == 0 ? nlohmann::json::parse(run.out) : nlohmann::json();
 }
 
 TEST(Rules, TheAcceptanceExamplePrintsEveryAmountOfTheWorking) {
-    const ProgramRun run = RunCalc("--rules 2026 kou --salary 175000 --dependents 1 --spouse yes");
+    const ProgramRun run = runCalc("--rules 2026 kou --salary 175000 --dependents 1 --spouse yes");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -70,9 +70,9 @@ TEST(Rules, PublishedExamplesOfEachPeriod) {
         {"--rules 2007", "", 300000, 3, 3420, "平成19年分～平成24年分"},
     };
     for (const auto& c : cases) {
-        const std::string arguments = c.before + " " + Kou(c.salary, c.n - 1, true) + " " + c.after;
+        const std::string arguments = c.before + " " + kou(c.salary, c.n - 1, true) + " " + c.after;
         SCOPED_TRACE(arguments);
-        const nlohmann::json json = JsonOf(arguments);
+        const nlohmann::json json = jsonOf(arguments);
         EXPECT_EQ(json["tax"], c.tax);
         EXPECT_EQ(json["rules"], c.rules);
         EXPECT_EQ(json["status"], "ok");
@@ -91,7 +91,7 @@ TEST(Rules, ThePaymentDatePicksThePeriodFromItsFirstDayToItsLast) {
         {"2027-12-31", "令和9年分"},
     };
     for (const auto& [date, rules] : dates) {
-        EXPECT_EQ(JsonOf(std::string("--paid ") + date + " " + Kou(300000, 2, true))["rules"],
+        EXPECT_EQ(jsonOf(std::string("--paid ") + date + " " + kou(300000, 2, true))["rules"],
                   rules)
             << date;
     }
@@ -116,7 +116,7 @@ TEST(Rules, AChoiceOfNoRulesIsRefusedWithThePeriods) {
     for (const auto& [options, message] : refusals) {
         for (const std::string command : {"kou --salary 1 --dependents 0 --spouse no", "batch -"}) {
             const std::string arguments = options + " " + command;
-            const ProgramRun run = RunCalc(arguments, "id,column,salary,dependents,spouse\n");
+            const ProgramRun run = runCalc(arguments, "id,column,salary,dependents,spouse\n");
             EXPECT_EQ(run.status, 2) << arguments;
             EXPECT_EQ(run.out, "") << arguments;
             EXPECT_EQ(run.err.rfind(message, 0), 0u) << run.err;
@@ -142,7 +142,7 @@ TEST(Rules, FractionsAndNegativesAreBadInputUnderTheNewRulesOnly) {
         {"kou --salary 175000.5 --dependents 0.5 --spouse yes", 0, ""},
     };
     for (const auto& c : cases) {
-        const ProgramRun run = RunCalc(c.arguments);
+        const ProgramRun run = runCalc(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << run.err;
         EXPECT_EQ(run.out.empty(), c.status != 0) << c.arguments;
@@ -152,12 +152,12 @@ TEST(Rules, FractionsAndNegativesAreBadInputUnderTheNewRulesOnly) {
 // Column 乙 is refused as the windows refuse a salary outside their method: a result, not an
 // error, so a payroll's other rows still go through.
 TEST(Rules, ColumnOtsuIsRefusedUnderTheNewRules) {
-    const ProgramRun text = RunCalc("--rules 2026 otsu --salary 300000 --dependents 2");
+    const ProgramRun text = runCalc("--rules 2026 otsu --salary 300000 --dependents 2");
     EXPECT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("\n令和8年分の規定には、乙欄の電算機計算の特例はありません"),
               std::string::npos)
         << text.out;
-    const nlohmann::json json = JsonOf("--paid 2027-03-25 otsu --salary 300000 --dependents 2");
+    const nlohmann::json json = jsonOf("--paid 2027-03-25 otsu --salary 300000 --dependents 2");
     EXPECT_TRUE(json["tax"].is_null());
     EXPECT_NE(json["status"].get<std::string>().find("月額表）の乙欄で税額を求めてください。"),
               std::string::npos);
@@ -168,7 +168,7 @@ const std::string kPayroll = "id,column,salary,dependents,spouse\r\n"
                              "2,乙,175000,1,\r\n";
 
 TEST(Rules, APayrollUnderTheNewRulesCarriesTheBasicDeductionAndTheRules) {
-    const ProgramRun run = RunCalc("batch --rules 2026 -", kPayroll);
+    const ProgramRun run = runCalc("batch --rules 2026 -", kPayroll);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(
         run.out,
@@ -185,14 +185,14 @@ TEST(Rules, APayrollUnderTheNewRulesCarriesTheBasicDeductionAndTheRules) {
 }
 
 TEST(Rules, AFractionInAPayrollUnderTheNewRulesIsABadRowAndLeavesNoFile) {
-    const std::string folder = MakeTemporaryFolder();
-    WriteFile(folder + "/in.csv", kPayroll + "3,甲,175000,1.5,yes\r\n");
-    const ProgramRun run = RunCalc("--paid 2026-04-24 batch '" + folder + "/in.csv' --output '" +
+    const std::string folder = makeTemporaryFolder();
+    writeFile(folder + "/in.csv", kPayroll + "3,甲,175000,1.5,yes\r\n");
+    const ProgramRun run = runCalc("--paid 2026-04-24 batch '" + folder + "/in.csv' --output '" +
                                    folder + "/out.csv'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "4行目 / line 4: 令和8年分の規定では、扶養家族数に端数は使えません。"
                        "人数を整数で指定してください。\n");
-    EXPECT_EQ(ListFolder(folder), "in.csv\n");
+    EXPECT_EQ(listFolder(folder), "in.csv\n");
     std::filesystem::remove_all(folder);
 }
 

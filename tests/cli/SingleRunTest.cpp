@@ -12,7 +12,7 @@ namespace {
 const std::string kFirstExample = "kou --salary 300,000 --dependents 2 --spouse yes";
 
 TEST(SingleRun, JsonCarriesEveryFieldWithItsCaptionAndTheTax) {
-    const ProgramRun run = RunCalc(kFirstExample + " --format json");
+    const ProgramRun run = runCalc(kFirstExample + " --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["column"], "甲");
@@ -26,7 +26,7 @@ TEST(SingleRun, JsonCarriesEveryFieldWithItsCaptionAndTheTax) {
 }
 
 TEST(SingleRun, JsonOfARefusalHasNoTax) {
-    const ProgramRun run = RunCalc("otsu --salary 88000 --dependents 0 --format json");
+    const ProgramRun run = runCalc("otsu --salary 88000 --dependents 0 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_TRUE(json["tax"].is_null());
@@ -35,7 +35,7 @@ TEST(SingleRun, JsonOfARefusalHasNoTax) {
 }
 
 TEST(SingleRun, CsvIsTheBatchRowWithItsHeader) {
-    const ProgramRun run = RunCalc(kFirstExample + " --format csv");
+    const ProgramRun run = runCalc(kFirstExample + " --format csv");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("id,column,salary,dependents,spouse,rules,alldata,data1,formula1,", 0),
               0u);
@@ -55,7 +55,7 @@ TEST(SingleRun, BadInputIsToldAndComputesNothing) {
         {"otsu --salary=-1,5 --dependents 0", "salary \"-1,5\" is not a number"},
     };
     for (const auto& [arguments, message] : rows) {
-        const ProgramRun run = RunCalc(arguments);
+        const ProgramRun run = runCalc(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
@@ -67,10 +67,10 @@ TEST(SingleRun, ACommandLineItDoesNotUnderstandIsAUsageError) {
                                   "kou --salary 1 --dependents 1 --spouse yes "
                                   "--format xml",
                                   "tax"}) {
-        EXPECT_EQ(RunCalc(arguments).status, 2) << arguments;
+        EXPECT_EQ(runCalc(arguments).status, 2) << arguments;
     }
-    EXPECT_EQ(RunCalc("--help").status, 0);
-    EXPECT_EQ(RunCalc("--version").out, "norvik_calc 1.10\n");
+    EXPECT_EQ(runCalc("--help").status, 0);
+    EXPECT_EQ(runCalc("--version").out, "norvik_calc 1.10\n");
 }
 
 } // namespace

@@ -79,11 +79,11 @@ TEST(Extended, TruncDropsTheFractionTowardZeroAndSaturates) {
 }
 
 TEST(Extended, RoundHalfEvenSaturatesAtBothEnds) {
-    EXPECT_EQ(RoundHalfEven(9223372036854775806.5L), kMax - 1); // tie to the even
-    EXPECT_EQ(RoundHalfEven(9223372036854775807.5L), kMax);
-    EXPECT_EQ(RoundHalfEven(-9223372036854775808.0L), kMin);
-    EXPECT_EQ(RoundHalfEven(-9223372036854775809.0L), kMin);
-    EXPECT_EQ(RoundHalfEven(4611686018427387904.5L), 4611686018427387904);
+    EXPECT_EQ(roundHalfEven(9223372036854775806.5L), kMax - 1); // tie to the even
+    EXPECT_EQ(roundHalfEven(9223372036854775807.5L), kMax);
+    EXPECT_EQ(roundHalfEven(-9223372036854775808.0L), kMin);
+    EXPECT_EQ(roundHalfEven(-9223372036854775809.0L), kMin);
+    EXPECT_EQ(roundHalfEven(4611686018427387904.5L), 4611686018427387904);
 }
 
 TEST(Extended, IntStaysFloating) {

@@ -23,25 +23,25 @@ struct FormatCase {
 
 TEST(NumberFormat, WidthDecimalsAndSeparators) {
     const FormatCase cases[] = {
-        {"separators every three digits", FormatNumber, 1234567, 0, 0, "1,234,567"},
-        {"negative with a decimal", FormatNumber, -1234.5L, 0, 1, "-1,234.5"},
-        {"three digits need no separator", FormatNumber, 999, 0, 0, "999"},
-        {"right-justified in the width", FormatNumber, 5, 4, 0, "   5"},
-        {"a half rounds away from zero", FormatNumber, 2.5L, 0, 0, "3"},
-        {"a negative half rounds away from zero", FormatNumber, -2.5L, 0, 0, "-3"},
-        {"an exact binary half", FormatNumber, 0.125L, 0, 2, "0.13"},
-        {"1.005 rounds up: its 18-digit form is 1.00500000000000000", FormatNumber, 1.005L, 0, 2,
+        {"separators every three digits", formatNumber, 1234567, 0, 0, "1,234,567"},
+        {"negative with a decimal", formatNumber, -1234.5L, 0, 1, "-1,234.5"},
+        {"three digits need no separator", formatNumber, 999, 0, 0, "999"},
+        {"right-justified in the width", formatNumber, 5, 4, 0, "   5"},
+        {"a half rounds away from zero", formatNumber, 2.5L, 0, 0, "3"},
+        {"a negative half rounds away from zero", formatNumber, -2.5L, 0, 0, "-3"},
+        {"an exact binary half", formatNumber, 0.125L, 0, 2, "0.13"},
+        {"1.005 rounds up: its 18-digit form is 1.00500000000000000", formatNumber, 1.005L, 0, 2,
          "1.01"},
-        {"a carry runs into a new group", FormatNumber, 999.996L, 0, 2, "1,000.00"},
-        {"a negative that rounds to zero has no sign", FormatNumber, -0.0004L, 0, 3, "0.000"},
-        {"padding decimals", FormatNumber, 12, 0, 2, "12.00"},
-        {"fifteen digits", FormatNumber, 999999999999999.0L, 0, 0, "999,999,999,999,999"},
-        {"fixed has no separators", FormatFixed, 1234567.891L, 0, 2, "1234567.89"},
-        {"fixed right-justified", FormatFixed, 5, 4, 1, " 5.0"},
-        {"left-justified", FormatFixedLeft, 5, 4, 0, "5   "},
-        {"left-justified wider than the width", FormatFixedLeft, -12, 2, 0, "-12"},
-        {"a number below one keeps its zero", FormatFixedLeft, 0.5L, 2, 1, "0.5"},
-        {"not a number writes zero", FormatFixed, std::numeric_limits<Extended>::quiet_NaN(), 0, 0,
+        {"a carry runs into a new group", formatNumber, 999.996L, 0, 2, "1,000.00"},
+        {"a negative that rounds to zero has no sign", formatNumber, -0.0004L, 0, 3, "0.000"},
+        {"padding decimals", formatNumber, 12, 0, 2, "12.00"},
+        {"fifteen digits", formatNumber, 999999999999999.0L, 0, 0, "999,999,999,999,999"},
+        {"fixed has no separators", formatFixed, 1234567.891L, 0, 2, "1234567.89"},
+        {"fixed right-justified", formatFixed, 5, 4, 1, " 5.0"},
+        {"left-justified", formatFixedLeft, 5, 4, 0, "5   "},
+        {"left-justified wider than the width", formatFixedLeft, -12, 2, 0, "-12"},
+        {"a number below one keeps its zero", formatFixedLeft, 0.5L, 2, 1, "0.5"},
+        {"not a number writes zero", formatFixed, std::numeric_limits<Extended>::quiet_NaN(), 0, 0,
          "0"},
     };
     for (const auto& c : cases) {
@@ -66,7 +66,7 @@ TEST(NumberFormat, PlainTextKeepsOnlySignificantDecimals) {
         {-0.25L, "-0.25"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FormatPlain(c.x), c.text) << c.text;
+        EXPECT_EQ(formatPlain(c.x), c.text) << c.text;
     }
 }
 
@@ -91,17 +91,17 @@ TEST(NumberReader, AcceptsBlanksSignDigitsAndOnePoint) {
         {"0x10", std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
     }
     const std::string huge = "1" + std::string(5000, '0');
-    EXPECT_EQ(ReadNumber(huge), std::numeric_limits<Extended>::infinity());
-    EXPECT_EQ(ReadNumber("0." + std::string(5000, '0') + "1"), 0);
+    EXPECT_EQ(readNumber(huge), std::numeric_limits<Extended>::infinity());
+    EXPECT_EQ(readNumber("0." + std::string(5000, '0') + "1"), 0);
 }
 
 TEST(NumberReader, DecimalPowersAreTheNearestValues) {
-    EXPECT_EQ(DecimalPower(1, 9), 1e9L);
-    EXPECT_EQ(DecimalPower(5, -9), 5e-9L);
-    EXPECT_EQ(DecimalPower(1, -2), 0.01L);
+    EXPECT_EQ(decimalPower(1, 9), 1e9L);
+    EXPECT_EQ(decimalPower(5, -9), 5e-9L);
+    EXPECT_EQ(decimalPower(1, -2), 0.01L);
 }
 
 struct ParseCase {

@@ -82,7 +82,7 @@ private:
                 digits += (i == point && i != 0 ? "." : "");
                 digits += static_cast<char>('0' + uniform(0, 9));
             }
-            return ReadNumber(digits).value_or(0);
+            return readNumber(digits).value_or(0);
         }
         }
     }
@@ -151,13 +151,13 @@ private:
 
     Extended halfUnit() const {
         const int f = box_.core.fixDecimal();
-        return DecimalPower(5, f == -1 ? -box_.core.maxDigits() : -(f + 1));
+        return decimalPower(5, f == -1 ? -box_.core.maxDigits() : -(f + 1));
     }
 
     Extended largest() const {
         const int d = box_.core.maxDigits();
         const int f = box_.core.fixDecimal();
-        return f == -1 ? DecimalPower(1, d) - 1 : DecimalPower(1, d - f) - DecimalPower(1, -f);
+        return f == -1 ? decimalPower(1, d) - 1 : decimalPower(1, d - f) - decimalPower(1, -f);
     }
 
     std::string brokenInvariant(bool refused) const {
@@ -197,7 +197,7 @@ private:
         }
         const Extended read = ParseNumberText(shown, core.leadingChar());
         const Extended tolerance =
-            DecimalPower(5, -(state.decimalCount + 1)) + std::fabs(value) * 1e-15L + halfUnit();
+            decimalPower(5, -(state.decimalCount + 1)) + std::fabs(value) * 1e-15L + halfUnit();
         if (std::fabs(read - value) > tolerance) {
             return "text " + testing::PrintToString(shown) + " does not read back as the number";
         }

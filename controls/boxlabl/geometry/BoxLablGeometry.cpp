@@ -54,7 +54,7 @@ int verticalTop(const TextPlacement& p) {
         break;
     }
     const Extended top = static_cast<Extended>(p.clientHeight) / 2 - p.textHeight / 2.0L;
-    return static_cast<int>(RoundHalfEven(top));
+    return static_cast<int>(roundHalfEven(top));
 }
 
 struct Span {

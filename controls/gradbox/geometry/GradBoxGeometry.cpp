@@ -16,14 +16,14 @@ TColor bandColor(TColor start, TColor end, int steps, int index) {
 } // namespace
 
 int bandSize(int length, int steps) {
-    const auto size = RoundHalfEven(static_cast<Extended>(length) / steps);
+    const auto size = roundHalfEven(static_cast<Extended>(length) / steps);
     return size == 0 ? 1 : static_cast<int>(size);
 }
 
 std::uint8_t channelValue(std::uint8_t from, std::uint8_t to, int steps, int index) {
     const Extended step = static_cast<Extended>(to - from) / steps;
     const Extended value = from + step * index;
-    return static_cast<std::uint8_t>(RoundHalfEven(value) & 0xFF);
+    return static_cast<std::uint8_t>(roundHalfEven(value) & 0xFF);
 }
 
 std::vector<GdiFill> gradientFills(TColor start, TColor end, std::uint8_t gradStep,

@@ -25,7 +25,7 @@ char16_t HalfWidthOf(char16_t c) {
 
 } // namespace
 
-std::u16string ToHalfWidth(std::u16string_view text) {
+std::u16string toHalfWidth(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (const char16_t c : text) {

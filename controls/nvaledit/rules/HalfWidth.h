@@ -9,6 +9,6 @@ namespace norvik {
 // the ideographic space U+3000 a space, and the full-width yen sign U+FFE5 the "\" that the
 // Japanese code page shows as the yen. Every other UTF-16 unit stays as it is; no full-width
 // form lies beyond the BMP, so the halves of a surrogate pair are left alone too.
-std::u16string ToHalfWidth(std::u16string_view text);
+std::u16string toHalfWidth(std::u16string_view text);
 
 } // namespace norvik

@@ -158,8 +158,8 @@ void NValEditCore::digitKey(int digit) {
         return;
     }
     // Written and read back: the repeated division by ten leaves binary noise behind.
-    const std::string text = FormatFixedLeft(candidate, state_.digitCount, state_.decimalCount);
-    storeAndShow(ReadNumber(text).value_or(0));
+    const std::string text = formatFixedLeft(candidate, state_.digitCount, state_.decimalCount);
+    storeAndShow(readNumber(text).value_or(0));
 }
 
 // The number that the digit makes, extending it at its right end. In integer entry the number
@@ -211,7 +211,7 @@ void NValEditCore::backspaceStep() {
         clearEntry();
         return;
     }
-    std::string text = FormatFixedLeft(value_, state_.digitCount, state_.decimalCount);
+    std::string text = formatFixedLeft(value_, state_.digitCount, state_.decimalCount);
     text.pop_back();
     --state_.digitCount;
     if (state_.decimalCount > 0) {
@@ -227,7 +227,7 @@ void NValEditCore::backspaceStep() {
     if (text.empty() || text == "-") {
         storeAndShow(0);
     } else {
-        storeAndShow(ReadNumber(text).value_or(0));
+        storeAndShow(readNumber(text).value_or(0));
     }
 }
 

@@ -92,7 +92,7 @@ void NValEditCore::setFixDecimal(int decimals) {
         return;
     }
     const auto count = static_cast<std::size_t>(decimals);
-    std::string text = FormatPlain(std::fabs(value_));
+    std::string text = formatPlain(std::fabs(value_));
     const auto point = text.find('.');
     if (point != std::string::npos) {
         if (designMode_ && text.size() - point - 1 > count) {
@@ -102,7 +102,7 @@ void NValEditCore::setFixDecimal(int decimals) {
     } else if (decimals > 0) {
         text += '.' + std::string(count, '0');
     }
-    const Extended magnitude = ReadNumber(text).value_or(0);
+    const Extended magnitude = readNumber(text).value_or(0);
     assignValue(value_ < 0 ? -magnitude : magnitude);
 }
 
@@ -139,7 +139,7 @@ void NValEditCore::setMinusColor(TColor color) {
 }
 
 int NValEditCore::digitsNeeded() const {
-    const std::string text = FormatPlain(std::fabs(value_));
+    const std::string text = formatPlain(std::fabs(value_));
     const auto point = text.find('.');
     int digits = static_cast<int>(text.size());
     int decimals = 0;
@@ -157,10 +157,10 @@ int NValEditCore::digitsNeeded() const {
 
 NValEditCore::Limits NValEditCore::currentLimits() const {
     if (fixDecimal_ == -1) {
-        return {DecimalPower(1, maxDigits_) - 1, DecimalPower(5, -maxDigits_)};
+        return {decimalPower(1, maxDigits_) - 1, decimalPower(5, -maxDigits_)};
     }
-    return {DecimalPower(1, maxDigits_ - fixDecimal_) - DecimalPower(1, -fixDecimal_),
-            DecimalPower(5, -(fixDecimal_ + 1))};
+    return {decimalPower(1, maxDigits_ - fixDecimal_) - decimalPower(1, -fixDecimal_),
+            decimalPower(5, -(fixDecimal_ + 1))};
 }
 
 void NValEditCore::assignValue(Extended v) {
@@ -201,14 +201,14 @@ void NValEditCore::assignValue(Extended v) {
 // The counts follow the number's plain decimal text; only the counts are cut to the limits,
 // the number keeps all its decimals.
 void NValEditCore::deriveCounts(Extended magnitude) {
-    std::string text = FormatPlain(magnitude);
+    std::string text = formatPlain(magnitude);
     auto point = text.find('.');
     const auto digitsWithPoint = static_cast<std::size_t>(maxDigits_) + 1;
     if (point != std::string::npos && text.size() > digitsWithPoint) {
         if (designMode_) {
             fail(kTooManyDigits);
         }
-        text = FormatPlain(ReadNumber(text.substr(0, digitsWithPoint)).value_or(0));
+        text = formatPlain(readNumber(text.substr(0, digitsWithPoint)).value_or(0));
         point = text.find('.');
     }
     state_.digitCount = static_cast<int>(text.size());
@@ -259,8 +259,8 @@ std::u16string NValEditCore::rendering(Extended x) const {
     if (x == 0 && !state_.pointTyped) {
         body = zeroDisplay_ ? "0" : "";
     } else {
-        body = putAComma_ ? FormatNumber(x, state_.digitCount, state_.decimalCount)
-                          : FormatFixed(x, state_.digitCount, state_.decimalCount);
+        body = putAComma_ ? formatNumber(x, state_.digitCount, state_.decimalCount)
+                          : formatFixed(x, state_.digitCount, state_.decimalCount);
         if (state_.pointTyped && state_.decimalCount == 0 && state_.digitCount < maxDigits_) {
             body += '.';
         }

@@ -85,7 +85,7 @@ FixedDigits RoundToDecimals(Extended x, int decimals) {
 
 std::string Compose(const FixedDigits& number, bool separators) {
     std::string text = number.negative ? "-" : "";
-    text += separators ? GroupThousands(number.integer) : number.integer;
+    text += separators ? groupThousands(number.integer) : number.integer;
     if (!number.fraction.empty()) {
         text += '.' + number.fraction;
     }
@@ -108,19 +108,19 @@ std::string PadRight(std::string text, int width) {
 
 } // namespace
 
-std::string FormatNumber(Extended x, int width, int decimals) {
+std::string formatNumber(Extended x, int width, int decimals) {
     return PadLeft(Compose(RoundToDecimals(x, decimals), true), width);
 }
 
-std::string FormatFixed(Extended x, int width, int decimals) {
+std::string formatFixed(Extended x, int width, int decimals) {
     return PadLeft(Compose(RoundToDecimals(x, decimals), false), width);
 }
 
-std::string FormatFixedLeft(Extended x, int width, int decimals) {
+std::string formatFixedLeft(Extended x, int width, int decimals) {
     return PadRight(Compose(RoundToDecimals(x, decimals), false), width);
 }
 
-std::string FormatPlain(Extended x) {
+std::string formatPlain(Extended x) {
     FixedDigits number = RoundToDecimals(x, kPlainDecimals);
     const auto lastSignificant = number.fraction.find_last_not_of('0');
     number.fraction.erase(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);

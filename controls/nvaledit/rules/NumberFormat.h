@@ -12,15 +12,15 @@ namespace norvik {
 // number unless it rounds to zero.
 
 // "%*.*n": thousands separators, right-justified in `width` with spaces.
-std::string FormatNumber(Extended x, int width, int decimals);
+std::string formatNumber(Extended x, int width, int decimals);
 
 // "%*.*f": no separators, right-justified in `width` with spaces.
-std::string FormatFixed(Extended x, int width, int decimals);
+std::string formatFixed(Extended x, int width, int decimals);
 
 // "%-*.*f": no separators, left-justified in `width` with spaces.
-std::string FormatFixedLeft(Extended x, int width, int decimals);
+std::string formatFixedLeft(Extended x, int width, int decimals);
 
 // "0.##############": at most 14 decimals, trailing zeros dropped, no point when none remain.
-std::string FormatPlain(Extended x);
+std::string formatPlain(Extended x);
 
 } // namespace norvik

@@ -60,7 +60,7 @@ Extended ParseMagnitude(std::string_view digits) {
 
 } // namespace
 
-std::optional<Extended> ReadNumber(std::string_view text) {
+std::optional<Extended> readNumber(std::string_view text) {
     text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -74,7 +74,7 @@ std::optional<Extended> ReadNumber(std::string_view text) {
     return negative ? -magnitude : magnitude;
 }
 
-Extended DecimalPower(int mantissa, int exponent) {
+Extended decimalPower(int mantissa, int exponent) {
     const std::string text = std::to_string(mantissa) + ".0e" + std::to_string(exponent);
     return ReadDecimal(text).value_or(0);
 }

@@ -77,7 +77,7 @@ Extended ParseNumberText(std::u16string_view text, unsigned char leadingChar) {
 }
 
 std::optional<Extended> TryParseNumberText(std::u16string_view text, unsigned char leadingChar) {
-    std::u16string halfWidth = ToHalfWidth(text);
+    std::u16string halfWidth = toHalfWidth(text);
     RemovePrefix(halfWidth, leadingChar);
     if (halfWidth.empty()) {
         return std::nullopt;
@@ -86,7 +86,7 @@ std::optional<Extended> TryParseNumberText(std::u16string_view text, unsigned ch
     if (!CharactersValid(halfWidth, point) || !SeparatorCountValid(halfWidth, point)) {
         return std::nullopt;
     }
-    return ReadNumber(WithoutSeparators(halfWidth));
+    return readNumber(WithoutSeparators(halfWidth));
 }
 
 } // namespace norvik
