@@ -1,11 +1,9 @@
 #pragma once
 
 #include "calc_cli/EditEntry.h"
+#include "result/TaxColumn.h"
 
 namespace norvik {
-
-// Column 甲 (a dependents declaration filed) or column 乙 (a secondary employer).
-enum class TaxColumn { Kou, Otsu };
 
 // One employee's month, as the window of its column would be filled in.
 struct TaxRequest {

@@ -3,7 +3,7 @@
 # Qt-free is decided by folder, so a newcomer sees it in the tree: money/, the command line, the
 # present-day rules, each calculator's computation/ and each control's rules/ or geometry/.
 set(NORVIK_QT_FREE_FOLDER_PATTERNS
-    money calc_cli calc_reiwa calc_*/computation controls/*/rules controls/*/geometry)
+    money result calc_cli calc_reiwa calc_*/computation controls/*/rules controls/*/geometry)
 
 function(norvik_qt_free_folders out)
     set(folders "")

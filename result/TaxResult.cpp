@@ -1,0 +1,50 @@
+#include "result/TaxResult.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace norvik {
+
+const Field* TaxResult::field(std::string_view id) const {
+    for (const Field& f : fields) {
+        if (f.id == id) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+const std::string& TaxResult::text(std::string_view id) const {
+    if (const Field* f = field(id)) {
+        return f->text;
+    }
+    throw std::out_of_range("no result field " + std::string(id));
+}
+
+std::vector<Field> emptyFields(std::span<const FieldSpec> specs) {
+    std::vector<Field> fields;
+    fields.reserve(specs.size());
+    for (const FieldSpec& spec : specs) {
+        fields.push_back(Field{spec.id, spec.caption, spec.formula, {}});
+    }
+    return fields;
+}
+
+void setText(std::vector<Field>& fields, std::string_view id, std::string text) {
+    for (Field& f : fields) {
+        if (f.id == id) {
+            f.text = std::move(text);
+            return;
+        }
+    }
+    throw std::logic_error("undeclared result field " + std::string(id));
+}
+
+TaxResult refusedResult(RulesUsed rules, Refusal refusal) {
+    TaxResult result;
+    result.rules = rules;
+    result.refusal = std::move(refusal);
+    return result;
+}
+
+} // namespace norvik
