@@ -3,7 +3,7 @@
 #include "calc_reiwa/RuleSet.h"
 #include "result/TaxColumn.h"
 #include "result/TaxResult.h"
-#include "tables/WithholdingTables.h"
+#include "tables/PrintedTables.h"
 
 #include <cstdint>
 #include <optional>

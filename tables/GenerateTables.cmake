@@ -363,7 +363,7 @@ file(CONFIGURE OUTPUT "${OUTPUT}.new" @ONLY CONTENT
 "// Generated at build time by tables/GenerateTables.cmake from tables/{@sources@}.tsv.
 // Do not edit: change the .tsv files instead.
 
-#include \"tables/WithholdingTables.h\"
+#include \"tables/PrintedTables.h\"
 
 namespace norvik {
 

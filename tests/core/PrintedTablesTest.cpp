@@ -2,7 +2,7 @@
 // are read here by plain text handling, and every compiled figure is written back as the file
 // writes it.
 
-#include "tables/WithholdingTables.h"
+#include "tables/PrintedTables.h"
 
 #include "TableFiles.h"
 
@@ -80,21 +80,21 @@ void expectSameLines(std::string_view fileName, std::span<const Line> compiled) 
     }
 }
 
-TEST(WithholdingTables, EveryMonthlyLineIsTheFilesLine) {
+TEST(PrintedTables, EveryMonthlyLineIsTheFilesLine) {
     ASSERT_EQ(monthlyTables().size(), 3u);
     for (const MonthlyTable& table : monthlyTables()) {
         expectSameLines(table.fileName, table.lines);
     }
 }
 
-TEST(WithholdingTables, EveryBonusRowIsTheFilesRow) {
+TEST(PrintedTables, EveryBonusRowIsTheFilesRow) {
     ASSERT_EQ(bonusTables().size(), 2u);
     for (const BonusTable& table : bonusTables()) {
         expectSameLines(table.fileName, table.rows);
     }
 }
 
-TEST(WithholdingTables, EveryFileInTheFolderIsConverted) {
+TEST(PrintedTables, EveryFileInTheFolderIsConverted) {
     std::vector<std::string> compiled;
     for (const MonthlyTable& table : monthlyTables()) {
         compiled.emplace_back(table.fileName);
@@ -107,7 +107,7 @@ TEST(WithholdingTables, EveryFileInTheFolderIsConverted) {
 }
 
 // The lookup takes the shared rows first and each column's rate lines after them.
-TEST(WithholdingTables, TheMonthlyLinesAreSplitAtTheFirstRateLineOfEachColumn) {
+TEST(PrintedTables, TheMonthlyLinesAreSplitAtTheFirstRateLineOfEachColumn) {
     for (const MonthlyTable& table : monthlyTables()) {
         SCOPED_TRACE(table.fileName);
         EXPECT_EQ(table.rows.front().kind, MonthlyLineKind::Below);
