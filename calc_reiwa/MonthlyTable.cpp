@@ -81,58 +81,80 @@ bool outOfRange(std::int64_t value) {
     return value < 0 || value > kLargestTableInput;
 }
 
-// "40.84%", "3.063%": the rate as the table prints it.
-std::string percentText(std::int64_t rate) {
-    std::string text = std::to_string(rate / 1000);
-    std::string decimals = std::to_string(1000 + rate % 1000).substr(1);
-    decimals.erase(decimals.find_last_not_of('0') + 1);
-    if (!decimals.empty()) {
-        text.append(".").append(decimals);
-    }
-    return text.append("%");
-}
+// A text of the working built in place: the amounts go in with their thousands separators and
+// need no string of their own.
+class WorkingText {
+public:
+    WorkingText() { text_.reserve(64); }
 
-std::string yenText(std::int64_t yen) {
-    return Amt(yen).append("円");
-}
+    WorkingText& operator<<(std::string_view part) {
+        text_.append(part);
+        return *this;
+    }
+    WorkingText& operator<<(std::int64_t amount) {
+        appendAmt(text_, amount);
+        return *this;
+    }
+    // "40.84%", "3.063%": a rate as the table prints it.
+    WorkingText& percent(std::int64_t rate) {
+        *this << rate / 1000;
+        char decimals[] = {'.', digit(rate / 100), digit(rate / 10), digit(rate)};
+        std::size_t length = sizeof decimals;
+        while (decimals[length - 1] == '0') {
+            --length;
+        }
+        if (length > 1) {
+            text_.append(decimals, length);
+        }
+        return *this << "%";
+    }
+
+    std::string take() { return std::move(text_); }
+
+private:
+    static char digit(std::int64_t value) { return static_cast<char>('0' + value % 10); }
+
+    std::string text_;
+};
 
 std::string bandText(const MonthlyTableAmounts& a) {
+    WorkingText text;
     if (a.kind == MonthlyLineKind::Below) {
-        return yenText(*a.bandUpper).append("未満");
+        text << *a.bandUpper << "円未満";
+    } else if (!a.bandUpper) {
+        text << a.bandLower << "円以上";
+    } else {
+        text << a.bandLower << "円以上 " << *a.bandUpper << "円未満";
     }
-    std::string text = yenText(a.bandLower).append("以上");
-    if (a.bandUpper) {
-        text.append(" ").append(yenText(*a.bandUpper)).append("未満");
-    }
-    return text;
+    return text.take();
 }
 
 std::string columnText(TaxColumn column, std::int64_t count) {
+    WorkingText text;
     if (column == TaxColumn::Kou) {
-        return "甲欄・扶養親族等" + Amt(count) + "人";
+        text << "甲欄・扶養親族等" << count << "人";
+    } else if (count == 0) {
+        text << "乙欄";
+    } else {
+        text << "乙欄・従たる給与の扶養親族等" << count << "人";
     }
-    if (count == 0) {
-        return "乙欄";
-    }
-    return "乙欄・従たる給与の扶養親族等" + Amt(count) + "人";
+    return text.take();
 }
 
 // "259,200円+(800,000円-740,000円)×40.84%", or "100,000円×3.063%" below the first band, where
 // the amount starts from nothing; a printed amount needs no working.
 std::string tableFormulaText(const MonthlyTableAmounts& a) {
+    WorkingText text;
     if (a.rate == 0) {
-        return "月額表の税額";
+        text << "月額表の税額";
+    } else if (a.kind == MonthlyLineKind::Below) {
+        text << a.salary << "円×";
+        text.percent(a.rate);
+    } else {
+        text << a.tableAmount << "円+(" << a.salary << "円-" << a.bandLower << "円)×";
+        text.percent(a.rate);
     }
-    if (a.kind == MonthlyLineKind::Below) {
-        return yenText(a.salary).append("×").append(percentText(a.rate));
-    }
-    return yenText(a.tableAmount)
-        .append("+(")
-        .append(yenText(a.salary))
-        .append("-")
-        .append(yenText(a.bandLower))
-        .append(")×")
-        .append(percentText(a.rate));
+    return text.take();
 }
 
 // "4,830円-1,610円×2人"; nothing when no one is deducted.
@@ -140,23 +162,25 @@ std::string taxFormulaText(const MonthlyTableAmounts& a) {
     if (a.personsDeducted == 0) {
         return {};
     }
-    return yenText(a.formulaAmount)
-        .append("-")
-        .append(yenText(kTablePersonDeduction))
-        .append("×")
-        .append(Amt(a.personsDeducted))
-        .append("人");
+    return (WorkingText() << a.formulaAmount << "円-" << kTablePersonDeduction << "円×"
+                          << a.personsDeducted << "人")
+        .take();
 }
 
+// The texts go in the order kFields declares them; the fields are made at once rather than filled
+// by name, which would take as long as writing the texts.
 std::vector<Field> workingFields(TaxColumn column, const MonthlyTableAmounts& a) {
-    std::vector<Field> fields = emptyFields(kFields);
-    setText(fields, "band", bandText(a));
-    setText(fields, "column", columnText(column, a.count));
-    setText(fields, "tableFormula", tableFormulaText(a));
-    setText(fields, "tableTax", Amt(a.formulaAmount));
-    setText(fields, "deduction", Amt(a.deduction));
-    setText(fields, "taxFormula", taxFormulaText(a));
-    setText(fields, "tax", Amt(a.tax));
+    std::string texts[] = {
+        bandText(a),      columnText(column, a.count), tableFormulaText(a), Amt(a.formulaAmount),
+        Amt(a.deduction), taxFormulaText(a),           Amt(a.tax),
+    };
+    static_assert(std::size(texts) == kFields.size());
+    std::vector<Field> fields;
+    fields.reserve(kFields.size());
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const FieldSpec& spec = kFields[i];
+        fields.push_back(Field{spec.id, spec.caption, spec.formula, std::move(texts[i])});
+    }
     return fields;
 }
 
@@ -167,12 +191,11 @@ Refusal noTableRefusal() {
                         "規定でだけできます。")};
 }
 
-Refusal inputRefusal(RuleSet rules, std::int64_t salary) {
-    const std::string_view what =
-        outOfRange(salary) ? "社会保険料等控除後の給与等の金額" : "扶養親族等の数";
+// `input` names the value out of range as the refusal shows it.
+Refusal inputRefusal(RuleSet rules, std::string_view input) {
     return {std::string(kRefusalTitle), std::string(ruleSetName(rules))
                                             .append("の月額表では、")
-                                            .append(what)
+                                            .append(input)
                                             .append("は0から")
                                             .append(Amt(kLargestTableInput))
                                             .append("までです。")};
@@ -216,8 +239,12 @@ MonthlyTableResult computeMonthlyTable(RuleSet rules, TaxColumn column, std::int
         result.refusal = noTableRefusal();
         return result;
     }
-    if (outOfRange(salary) || outOfRange(count)) {
-        result.refusal = inputRefusal(rules, salary);
+    if (outOfRange(salary)) {
+        result.refusal = inputRefusal(rules, "社会保険料等控除後の給与等の金額");
+        return result;
+    }
+    if (outOfRange(count)) {
+        result.refusal = inputRefusal(rules, "扶養親族等の数");
         return result;
     }
     result.amounts = amountsFor(monthlyTableFor(rules), column, salary, count);

@@ -12,12 +12,14 @@
 namespace norvik {
 
 // The monthly table (給与所得の源泉徴収税額表・月額表) of the rules since 2020, columns 甲 and 乙,
-// with the rules of its notes: 甲 over 7 扶養親族等 takes the 7-person amount less 1,610 yen for
-// each person over 7; 乙 takes 1,610 yen off for each 扶養親族等 declared on a 従たる給与について
-// の扶養控除等申告書; no tax goes below 0; a fraction of a yen is dropped wherever a rate applies.
+// with the rules of its notes:
+// - 甲 over 7 扶養親族等 takes the 7-person amount less 1,610 yen for each person over 7;
+// - 乙 takes 1,610 yen off for each 扶養親族等 declared on a
+//   従たる給与についての扶養控除等申告書;
+// - no tax goes below 0, and a fraction of a yen is dropped wherever a rate applies.
 //
-// `salary` is the month's salary after social insurance (社会保険料等控除後の給与等の金額) in whole
-// yen. `count` is the number of 扶養親族等: for 甲 the one the declaration gives, the
+// `salary` is the month's salary after social insurance (社会保険料等控除後の給与等の金額) in
+// whole yen. `count` is the number of 扶養親族等: for 甲 the one the declaration gives, the
 // 源泉控除対象配偶者 included; for 乙 the number declared on a
 // 従たる給与についての扶養控除等申告書, 0 when none was filed.
 

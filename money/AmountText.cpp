@@ -45,7 +45,31 @@ std::string Amt(Extended amount) {
 }
 
 std::string Amt(std::int64_t yen) {
-    return signedGrouped(yen < 0, magnitude(yen));
+    std::string text;
+    appendAmt(text, yen);
+    return text;
+}
+
+// Grouped in place and appended at once: the amounts of a long working are many, and a string
+// of their own for each, or an append per group, would cost more than the rest of the working.
+void appendAmt(std::string& text, std::int64_t yen) {
+    char digits[20];
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), magnitude(yen)).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    char grouped[1 + 20 + 6]; // a sign, 20 digits and their separators
+    char* out = grouped;
+    if (yen < 0) {
+        *out++ = '-';
+    }
+    std::size_t untilSeparator = count % 3 == 0 ? 3 : count % 3;
+    for (std::size_t i = 0; i < count; ++i, --untilSeparator) {
+        if (untilSeparator == 0) {
+            *out++ = ',';
+            untilSeparator = 3;
+        }
+        *out++ = digits[i];
+    }
+    text.append(grouped, static_cast<std::size_t>(out - grouped));
 }
 
 std::string Plain(Currency amount) {
