@@ -2,7 +2,6 @@
 
 #include "calc_reiwa/MonthlyTable.h"
 #include "calc_reiwa/WorkingText.h"
-#include "tables/PrintedTables.h"
 
 #include <algorithm>
 #include <array>
@@ -45,19 +44,6 @@ constexpr std::array kFields{
 constexpr std::int64_t kRateTableLimitTimes = 10;
 constexpr std::int64_t kShortPeriodMonths = 6;
 constexpr std::int64_t kLongPeriodMonths = 12;
-
-const BonusTable* bonusTableFor(RuleSet rules) {
-    switch (rules) {
-    case RuleSet::Paid2020to2025:
-        return &bonusTable2020();
-    case RuleSet::Paid2026:
-        return &bonusTable2026();
-    case RuleSet::Paid2007to2012:
-    case RuleSet::Paid2027:
-        break;
-    }
-    return nullptr;
-}
 
 BonusMethod methodFor(std::int64_t bonus, std::int64_t previousSalary) {
     if (previousSalary <= 0) {
@@ -327,6 +313,19 @@ std::optional<Refusal> inputRefusal(RuleSet rules, const BonusRequest& request) 
 }
 
 } // namespace
+
+const BonusTable* bonusTableFor(RuleSet rules) {
+    switch (rules) {
+    case RuleSet::Paid2020to2025:
+        return &bonusTable2020();
+    case RuleSet::Paid2026:
+        return &bonusTable2026();
+    case RuleSet::Paid2007to2012:
+    case RuleSet::Paid2027:
+        break;
+    }
+    return nullptr;
+}
 
 std::span<const FieldSpec> bonusTaxFields() {
     return kFields;

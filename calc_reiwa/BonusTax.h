@@ -3,6 +3,7 @@
 #include "calc_reiwa/RuleSet.h"
 #include "result/TaxColumn.h"
 #include "result/TaxResult.h"
+#include "tables/PrintedTables.h"
 
 #include <cstdint>
 #include <optional>
@@ -77,6 +78,9 @@ struct BonusTaxAmounts {
 struct BonusTaxResult : TaxResult {
     BonusTaxAmounts amounts;
 };
+
+// The bonus table of the rules, or nullptr where this program has none (2007 and 2027).
+const BonusTable* bonusTableFor(RuleSet rules);
 
 // The fields of the working in the order they are written; a method leaves the other's empty.
 std::span<const FieldSpec> bonusTaxFields();

@@ -392,6 +392,13 @@ TEST(BonusTax, TheResultNamesItsRulesAndDeclaredFields) {
     EXPECT_FALSE(r.field("tax")->formula);
 }
 
+TEST(BonusTax, OnlyThePeriodsWithABonusTableHaveOne) {
+    EXPECT_EQ(bonusTableFor(k2020)->fileName, "bonus-2020.tsv");
+    EXPECT_EQ(bonusTableFor(k2026)->fileName, "bonus-2026.tsv");
+    EXPECT_EQ(bonusTableFor(k2027), nullptr);
+    EXPECT_EQ(bonusTableFor(RuleSet::Paid2007to2012), nullptr);
+}
+
 struct BadRequest {
     RuleSet rules;
     BonusRequest request;
