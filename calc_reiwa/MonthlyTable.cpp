@@ -1,5 +1,6 @@
 #include "calc_reiwa/MonthlyTable.h"
 
+#include "calc_reiwa/WorkingText.h"
 #include "money/AmountText.h"
 
 #include <algorithm>
@@ -23,21 +24,6 @@ constexpr std::array kFields{
     FieldSpec{"taxFormula", "税額の算式", true},
     FieldSpec{"tax", "税額"},
 };
-
-// The payment dates each table covers, as every result names them.
-std::string_view periodOf(RuleSet rules) {
-    switch (rules) {
-    case RuleSet::Paid2020to2025:
-        return "2020-01-01～2025-12-31";
-    case RuleSet::Paid2026:
-        return "2026-01-01～2026-12-31";
-    case RuleSet::Paid2027:
-        return "2027-01-01～2027-12-31";
-    case RuleSet::Paid2007to2012:
-        break;
-    }
-    return "2007-01-01～2012-12-31";
-}
 
 // The line whose band holds the salary: the rows below 740,000 yen are shared by both columns,
 // the rate lines above them are each column's own. Both runs are ascending and gap-free.
@@ -80,42 +66,6 @@ MonthlyTableAmounts amountsFor(const MonthlyTable& table, TaxColumn column, std:
 bool outOfRange(std::int64_t value) {
     return value < 0 || value > kLargestTableInput;
 }
-
-// A text of the working built in place: the amounts go in with their thousands separators and
-// need no string of their own.
-class WorkingText {
-public:
-    WorkingText() { text_.reserve(64); }
-
-    WorkingText& operator<<(std::string_view part) {
-        text_.append(part);
-        return *this;
-    }
-    WorkingText& operator<<(std::int64_t amount) {
-        appendAmt(text_, amount);
-        return *this;
-    }
-    // "40.84%", "3.063%": a rate as the table prints it.
-    WorkingText& percent(std::int64_t rate) {
-        *this << rate / 1000;
-        char decimals[] = {'.', digit(rate / 100), digit(rate / 10), digit(rate)};
-        std::size_t length = sizeof decimals;
-        while (decimals[length - 1] == '0') {
-            --length;
-        }
-        if (length > 1) {
-            text_.append(decimals, length);
-        }
-        return *this << "%";
-    }
-
-    std::string take() { return std::move(text_); }
-
-private:
-    static char digit(std::int64_t value) { return static_cast<char>('0' + value % 10); }
-
-    std::string text_;
-};
 
 std::string bandText(const MonthlyTableAmounts& a) {
     WorkingText text;
@@ -234,7 +184,7 @@ std::span<const FieldSpec> monthlyTableFields() {
 MonthlyTableResult computeMonthlyTable(RuleSet rules, TaxColumn column, std::int64_t salary,
                                        std::int64_t count) {
     MonthlyTableResult result;
-    result.rules = RulesUsed{ruleSetName(rules), periodOf(rules)};
+    result.rules = RulesUsed{ruleSetName(rules), ruleSetPeriod(rules)};
     if (rules == RuleSet::Paid2007to2012) {
         result.refusal = noTableRefusal();
         return result;
