@@ -53,23 +53,20 @@ std::string Amt(std::int64_t yen) {
 // Grouped in place and appended at once: the amounts of a long working are many, and a string
 // of their own for each, or an append per group, would cost more than the rest of the working.
 void appendAmt(std::string& text, std::int64_t yen) {
-    char digits[20];
-    const char* end = std::to_chars(std::begin(digits), std::end(digits), magnitude(yen)).ptr;
-    const auto count = static_cast<std::size_t>(end - digits);
-    char grouped[1 + 20 + 6]; // a sign, 20 digits and their separators
-    char* out = grouped;
-    if (yen < 0) {
-        *out++ = '-';
-    }
-    std::size_t untilSeparator = count % 3 == 0 ? 3 : count % 3;
-    for (std::size_t i = 0; i < count; ++i, --untilSeparator) {
-        if (untilSeparator == 0) {
-            *out++ = ',';
-            untilSeparator = 3;
+    char grouped[1 + 20 + 6]; // a sign, 20 digits and their separators, written from the right
+    char* const end = std::end(grouped);
+    char* first = end;
+    std::uint64_t rest = magnitude(yen);
+    for (int digits = 0; digits == 0 || rest != 0; ++digits, rest /= 10) {
+        if (digits != 0 && digits % 3 == 0) {
+            *--first = ',';
         }
-        *out++ = digits[i];
+        *--first = static_cast<char>('0' + rest % 10);
     }
-    text.append(grouped, static_cast<std::size_t>(out - grouped));
+    if (yen < 0) {
+        *--first = '-';
+    }
+    text.append(first, static_cast<std::size_t>(end - first));
 }
 
 std::string Plain(Currency amount) {
