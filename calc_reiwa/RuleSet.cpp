@@ -34,6 +34,10 @@ std::string_view ruleSetName(RuleSet rules) {
     return namesOf(rules).name;
 }
 
+std::string_view ruleSetPeriod(RuleSet rules) {
+    return namesOf(rules).period;
+}
+
 std::string_view ruleSetYear(RuleSet rules) {
     return namesOf(rules).year;
 }

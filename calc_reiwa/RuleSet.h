@@ -24,6 +24,9 @@ inline constexpr std::array<RuleSet, 4> kRuleSets = {
 // The name a clerk finds on the printed tables: "令和8年分".
 std::string_view ruleSetName(RuleSet rules);
 
+// The payment dates the rules cover: "2026-01-01～2026-12-31".
+std::string_view ruleSetPeriod(RuleSet rules);
+
 // The first year of the rules as a request names them: "2007", "2020", "2026", "2027".
 std::string_view ruleSetYear(RuleSet rules);
 

@@ -45,7 +45,28 @@ std::string Amt(Extended amount) {
 }
 
 std::string Amt(std::int64_t yen) {
-    return signedGrouped(yen < 0, magnitude(yen));
+    std::string text;
+    appendAmt(text, yen);
+    return text;
+}
+
+// Grouped in place and appended at once: the amounts of a long working are many, and a string
+// of their own for each, or an append per group, would cost more than the rest of the working.
+void appendAmt(std::string& text, std::int64_t yen) {
+    char grouped[1 + 20 + 6]; // a sign, 20 digits and their separators, written from the right
+    char* const end = std::end(grouped);
+    char* first = end;
+    std::uint64_t rest = magnitude(yen);
+    for (int digits = 0; digits == 0 || rest != 0; ++digits, rest /= 10) {
+        if (digits != 0 && digits % 3 == 0) {
+            *--first = ',';
+        }
+        *--first = static_cast<char>('0' + rest % 10);
+    }
+    if (yen < 0) {
+        *--first = '-';
+    }
+    text.append(first, static_cast<std::size_t>(end - first));
 }
 
 std::string Plain(Currency amount) {

@@ -16,6 +16,9 @@ std::string Amt(Currency amount);
 std::string Amt(Extended amount);
 std::string Amt(std::int64_t yen);
 
+// Amt(yen) appended to `text`, for a text that is built piece by piece.
+void appendAmt(std::string& text, std::int64_t yen);
+
 // Plain number texts as the formulas show them: no separators, a leading "-" when negative,
 // and only the significant decimals (at most four) when there is a fraction.
 std::string Plain(Currency amount);
