@@ -161,10 +161,10 @@ bool BatchRun::onRecord(const CsvRecord& record) {
 
 bool BatchRun::checkHeader(const CsvRecord& record) {
     const auto& names = ResultColumns::kInputNames;
-    if (!record.encodingProblem.empty() ||
+    if (!record.problem.empty() ||
         !std::equal(record.fields.begin(), record.fields.end(), names.begin(), names.end())) {
         ++badRows_;
-        report(record.line, headerProblem());
+        report(record.line, record.problem.empty() ? headerProblem() : record.problem);
         return false;
     }
     headerSeen_ = true;
@@ -179,8 +179,8 @@ bool BatchRun::checkHeader(const CsvRecord& record) {
 }
 
 std::string BatchRun::rowProblem(const CsvRecord& record, TaxRequest& request) {
-    if (!record.encodingProblem.empty()) {
-        return record.encodingProblem;
+    if (!record.problem.empty()) {
+        return record.problem;
     }
     if (record.fields.size() != ResultColumns::kInputNames.size()) {
         return columnCountProblem(record.fields.size());

@@ -135,7 +135,8 @@ CommandLine::CommandLine(std::ostream& errors)
 int CommandLine::run(int argc, char** argv) {
     CLI::App app(kDescription, "norvik_calc");
     app.footer(kFooter);
-    app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION, "版 / version");
+    app.set_version_flag("--version", "norvik_calc " NORVIK_VERSION "\n" NORVIK_LICENCE_NOTICE,
+                         "版と使用許諾 / version and licence");
     app.require_subcommand(1);
     app.set_help_flag("-h,--help", "この説明 / this help");
     app.fallthrough();

@@ -13,8 +13,8 @@ enum class CsvEncoding { Utf8, Utf8WithBom, Cp932 };
 // One record of a CSV file, its fields as UTF-8.
 struct CsvRecord {
     std::vector<std::string> fields;
-    long line = 0;               // where the record starts, counting from 1
-    std::string encodingProblem; // set when some of its bytes could not be read
+    long line = 0;       // where the record starts, counting from 1
+    std::string problem; // why the record cannot be used as read (broken bytes, too long, ...)
 };
 
 // Quoting that does not follow RFC 4180: nothing after it can be read reliably.

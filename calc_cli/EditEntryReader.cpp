@@ -1,5 +1,6 @@
 #include "calc_cli/EditEntryReader.h"
 
+#include "controls/nvaledit/rules/HalfWidth.h"
 #include "controls/nvaledit/rules/NumberFormat.h"
 #include "controls/nvaledit/rules/ParseNumberText.h"
 #include "money/GroupThousands.h"
@@ -31,6 +32,25 @@ int digitsOf(Extended value) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Digits as the text writes them, counted the way digitsOf counts a value's. A value keeps only
+// 14 decimals, so a text can hold digits its value no longer shows: the edit would drop them
+// without a word, and the number computed would not be the one the working shows.
+int digitsWritten(const std::u16string& halfWidth) {
+    std::string integer;
+    std::string decimals;
+    bool afterPoint = false;
+    for (const char16_t c : halfWidth) {
+        if (c == u'.') {
+            afterPoint = true;
+        } else if (c >= u'0' && c <= u'9') {
+            (afterPoint ? decimals : integer).push_back(static_cast<char>(c));
+        }
+    }
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size()));
+    decimals.erase(std::min(decimals.find_last_not_of('0') + 1, decimals.size()));
+    return static_cast<int>(std::max<std::size_t>(integer.size(), 1) + decimals.size());
 }
 
 // Digits in groups of three after a first group of one to three, as the edit writes them.
@@ -111,7 +131,8 @@ EntryReading EditEntryReader::readLikeThePaste(std::string_view text) {
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
-    if (digitsOf(*value) > edit_.maxDigits()) {
+    if (digitsOf(*value) > edit_.maxDigits() ||
+        digitsWritten(toHalfWidth(*editText)) > edit_.maxDigits()) {
         return {{}, EntryProblem::TooManyDigits};
     }
     edit_.setValue(*value);

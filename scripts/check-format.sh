@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Fails, naming the files, when a tracked C++ file is laid out otherwise than .clang-format asks.
+# Fails, naming the files, when a C++ file of the sources is laid out otherwise than .clang-format
+# asks. In a git checkout the sources are the tracked files; in an unpacked source archive they
+# are every file outside the build trees (folders holding a CMakeCache.txt), whose generated code
+# is not ours to lay out.
 # The layout is the one Debian 12's clang-format (version 14) gives; another version may break
 # some lines differently, so its verdict is said to come from another version.
 set -euo pipefail
@@ -11,11 +14,19 @@ fail() {
 }
 
 command -v clang-format >/dev/null || fail "clang-format is missing (Debian package clang-format)"
-git rev-parse --is-inside-work-tree >/dev/null 2>&1 || fail "needs a git checkout to list the files"
+
+list_sources() {
+    if command -v git >/dev/null && [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$PWD" ]; then
+        git ls-files -z '*.cpp' '*.h'
+    else
+        find . \( -name '.*' -a ! -name . -o -type d -exec test -e '{}/CMakeCache.txt' ';' \) -prune \
+            -o -type f \( -name '*.cpp' -o -name '*.h' \) -printf '%P\0' | sort -z
+    fi
+}
 
 version=$(clang-format --version)
-mapfile -d '' -t files < <(git ls-files -z '*.cpp' '*.h')
-((${#files[@]} > 0)) || fail "git lists no C++ files"
+mapfile -d '' -t files < <(list_sources)
+((${#files[@]} > 0)) || fail "no C++ files found under $PWD"
 
 if ! report=$(clang-format --dry-run --Werror "${files[@]}" 2>&1); then
     unformatted=$(sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' \

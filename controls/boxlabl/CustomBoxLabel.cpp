@@ -3,12 +3,59 @@
 #include "controls/gdi/GdiCanvas.h"
 #include "controls/gdi/geometry/AnsiText.h"
 
+#include <QFontMetricsF>
+#include <QImage>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <utility>
 
 namespace norvik {
+
+namespace {
+
+constexpr int kAsidePad = 8;
+
+struct InkColumns {
+    int first;
+    int last;
+};
+
+// The caption drawn as the display draws it, the same font on a surface of the same scale,
+// centred in its own advance with room on either side.
+QImage drawnAside(const QString& text, const QFont& font, qreal scale) {
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(text);
+    QImage image(static_cast<int>(std::ceil((advance + 2 * kAsidePad) * scale)),
+                 static_cast<int>(std::ceil(metrics.height() * scale)), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(kAsidePad, 0, advance, metrics.height()), Qt::AlignHCenter, text);
+    return image;
+}
+
+std::optional<InkColumns> inkColumnsOf(const QImage& image) {
+    std::optional<InkColumns> ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                ink = ink ? InkColumns{std::min(ink->first, x), std::max(ink->last, x)}
+                          : InkColumns{x, x};
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
 
 TCustomBoxLabel::TCustomBoxLabel(QWidget* parent)
     : QWidget(parent) {
@@ -108,7 +155,7 @@ void TCustomBoxLabel::paintText(GdiCanvas& canvas, int inset) {
     const QSize size = canvas.measureText(text, {0, 0, width(), height()}, wordWrap_);
     const GdiRect box = boxlabl::textBox(
         {width(), height(), inset, size.width(), size.height(), alignment_, horizontalAlign_});
-    const GdiCanvas::TextFormat format{alignment_, wordWrap_};
+    const GdiCanvas::TextFormat format{alignment_, wordWrap_, inkCentring(text)};
     if (isEnabled()) {
         canvas.drawText(text, box, format, fontColor_, color_);
         return;
@@ -117,6 +164,27 @@ void TCustomBoxLabel::paintText(GdiCanvas& canvas, int inset) {
     const GdiRect shifted{box.left + 1, box.top + 1, box.right + 1, box.bottom + 1};
     canvas.drawText(text, shifted, format, clWhite, color_);
     canvas.drawText(text, box, format, clGray);
+}
+
+// Qt centres a caption's advance. At a fractional display scale the glyphs' side bearings no
+// longer balance, so a caption that nearly fills its box would touch the frame on one side
+// while two pixels stay free on the other: there the ink is centred instead, to the device
+// pixel. The font's own bounding boxes do not tell where the ink lies, so it is drawn once
+// aside and looked at. At a whole scale the caption stays where the toolkit puts it.
+qreal TCustomBoxLabel::inkCentring(const QString& text) const {
+    const qreal scale = devicePixelRatioF();
+    if (alignment_ != taCenter || wordWrap_ || text.isEmpty() || scale == std::floor(scale)) {
+        return 0;
+    }
+    const qreal advance = QFontMetricsF(font()).horizontalAdvance(text);
+    const std::optional<InkColumns> ink = inkColumnsOf(drawnAside(text, font(), scale));
+    if (!ink) {
+        return 0;
+    }
+    // Both in device pixels: where the advance's centre lies and where the ink's does.
+    const qreal advanceCentre = (kAsidePad + advance / 2) * scale;
+    const qreal inkCentre = (ink->first + ink->last + 1) / 2.0;
+    return std::round(advanceCentre - inkCentre) / scale;
 }
 
 QString TCustomBoxLabel::boundedText() const {

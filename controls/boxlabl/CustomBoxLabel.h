@@ -83,6 +83,7 @@ private:
     bool hasClickListener() const;
     int paintFrame(GdiCanvas& canvas);
     void paintText(GdiCanvas& canvas, int inset);
+    qreal inkCentring(const QString& text) const;
     QString boundedText() const;
 
     TAlignment alignment_ = taCenter;

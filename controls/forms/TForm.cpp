@@ -1,6 +1,7 @@
 #include "controls/forms/TForm.h"
 
 #include "controls/forms/AfterLoad.h"
+#include "controls/forms/DesktopIcon.h"
 #include "controls/forms/LayoutFonts.h"
 
 #include <QContextMenuEvent>
@@ -31,6 +32,7 @@ TForm::TForm(QWidget* parent)
 
 void TForm::finishLoading(QSize clientSize, QMenu* popupMenu) {
     setFixedSize(clientSize);
+    setWindowIcon(desktopIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAutoFillBackground(true);

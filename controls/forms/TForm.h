@@ -22,9 +22,9 @@ public:
     QMenu* PopupMenu() const { return popupMenu_; }
 
 protected:
-    // Completes a form after its layout has been read: the fixed client size, white background,
-    // pixel font heights, each control's after-load step, the popup menu, the status-bar panel,
-    // and the position at the centre of the screen.
+    // Completes a form after its layout has been read: the fixed client size, the programs' icon,
+    // white background, pixel font heights, each control's after-load step, the popup menu, the
+    // status-bar panel, and the position at the centre of the screen.
     void finishLoading(QSize clientSize, QMenu* popupMenu);
 
     // Runs whenever the window is shown by the program (not when the desktop restores it).

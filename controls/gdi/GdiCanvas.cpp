@@ -148,7 +148,14 @@ void GdiCanvas::drawText(const QString& text, const GdiRect& box, TextFormat for
         painter_.fillRect(cells.intersected(rect), this->color(*background));
     }
     painter_.setPen(this->color(color));
+    if (format.shift == 0) {
+        painter_.drawText(rect, flags, text);
+        return;
+    }
+    painter_.save();
+    painter_.translate(format.shift, 0);
     painter_.drawText(rect, flags, text);
+    painter_.restore();
 }
 
 int GdiCanvas::textHeight() const {

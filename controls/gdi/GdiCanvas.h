@@ -38,6 +38,7 @@ public:
     struct TextFormat {
         toolkit::TAlignment alignment = toolkit::taLeftJustify;
         bool wordBreak = false;
+        qreal shift = 0; // moves the text right by this many (logical) pixels
     };
     // The size of text laid out from the top-left corner of bounds; "&" marks a mnemonic and
     // takes no room.

@@ -11,6 +11,8 @@ namespace norvik {
 
 namespace {
 
+using namespace std::string_literals;
+
 const std::string kData = NORVIK_CLI_DATA_DIR;
 const std::string kHeader = "id,column,salary,dependents,spouse\r\n";
 // A record over two lines before the row under test, so that rows and lines differ.
@@ -68,10 +70,27 @@ TEST(Batch, CaptionsNameBothColumnsWhereAFieldNameMeansTwoThings) {
 
 struct BadRow {
     const char* kind;
-    std::string row;     // the row on line 4
-    std::string message; // part of what the program tells
-    std::string options = "";
+    std::string row;                  // the row on line 4
+    std::string message;              // part of what the program tells
+    bool bareCarriageReturns = false; // every line of the file ends in a CR alone
 };
+
+std::string withBareCarriageReturns(std::string text) {
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; ++at) {
+        text.erase(at + 1, 1);
+    }
+    return text;
+}
+
+const std::string kOverlongSalary(70'000, '1');
+// A quoted id over many lines that together pass the record limit.
+std::string overlongQuotedId() {
+    std::string id = "\"";
+    for (int line = 0; line < 2'000; ++line) {
+        id += "a line of an id that never seems to end\r\n";
+    }
+    return id + "\"";
+}
 
 const BadRow kBadRows[] = {
     {"missing column", "4,甲,300000,2\r\n", "missing column: 4 of 5 columns"},
@@ -86,6 +105,17 @@ const BadRow kBadRows[] = {
     {"unknown spouse choice", "4,甲,300000,2,maybe\r\n", "spouse \"maybe\" must be yes, no"},
     {"spouse for column 乙", "4,乙,300000,2,yes\r\n", "column 乙 takes no spouse choice"},
     {"broken UTF-8", "4,甲\xff,300000,2,yes\r\n", "broken encoding: not valid UTF-8"},
+    {"bare CR line ends", "4,甲,abc,2,yes\r\n", "salary \"abc\" is not a number", true},
+    {"record over the limit", "4,甲," + kOverlongSalary + ",2,yes\r\n",
+     "record longer than 65536 bytes"},
+    {"record over the limit, bare CR", "4,甲," + kOverlongSalary + ",2,yes\r\n",
+     "record longer than 65536 bytes", true},
+    {"quoted field over the limit", overlongQuotedId() + ",甲,300000,2,yes\r\n",
+     "record longer than 65536 bytes"},
+    {"NUL byte",
+     "4,甲,300\0"
+     "000,2,yes\r\n"s,
+     "a NUL byte (0x00)"},
 };
 
 void expectTold(const ProgramRun& run, const std::string& message) {
@@ -98,7 +128,9 @@ TEST(Batch, EachBadRowIsToldWithItsLineAndNoFileIsLeft) {
     for (const BadRow& bad : kBadRows) {
         SCOPED_TRACE(bad.kind);
         const std::string folder = makeTemporaryFolder();
-        writeFile(folder + "/in.csv", kHeader + kTwoLineRow + bad.row + kLastRow);
+        const std::string input = kHeader + kTwoLineRow + bad.row + kLastRow;
+        writeFile(folder + "/in.csv",
+                  bad.bareCarriageReturns ? withBareCarriageReturns(input) : input);
         const ProgramRun run = runCalc("batch " + quote(folder + "/in.csv") + " --output " +
                                        quote(folder + "/out.csv"));
         expectTold(run, bad.message);
@@ -164,23 +196,68 @@ TEST(Batch, KeepGoingWritesGoodRowsAndMarksBadOnes) {
     std::filesystem::remove_all(folder);
 }
 
-TEST(Batch, BrokenQuotingOrHeaderStopsTheRun) {
-    const std::pair<std::string, std::string> inputs[] = {
-        {kHeader + kTwoLineRow + "4,甲,\"300000\"x,2,yes\r\n", "line 4: "},
-        {kHeader + kTwoLineRow + "4,\"甲,300000,2,yes\r\n", "line 4: "},
-        {"id,column,salary,dependents\r\n1,甲,300000,2\r\n", "line 1: "},
-        {"", "line 1: "},
+struct StoppingInput {
+    const char* kind;
+    std::string input;
+    std::string told; // the line and part of the message
+};
+
+TEST(Batch, BrokenQuotingOrHeaderOrAnUnreadableFileStopsTheRun) {
+    const std::string utf16Header = "i\0d\0,\0c\0o\0l\0u\0m\0n\0"s;
+    const StoppingInput inputs[] = {
+        {"text after a closing quote", kHeader + kTwoLineRow + "4,甲,\"300000\"x,2,yes\r\n",
+         "line 4: CSV の引用符"},
+        {"end of file inside quotes", kHeader + kTwoLineRow + "4,\"甲,300000,2,yes\r\n",
+         "line 4: 引用符 (\") が閉じないままファイルが終わっています / the file ends inside a "
+         "quoted field"},
+        {"end of file inside quotes, bare CR",
+         withBareCarriageReturns(kHeader + kTwoLineRow + "4,\"甲,300000,\r\n2,yes\r\n"),
+         "line 4: 引用符"},
+        {"end of file inside quotes over the limit",
+         kHeader + kTwoLineRow + "4,\"" + kOverlongSalary + "\r\nmore\r\n", "line 4: 引用符"},
+        {"UTF-16 with its byte-order mark", "\xFF\xFE" + utf16Header,
+         "line 1: UTF-16 のファイルは読めません"},
+        {"UTF-16 without a byte-order mark", utf16Header, "a UTF-16 file"},
+        {"big-endian UTF-16", "\xFE\xFF" + utf16Header.substr(1), "a UTF-16 file"},
+        {"header over the limit, no line end", kOverlongSalary + kOverlongSalary,
+         "line 1: 1件の行が 65536 バイトを超えています / record longer than 65536 bytes"},
+        {"wrong header", "id,column,salary,dependents\r\n1,甲,300000,2\r\n",
+         "line 1: 1行目は見出し"},
+        {"empty file", "", "line 1: 1行目は見出し"},
     };
-    for (const auto& [input, line] : inputs) {
+    for (const StoppingInput& stopping : inputs) {
+        SCOPED_TRACE(stopping.kind);
         const std::string folder = makeTemporaryFolder();
-        writeFile(folder + "/in.csv", input);
+        writeFile(folder + "/in.csv", stopping.input);
         const ProgramRun run = runCalc("batch --keep-going " + quote(folder + "/in.csv") +
                                        " --output " + quote(folder + "/out.csv"));
-        EXPECT_EQ(run.status, 1) << input;
-        EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
-        EXPECT_EQ(listFolder(folder), "in.csv\n") << input;
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(stopping.told), std::string::npos) << run.err;
+        EXPECT_EQ(listFolder(folder), "in.csv\n");
         std::filesystem::remove_all(folder);
     }
+}
+
+TEST(Batch, BareCarriageReturnsEndLinesAsCrLfDoes) {
+    const std::string input = readFile(kData + "/payroll.csv");
+    const ProgramRun crLf = runCalc("batch -", input);
+    const ProgramRun bareCr = runCalc("batch -", withBareCarriageReturns(input));
+    ASSERT_EQ(bareCr.status, 0) << bareCr.err;
+    // The output's own line ends stay CRLF; only the line break inside the quoted id is the
+    // input's.
+    std::string expected = crLf.out;
+    expected.replace(expected.find("\"7\r\nsecond"), 10, "\"7\rsecond");
+    EXPECT_EQ(bareCr.out, expected);
+}
+
+TEST(Batch, LinesAfterASkippedRecordKeepTheirNumbers) {
+    const ProgramRun run =
+        runCalc("batch --keep-going -",
+                kHeader + kTwoLineRow + overlongQuotedId() + ",甲,1,2,yes\r\n6,甲,x,2,yes\r\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("line 4: 1件の行が"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("line 2005: 給与 \"x\""), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find(" / record longer than 65536 bytes\r\n"), std::string::npos) << run.out;
 }
 
 } // namespace

@@ -36,6 +36,7 @@ TEST(EditEntryReader, AcceptsWhatTheEditAcceptsAndShowsItsText) {
         {"－５", -5, "-5"},
         {"$1,234.5", 1234.5L, "1,234.5"},
         {"12345678.9", 12345678.9L, "12,345,678.9"},
+        {"0300.5000000000000000000", 300.5L, "300.5"},
     };
     EditEntryReader reader;
     for (const Accepted& row : rows) {
@@ -67,6 +68,9 @@ TEST(EditEntryReader, RefusesWhatTheEditWouldReadAsZeroOrCut) {
         {"-1234567890", EntryProblem::TooManyDigits},
         {"12345678.91", EntryProblem::TooManyDigits},
         {"0.123456789", EntryProblem::TooManyDigits},
+        // Found by fuzzing: digits past the value's 14 decimals were dropped unseen.
+        {"0.55555555000000001", EntryProblem::TooManyDigits},
+        {"１．０００００００００００００００１", EntryProblem::TooManyDigits},
         {"99999999999999999999999", EntryProblem::TooManyDigits},
         {"\xff"
          "12",

@@ -70,7 +70,8 @@ TEST(SingleRun, ACommandLineItDoesNotUnderstandIsAUsageError) {
         EXPECT_EQ(runCalc(arguments).status, 2) << arguments;
     }
     EXPECT_EQ(runCalc("--help").status, 0);
-    EXPECT_EQ(runCalc("--version").out, "norvik_calc 1.10\n");
+    EXPECT_EQ(runCalc("--version").out,
+              "norvik_calc 1.10\nCopyright (c) 2026 The norvik developers. MIT License.\n");
 }
 
 } // namespace

@@ -97,32 +97,40 @@ struct TaxCase {
     std::int64_t taxable;
     std::int64_t tableTax;
     const char* shown;
+    const char* row; // the end of the working's tax formula: the row taken
 };
 
 TEST(KouTable3, RowsSeamsAndTensOfYen) {
     const TaxCase cases[] = {
-        {"0 is taxed nothing", 0, 0, "0"},
-        {"1 yen: Int(0.05 + 0.9) is 0", 1, 0, "0"},
-        {"99 yen: 4.95 + 0.9 gives 5, shown as 10", 99, 5, "10"},
-        {"100 yen gives 5, shown as 10", 100, 5, "10"},
-        {"162,500 ends the 5% row", 162500, 8125, "8,130"},
-        {"162,501 starts the 10% row", 162501, 8126, "8,130"},
-        {"275,000 ends the 10% row", 275000, 19375, "19,380"},
-        {"275,001 starts the 20% row", 275001, 19376, "19,380"},
-        {"579,166 ends the 20% row", 579166, 80209, "80,210"},
-        {"579,167 starts the 23% row with the same tax", 579167, 80209, "80,210"},
-        {"600,000 is in the 23% row", 600000, 85000, "85,000"},
-        {"750,000 ends the 23% row", 750000, 119500, "119,500"},
-        {"750,001 starts the 33% row", 750001, 119501, "119,500"},
-        {"1,500,000 ends the 33% row", 1500000, 367000, "367,000"},
-        {"1,500,001 starts the 40% row", 1500001, 367001, "367,000"},
+        {"0 is taxed nothing", 0, 0, "0", ")×5%"},
+        {"1 yen: Int(0.05 + 0.9) is 0", 1, 0, "0", ")×5%"},
+        {"99 yen: 4.95 + 0.9 gives 5, shown as 10", 99, 5, "10", ")×5%"},
+        {"100 yen gives 5, shown as 10", 100, 5, "10", ")×5%"},
+        {"162,500 ends the 5% row", 162500, 8125, "8,130", ")×5%"},
+        {"162,501 starts the 10% row", 162501, 8126, "8,130", ")×10%-8,125円"},
+        {"275,000 ends the 10% row", 275000, 19375, "19,380", ")×10%-8,125円"},
+        {"275,001 starts the 20% row", 275001, 19376, "19,380", ")×20%-35,625円"},
+        {"579,166 ends the 20% row", 579166, 80209, "80,210", ")×20%-35,625円"},
+        {"579,167 starts the 23% row with the same tax", 579167, 80209, "80,210", ")×23%-53,000円"},
+        {"600,000 is in the 23% row", 600000, 85000, "85,000", ")×23%-53,000円"},
+        {"750,000 ends the 23% row", 750000, 119500, "119,500", ")×23%-53,000円"},
+        {"750,001 starts the 33% row", 750001, 119501, "119,500", ")×33%-128,000円"},
+        {"1,500,000 ends the 33% row", 1500000, 367000, "367,000", ")×33%-128,000円"},
+        {"1,500,001 starts the 40% row", 1500001, 367001, "367,000", ")×40%-233,000円"},
     };
     for (const auto& c : cases) {
         const KouResult r = compute(salaryForTaxable(c.taxable));
         ASSERT_EQ(r.amounts.taxable.raw(), c.taxable * 10000) << c.name;
         EXPECT_EQ(r.amounts.tableTax.raw(), c.tableTax * 10000) << c.name;
         EXPECT_EQ(textOf(r, "alldata"), c.shown) << c.name;
+        EXPECT_TRUE(textOf(r, "formula3").ends_with(c.row)) << c.name;
     }
+}
+
+// The 0.9 is added to the taxable amount in ten-thousandths of a yen before the yen are
+// dropped, so a salary with a third decimal can land exactly on the next yen.
+TEST(KouTable3, NineTenthsOfAYenAreAddedToTheUnroundedAmount) {
+    EXPECT_EQ(textOf(compute(125915.998L), "alldata"), "2,000");
 }
 
 TEST(KouTable3, FiveYenGoesUpToTheNextTen) {

@@ -77,7 +77,8 @@ TEST(RuleSelection, DatesOutsideThePeriodsAreRefused) {
 
 TEST(RuleSelection, MalformedDatesAreRefused) {
     for (const char* date : {"2026-02-29", "2026-13-01", "2026-00-10", "2026-04-31", "2026-1-05",
-                             "20260105", "2026/01/05", "2026-01-05 ", "２０２６-01-05", ""}) {
+                             "20260105", "2026/01/05", "2026-01-05 ", "２０２６-01-05",
+                             "2026-01-0O", "2026-01-O5", "2O26-01-05", ""}) {
         expectRefusalNamingThePeriods(
             rulesForPaymentDate(date),
             std::string("支払日「") + date + "」は YYYY-MM-DD の形の日付ではありません", date);

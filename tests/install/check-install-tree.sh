@@ -61,6 +61,8 @@ for program in norvik_a norvik_b; do
     icon=$(sed -n 's/^Icon=//p' "$entry")
     [ -f "$root/share/icons/hicolor/48x48/apps/$icon.png" ] ||
         fail "$program.desktop shows icon '$icon', which is not installed"
+    "$root/bin/$program" --version | grep -q "MIT License" ||
+        fail "$program --version does not name the licence"
     grep -q "<launchable type=\"desktop-id\">$program.desktop</launchable>" \
         "$root/share/metainfo/org.example.norvik.metainfo.xml" ||
         fail "the metainfo does not launch $program.desktop"
@@ -73,6 +75,15 @@ elif [ -L "$calc" ] || [ ! -x "$calc" ]; then
     fail "bin/norvik_calc is not an executable file"
 elif ! "$calc" --rules 2026 kou --salary 175000 --dependents 1 --spouse yes | grep -qx '税額: 210円'; then
     fail "the installed norvik_calc does not compute the 2026 example (tax 210)"
+fi
+
+grep -qx 'License: Expat' "$root/share/doc/norvik/copyright" ||
+    fail "the package's copyright grants no MIT (Expat) licence"
+grep -q '<project_license>MIT</project_license>' \
+    "$root/share/metainfo/org.example.norvik.metainfo.xml" ||
+    fail "the metainfo names no project licence"
+if [ "$calc_built" = 1 ] && ! "$calc" --version | grep -q "MIT License"; then
+    fail "norvik_calc --version does not name the licence"
 fi
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.

@@ -7,7 +7,10 @@
 #include "ScreenReaderView.h"
 #include "WindowFixture.h"
 
+#include "resources/generator/DesktopIconArt.h"
+
 #include <QDate>
+#include <QImage>
 #include <QLocale>
 #include <QUrl>
 
@@ -49,6 +52,20 @@ TYPED_TEST(EachWindow, ShowingSetsTheCaptionAndDatesTheStatusBar) {
 
     EXPECT_EQ(this->form_.windowTitle(), QString::fromUtf16(TypeParam::kCaption));
     EXPECT_EQ(this->driver_.statusPanelText(), QDate::currentDate().toString(u"yyyy/MM/dd"));
+}
+
+// The taskbar shows what the menu entry shows: the drawn icon, at each size it was drawn at.
+TYPED_TEST(EachWindow, TheWindowIconIsTheDrawnIconAtEverySize) {
+    const QIcon icon = this->form_.windowIcon();
+    ASSERT_EQ(icon.availableSizes().size(), static_cast<qsizetype>(kDesktopIconSides.size()));
+    for (const int side : kDesktopIconSides) {
+        SCOPED_TRACE(side);
+        const QImage drawn(
+            QStringLiteral(NORVIK_RESOURCES_DIR "/hicolor/%1x%1/apps/norvik.png").arg(side));
+        ASSERT_FALSE(drawn.isNull());
+        EXPECT_EQ(icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(drawn.format()),
+                  drawn);
+    }
 }
 
 TYPED_TEST(EachWindow, EnterInTheDependentsEditComputesTheWorkedExample) {

@@ -1,6 +1,8 @@
 // Every caption and text of both windows must show whole inside its box at the display scale the
-// process runs at (the test command runs this file once per scale factor). A text is found by
-// its ink: the window is rendered with and without it, and the pixels that differ are the text.
+// process runs at (the test command runs this file once per scale factor), and a box label's
+// caption keeps at least one device pixel of the box's colour between its ink and the frame on
+// the left and on the right. A text is found by its ink: the window is rendered with and without
+// it, and the pixels that differ are the text.
 
 #include "FormDriver.h"
 #include "RecordingHelpOpener.h"
@@ -24,13 +26,15 @@ namespace norvik {
 namespace {
 
 // One text of the window: how to read and replace it, what stands for "no text" (a group box
-// moves its frame when its title goes), and the part of its widget that the text may cover.
+// moves its frame when its title goes), the part of its widget that the text may cover, and the
+// device pixels it must keep free at either side of that part.
 struct PlacedText {
     QWidget* widget;
     QString text;
     std::function<void(const QString&)> setText;
     QString blank;
     QRect room;
+    int sideMargin = 0;
 };
 
 QImage shot(QWidget* widget) {
@@ -81,12 +85,13 @@ QRect inDevicePixels(const QRect& room, qreal scale) {
 QList<PlacedText> textsOf(QWidget& form) {
     QList<PlacedText> texts;
     for (TBoxLabel* label : form.findChildren<TBoxLabel*>()) {
-        // Inside the single border line.
+        // Inside the single border line; ink in the column next to it reads as touching it.
         texts.append({label,
                       label->Caption(),
                       [label](const QString& t) { label->setCaption(t); },
                       {},
-                      label->rect().adjusted(1, 1, -1, -1)});
+                      label->rect().adjusted(1, 1, -1, -1),
+                      1});
     }
     for (TStaticText* label : form.findChildren<TStaticText*>()) {
         texts.append({label,
@@ -112,7 +117,8 @@ void expectEveryTextWhole(QWidget& form) {
                               QString::number(scale);
         const std::optional<QRect> ink = inkOf(placed);
         ASSERT_TRUE(ink.has_value()) << where.toStdString() << " shows nothing";
-        const QRect room = inDevicePixels(placed.room, scale);
+        const QRect room = inDevicePixels(placed.room, scale)
+                               .adjusted(placed.sideMargin, 0, -placed.sideMargin, 0);
         EXPECT_TRUE(room.contains(*ink))
             << where.toStdString() << ": ink " << ink->x() << "," << ink->y() << " " << ink->width()
             << "x" << ink->height() << " outside " << room.x() << "," << room.y() << " "
