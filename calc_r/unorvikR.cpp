@@ -1,0 +1,202 @@
+#include "calc_r/unorvikR.h"
+
+#include "calc_r/computation/PaymentPeriod.h"
+#include "calc_r/computation/WindowRequest.h"
+#include "controls/forms/HelpFile.h"
+#include "controls/forms/HelpOpener.h"
+#include "controls/winxp/WinXP.h"
+#include "money/AmountText.h"
+
+#include <QButtonGroup>
+#include <QDate>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace norvik {
+
+namespace {
+
+constexpr QSize kClientSize(814, 645);
+
+ResultTexts fieldTexts(const TaxResult& result) {
+    ResultTexts texts;
+    for (const Field& field : result.fields) {
+        texts.emplace_back(field.id, field.text);
+    }
+    return texts;
+}
+
+// Every field of both methods as before the first request: amounts at zero, formulas empty.
+// The line naming the tables used stays, as the siblings' legends do.
+ResultTexts clearedTexts() {
+    ResultTexts texts{{"alldata", "0"}, {"othermethod", ""}};
+    for (const FieldSpec& spec : windowFields()) {
+        texts.emplace_back(spec.id, spec.formula ? "" : "0");
+    }
+    return texts;
+}
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
+    : TForm(parent)
+    , helpOpener_(helpOpener) {
+    setupUi(this);
+
+    RadioGroup2Items = new QButtonGroup(this);
+    RadioGroup2Items->addButton(RadioGroup2Item0, 0);
+    RadioGroup2Items->addButton(RadioGroup2Item1, 1);
+    RadioGroup3Items = new QButtonGroup(this);
+    RadioGroup3Items->addButton(RadioGroup3Item0, 0);
+    RadioGroup3Items->addButton(RadioGroup3Item1, 1);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->addActions({N1, Clear1, N2});
+    NValEdit3->setPopupMenu(PopupMenu1);
+    NValEdit4->setPopupMenu(PopupMenu1);
+
+    WinXP1 = new TWinXP(this);
+
+    DateTimePicker1->setDate(QDate::currentDate());
+    // Enter in the date moves on as in the edits, and on a choice it computes, as the last
+    // input of the request.
+    for (QWidget* input :
+         {static_cast<QWidget*>(DateTimePicker1), static_cast<QWidget*>(RadioGroup2Item0),
+          static_cast<QWidget*>(RadioGroup2Item1), static_cast<QWidget*>(RadioGroup3Item0),
+          static_cast<QWidget*>(RadioGroup3Item1)}) {
+        input->installEventFilter(this);
+    }
+
+    finishLoading(kClientSize, PopupMenu1);
+    connectHandlers();
+    DateTimePicker1Change();
+    NValEdit3->setFocus();
+}
+
+void TfnorvikR::connectHandlers() {
+    connect(IconButton4, &TIconButton::OnClick, this, &TfnorvikR::IconButton4Click);
+    connect(N1, &QAction::triggered, this, &TfnorvikR::N1Click);
+    connect(NValEdit4, &TNValEdit::OnKeyPress, this, &TfnorvikR::NValEdit4KeyPress);
+    connect(IconButton13, &TIconButton::OnClick, this, &TfnorvikR::IconButton13Click);
+    connect(Clear1, &QAction::triggered, this, &TfnorvikR::Clear1Click);
+    connect(IconButton8, &TIconButton::OnClick, this, &TfnorvikR::IconButton8Click);
+    connect(IconButton7, &TIconButton::OnClick, this, &TfnorvikR::IconButton7Click);
+    connect(N2, &QAction::triggered, this, &TfnorvikR::N2Click);
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TfnorvikR::DateTimePicker1Change);
+    connect(RadioGroup2Items, &QButtonGroup::idToggled, this, &TfnorvikR::RadioGroup2Click);
+}
+
+WindowRequest TfnorvikR::enteredRequest() const {
+    WindowRequest request;
+    request.paymentDate = DateTimePicker1->date().toString(Qt::ISODate).toStdString();
+    request.salary = {NValEdit3->Value(), NValEdit3->Text().toStdString()};
+    request.persons = {NValEdit4->Value(), NValEdit4->Text().toStdString()};
+    request.column = RadioGroup2Items->checkedId() == 1 ? TaxColumn::Otsu : TaxColumn::Kou;
+    request.method =
+        RadioGroup3Items->checkedId() == 1 ? TaxMethod::ComputerProvision : TaxMethod::MonthlyTable;
+    return request;
+}
+
+void TfnorvikR::Calculate() {
+    const WindowRequest request = enteredRequest();
+    const WindowAnswer answer = answerRequest(request);
+    const TaxResult& result = answer.result;
+    if (result.refused()) {
+        showRefusal(QString::fromStdString(result.refusal->title),
+                    QString::fromStdString(result.refusal->message));
+        return;
+    }
+    showTexts(clearedTexts());
+    showTexts(fieldTexts(result));
+    showTexts({{"alldata", Amt(*result.tax)},
+               {"othermethod", answer.otherMethod},
+               {"rulesused", methodLine(request, result)}});
+}
+
+void TfnorvikR::showRefusal(const QString& title, const QString& message) {
+    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("RefusalBox"));
+    box.addButton(QMessageBox::Ok)->setIcon(QIcon());
+    box.exec();
+}
+
+void TfnorvikR::ClearAll() {
+    NValEdit3->setValue(0);
+    NValEdit4->setValue(0);
+    showTexts(clearedTexts());
+    NValEdit3->setFocus();
+}
+
+void TfnorvikR::FormShow() {
+    showTodayInStatusBar();
+}
+
+bool TfnorvikR::eventFilter(QObject* watched, QEvent* event) {
+    if (!isEnter(event)) {
+        return TForm::eventFilter(watched, event);
+    }
+    if (watched == DateTimePicker1) {
+        focusNextChild();
+    } else {
+        Calculate();
+    }
+    return true;
+}
+
+void TfnorvikR::DateTimePicker1Change() {
+    const PeriodChoice period =
+        periodOfPaymentDate(DateTimePicker1->date().toString(Qt::ISODate).toStdString());
+    PeriodName->setText(period.rules ? QString::fromUtf8(ruleSetName(*period.rules))
+                                     : QStringLiteral("対象外の支給日"));
+}
+
+void TfnorvikR::RadioGroup2Click() {
+    // Column 乙 has only the monthly table.
+    RadioGroup3->setEnabled(RadioGroup2Items->checkedId() == 0);
+}
+
+void TfnorvikR::IconButton4Click() {
+    Calculate();
+}
+
+void TfnorvikR::N1Click() {
+    Calculate();
+}
+
+void TfnorvikR::NValEdit4KeyPress(TNValEdit* /*Sender*/, char& Key) {
+    if (Key == '\r') {
+        Calculate();
+    }
+}
+
+void TfnorvikR::IconButton13Click() {
+    ClearAll();
+}
+
+void TfnorvikR::Clear1Click() {
+    ClearAll();
+}
+
+void TfnorvikR::IconButton8Click() {
+    helpOpener_.open(helpFileBesideProgram());
+}
+
+void TfnorvikR::IconButton7Click() {
+    close();
+}
+
+void TfnorvikR::N2Click() {
+    close();
+}
+
+} // namespace norvik
