@@ -38,12 +38,8 @@ ResultTexts clearedTexts() {
     return texts;
 }
 
-bool isEnter(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+int pressedKey(const QEvent* event) {
+    return event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event)->key() : 0;
 }
 
 } // namespace
@@ -68,8 +64,8 @@ TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
     WinXP1 = new TWinXP(this);
 
     DateTimePicker1->setDate(QDate::currentDate());
-    // Enter in the date moves on as in the edits, and on a choice it computes, as the last
-    // input of the request.
+    // Enter and Tab in the date move on as in the edits; Enter on a choice computes, as the
+    // last input of the request.
     for (QWidget* input :
          {static_cast<QWidget*>(DateTimePicker1), static_cast<QWidget*>(RadioGroup2Item0),
           static_cast<QWidget*>(RadioGroup2Item1), static_cast<QWidget*>(RadioGroup3Item0),
@@ -142,15 +138,18 @@ void TfnorvikR::FormShow() {
 }
 
 bool TfnorvikR::eventFilter(QObject* watched, QEvent* event) {
-    if (!isEnter(event)) {
-        return TForm::eventFilter(watched, event);
+    const int key = pressedKey(event);
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == DateTimePicker1 && (enter || key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        // Tab leaves the date as it leaves every input, instead of stepping through its parts.
+        focusNextPrevChild(key != Qt::Key_Backtab);
+        return true;
     }
-    if (watched == DateTimePicker1) {
-        focusNextChild();
-    } else {
+    if (enter) {
         Calculate();
+        return true;
     }
-    return true;
+    return TForm::eventFilter(watched, event);
 }
 
 void TfnorvikR::DateTimePicker1Change() {
