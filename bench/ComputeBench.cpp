@@ -1,8 +1,10 @@
-// Time per full result set of each computation, and a sweep over every whole-yen column-甲
+// Time per full result set of each computation, a monthly-table lookup with and without its
+// working, and a sweep over every whole-yen column-甲
 // salary from 0 to 2,000,000 with 0 to 7 dependents and both spouse choices.
 
 #include "calc_kou/computation/KouComputation.h"
 #include "calc_otsu/computation/OtsuComputation.h"
+#include "calc_reiwa/MonthlyTable.h"
 #include "calc_reiwa/ReiwaKouComputation.h"
 #include "money/AmountText.h"
 
@@ -39,6 +41,27 @@ void ReiwaKouFullResultSet(benchmark::State& state) {
     }
 }
 BENCHMARK(ReiwaKouFullResultSet);
+
+// A printed row with the 1,610-yen deduction and a rate line: the two longest workings.
+void MonthlyTableWorking(benchmark::State& state) {
+    const auto column = state.range(0) == 0 ? norvik::TaxColumn::Kou : norvik::TaxColumn::Otsu;
+    const std::int64_t salary = state.range(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            norvik::computeMonthlyTable(norvik::RuleSet::Paid2026, column, salary, 9));
+    }
+}
+BENCHMARK(MonthlyTableWorking)->Args({0, 500000})->Args({1, 800000});
+
+void MonthlyTableTaxOnly(benchmark::State& state) {
+    std::int64_t salary = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            norvik::monthlyTableTax(norvik::RuleSet::Paid2026, norvik::TaxColumn::Kou, salary, 2));
+        salary = (salary + 7919) % 1000000;
+    }
+}
+BENCHMARK(MonthlyTableTaxOnly);
 
 // The salary texts are formed outside the timed computation, as the window hands them over.
 void KouSweep(benchmark::State& state) {
