@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QDate>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,7 +19,7 @@ namespace norvik {
 
 namespace {
 
-constexpr QSize kClientSize(814, 645);
+constexpr QSize kClientSize(814, 669);
 
 ResultTexts fieldTexts(const TaxResult& result) {
     ResultTexts texts;
@@ -28,21 +29,24 @@ ResultTexts fieldTexts(const TaxResult& result) {
     return texts;
 }
 
-// Every field of both methods as before the first request: amounts at zero, formulas empty.
-// The line naming the tables used stays, as the siblings' legends do.
-ResultTexts clearedTexts() {
-    ResultTexts texts{{"alldata", "0"}, {"othermethod", ""}};
-    for (const FieldSpec& spec : windowFields()) {
-        texts.emplace_back(spec.id, spec.formula ? "" : "0");
-    }
-    return texts;
-}
-
 int pressedKey(const QEvent* event) {
     return event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event)->key() : 0;
 }
 
 } // namespace
+
+// Every field of both methods as before the first request: the amounts (right-aligned in the
+// layout, as the family shows amounts) at zero, every other text empty. The line naming the
+// tables used stays, as the siblings' legends do.
+ResultTexts TfnorvikR::clearedTexts() const {
+    ResultTexts texts{{"alldata", "0"}, {"othermethod", ""}};
+    for (const FieldSpec& spec : windowFields()) {
+        const auto* field = findChild<QLabel*>(QString::fromUtf8(spec.id));
+        const bool amount = field != nullptr && (field->alignment() & Qt::AlignRight) != 0;
+        texts.emplace_back(spec.id, amount ? "0" : "");
+    }
+    return texts;
+}
 
 TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
     : TForm(parent)

@@ -43,6 +43,7 @@ private:
 
     void connectHandlers();
     WindowRequest enteredRequest() const;
+    ResultTexts clearedTexts() const;
     void showRefusal(const QString& title, const QString& message);
 
     QMenu* PopupMenu1 = nullptr;

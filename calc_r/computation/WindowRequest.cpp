@@ -2,6 +2,7 @@
 
 #include "calc_r/computation/PaymentPeriod.h"
 #include "calc_r/computation/PendingCoreAdapter.h"
+#include "calc_reiwa/MonthlyTable.h"
 #include "money/AmountText.h"
 
 #include <cmath>
@@ -65,7 +66,7 @@ WindowAnswer answerRequest(const WindowRequest& request) {
     }
     const auto salary = static_cast<std::int64_t>(request.salary.value);
     const auto persons = static_cast<std::int64_t>(request.persons.value);
-    TaxResult table = pending::monthlyTableResult(rules, request.column, salary, persons);
+    TaxResult table = computeMonthlyTable(rules, request.column, salary, persons);
     if (request.column == TaxColumn::Otsu) {
         return {std::move(table), {}};
     }
@@ -81,8 +82,8 @@ WindowAnswer answerRequest(const WindowRequest& request) {
 }
 
 std::vector<FieldSpec> windowFields() {
-    std::vector<FieldSpec> fields(pending::kMonthlyTableFields.begin(),
-                                  pending::kMonthlyTableFields.end());
+    const std::span<const FieldSpec> table = monthlyTableFields();
+    std::vector<FieldSpec> fields(table.begin(), table.end());
     fields.insert(fields.end(), pending::kComputerProvisionFields.begin(),
                   pending::kComputerProvisionFields.end());
     return fields;

@@ -1,7 +1,6 @@
 #include "calc_r/computation/WindowRequest.h"
 #include "help/tool/Fragments.h"
 #include "help/tool/HtmlTable.h"
-#include "money/AmountText.h"
 
 #include <string>
 
@@ -20,20 +19,18 @@ WindowRequest exampleRequest(TaxColumn column, TaxMethod method) {
     return request;
 }
 
-// Every field the answer fills, by the caption the core declares for it, then the tax and the
-// other method's line, as the window shows them.
+// Every field the answer fills, the tax among them, by the caption the core declares for it,
+// then the other method's line, as the window shows them.
 std::string exampleTable(const WindowRequest& request, std::string_view idPrefix) {
     const WindowAnswer answer = answerRequest(request);
     HtmlTable table({"欄", "表示"});
     for (const Field& field : answer.result.fields) {
-        // The tax gets its own row below, whichever method wrote it.
-        if (!field.text.empty() && field.id != "alldata") {
+        if (!field.text.empty()) {
             table.addRow({{std::string(field.caption)},
                           {field.text, std::string(idPrefix) + "-" + std::string(field.id),
                            !field.formula}});
         }
     }
-    table.addRow({{"税　額"}, {Amt(*answer.result.tax), std::string(idPrefix) + "-alldata", true}});
     if (!answer.otherMethod.empty()) {
         table.addRow(
             {{"もう一方の求め方"}, {answer.otherMethod, std::string(idPrefix) + "-othermethod"}});

@@ -8,6 +8,7 @@
 #include "WindowFixture.h"
 
 #include "calc_r/computation/WindowRequest.h"
+#include "controls/forms/TStaticText.h"
 #include "money/AmountText.h"
 
 #include <QCoreApplication>
@@ -163,6 +164,24 @@ TEST_F(ReiwaWindow, ShowsEveryFieldOfTheCoresAnswerAndItsTaxAndNothingElse) {
         }
         EXPECT_EQ(text("alldata").toStdString(), Amt(*answer.result.tax));
         EXPECT_EQ(text("othermethod").toStdString(), answer.otherMethod);
+    }
+}
+
+TEST_F(ReiwaWindow, EachFieldThatIsNotAFormulaIsCaptionedAsTheCoreDeclaresIt) {
+    for (const FieldSpec& spec : windowFields()) {
+        if (spec.formula) {
+            continue; // captioned 算式 beside its amount
+        }
+        const std::string id(spec.id);
+        const QWidget* field = driver_.widget<QWidget>(id.c_str());
+        const TStaticText* caption = nullptr;
+        for (const TStaticText* label : form_.findChildren<TStaticText*>()) {
+            if (label->buddy() == field) {
+                caption = label;
+            }
+        }
+        ASSERT_NE(caption, nullptr) << id;
+        EXPECT_EQ(caption->text(), QString::fromUtf8(spec.caption)) << id;
     }
 }
 

@@ -19,11 +19,11 @@ struct ReiwaWindowTraits {
     static constexpr const char16_t* kCaption =
         u"源泉徴収税額算出プログラム-令和2年分以降の月額表甲欄・乙欄編-Kestwick";
 
-    static constexpr std::array kAmountFields{"alldata", "tabledata", "adjustdata", "data1",
-                                              "data2",   "data3",     "data4",      "data5"};
+    static constexpr std::array kAmountFields{"alldata", "tableTax", "deduction", "tax",  "data1",
+                                              "data2",   "data3",    "data4",     "data5"};
     static constexpr std::array kFormulaFields{
-        "band",     "column",   "tableformula", "adjustformula", "formula1",
-        "formula2", "formula3", "formula4",     "formula5",      "othermethod"};
+        "band",     "column",   "tableFormula", "taxFormula", "formula1",
+        "formula2", "formula3", "formula4",     "formula5",   "othermethod"};
     static constexpr std::array<const char*, 0> kDeductionFields{};
     // The line that names the tables and the method of the tax shown: empty until a request.
     static constexpr const char* kLegendField = "rulesused";
