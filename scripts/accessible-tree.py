@@ -32,8 +32,9 @@ def flat(text):
 
 
 def text_of(node):
-    text = node.get_text_iface()
-    return text.get_text(0, text.get_character_count()) if text is not None else ""
+    if "Text" not in node.get_interfaces():
+        return ""
+    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
 
 
 def walk(node):
