@@ -1,15 +1,14 @@
 #include "calc_cli/CommandLine.h"
 
-#include "calc_cli/BatchOptions.h"
-#include "calc_cli/BatchRun.h"
-#include "calc_cli/OutputTarget.h"
-#include "calc_cli/RequestReader.h"
-#include "calc_cli/RulesOptions.h"
-#include "calc_cli/SingleReport.h"
+#include "calc_cli/BatchCommand.h"
+#include "calc_cli/SingleCommand.h"
+#include "calc_reiwa/RuleSelection.h"
 
 #include <CLI/CLI.hpp>
 
 #include <map>
+#include <optional>
+#include <string>
 
 namespace norvik {
 
@@ -50,11 +49,22 @@ const std::map<std::string, CsvEncoding> kOutputEncodings = {
     {"utf-8-bom", CsvEncoding::Utf8WithBom},
     {"cp932", CsvEncoding::Cp932}};
 
-struct SingleOptions {
-    SingleRequest given;
-    ReportFormat format = ReportFormat::Text;
-    std::string output;
+// --rules and --paid as given; either may be absent.
+struct RulesOptions {
+    std::optional<std::string> year;        // "2007", "2020", "2026" or "2027"
+    std::optional<std::string> paymentDate; // YYYY-MM-DD
 };
+
+// The option a refusal is about: the one that alone is refused, or both when they disagree.
+std::string_view optionAtFault(const RulesOptions& options) {
+    if (!options.paymentDate) {
+        return "--rules";
+    }
+    if (!options.year || rulesForPaymentDate(*options.paymentDate).refusal) {
+        return "--paid";
+    }
+    return rulesNamed(*options.year).refusal ? "--rules" : "--rules, --paid";
+}
 
 // On the program, before the command; a command hands on what it does not know, so they may
 // also follow it.
@@ -71,16 +81,15 @@ void addRulesOptions(CLI::App& app, RulesOptions& options) {
 
 void addSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
     command
-        .add_option("--salary", options.given.salary,
+        .add_option("--salary", options.salary,
                     "その月の社会保険料控除後の給与等の金額 (例 300000, 300,000, 1234.5) / "
                     "the month's salary after social insurance")
         ->required();
-    command
-        .add_option("--dependents", options.given.dependents, "扶養家族数 / number of dependents")
+    command.add_option("--dependents", options.dependents, "扶養家族数 / number of dependents")
         ->required();
     if (spouse) {
         command
-            .add_option("--spouse", options.given.spouse,
+            .add_option("--spouse", options.spouse,
                         "配偶者控除 yes|no (あり|なし) / spouse deduction")
             ->required();
     }
@@ -118,34 +127,6 @@ void addBatchOptions(CLI::App& command, BatchOptions& options) {
                      "in the status column and go on (exit status still 1)");
 }
 
-int runSingle(const TaxRules& rules, SingleOptions& options, std::ostream& errors) {
-    RequestReader reader;
-    const RequestReading reading = reader.read(options.given.column, options.given.salary,
-                                               options.given.dependents, options.given.spouse);
-    if (!reading.problem.empty()) {
-        errors << reading.problem << '\n';
-        return 1;
-    }
-    const TaxOutcome outcome = rules.compute(reading.request);
-    if (outcome.badInput()) {
-        errors << outcome.inputProblem << '\n';
-        return 1;
-    }
-    const std::string report =
-        SingleReport(rules, options.given, reading.request, outcome).render(options.format);
-    try {
-        OutputTarget target(options.output);
-        if (std::fwrite(report.data(), 1, report.size(), target.file()) != report.size()) {
-            throw std::runtime_error("書き込めません / cannot write the result");
-        }
-        target.commit();
-    } catch (const std::runtime_error& error) {
-        errors << error.what() << '\n';
-        return 1;
-    }
-    return 0;
-}
-
 } // namespace
 
 CommandLine::CommandLine(std::ostream& errors)
@@ -162,13 +143,13 @@ int CommandLine::run(int argc, char** argv) {
     addRulesOptions(app, rulesOptions);
 
     SingleOptions kou;
-    kou.given.column = "kou";
+    kou.column = "kou";
     CLI::App* kouCommand = app.add_subcommand("kou", "月額表甲欄 (扶養控除等申告書の提出あり) / "
                                                      "column 甲 (dependents declaration filed)");
     addSingleOptions(*kouCommand, kou, true);
 
     SingleOptions otsu;
-    otsu.given.column = "otsu";
+    otsu.column = "otsu";
     CLI::App* otsuCommand =
         app.add_subcommand("otsu", "月額表乙欄 (従たる給与) / column 乙 (secondary employer)");
     addSingleOptions(*otsuCommand, otsu, false);
@@ -184,18 +165,18 @@ int CommandLine::run(int argc, char** argv) {
         const int status = app.exit(error, std::cout, errors_);
         return status == 0 ? 0 : kUsageError;
     }
-    const ChosenRules chosen = chosenRules(rulesOptions);
-    if (!chosen.rules) {
-        errors_ << chosen.problem << '\n';
+    const RuleChoice chosen = chooseRules(rulesOptions.year, rulesOptions.paymentDate);
+    if (chosen.refusal) {
+        errors_ << optionAtFault(rulesOptions) << ": " << chosen.refusal->message << '\n';
         return kUsageError;
     }
     if (kouCommand->parsed()) {
-        return runSingle(*chosen.rules, kou, errors_);
+        return runSingle(chosen.rules, kou, errors_);
     }
     if (otsuCommand->parsed()) {
-        return runSingle(*chosen.rules, otsu, errors_);
+        return runSingle(chosen.rules, otsu, errors_);
     }
-    return BatchRun(batch, *chosen.rules, errors_).run();
+    return runBatch(chosen.rules, batch, errors_);
 }
 
 } // namespace norvik

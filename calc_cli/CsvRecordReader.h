@@ -1,8 +1,6 @@
 #pragma once
 
-#include "calc_cli/CsvEncoding.h"
-#include "calc_cli/CsvRecord.h"
-#include "calc_cli/CsvSyntaxError.h"
+#include "calc_cli/Csv.h"
 #include "calc_cli/TextConverter.h"
 
 #include <csv.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc_cli/CsvEncoding.h"
+#include "calc_cli/Csv.h"
 #include "calc_cli/TextConverter.h"
 
 #include <cstdio>

@@ -1,15 +1,21 @@
 #pragma once
 
-#include "calc_cli/EditEntry.h"
 #include "calc_cli/EditTextSink.h"
 #include "calc_cli/TextConverter.h"
 #include "controls/nvaledit/rules/NValEditCore.h"
+#include "money/Extended.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace norvik {
+
+// One numeric input as a window's edit holds it: the number, and the text the edit shows for it.
+struct EditEntry {
+    Extended value = 0;
+    std::string shownText;
+};
 
 enum class EntryProblem { None, Empty, NotANumber, TooManyDigits };
 

@@ -1,19 +1,56 @@
 #include "calc_cli/ResultColumns.h"
 
+#include "calc_cli/Request.h"
+
 #include <algorithm>
+#include <charconv>
+#include <tuple>
 
 namespace norvik {
 
 namespace {
 
+constexpr std::string_view kOk = "ok";
+
 // After the inputs, the rules' name.
 constexpr std::size_t kFirstFieldColumn = ResultColumns::kInputNames.size() + 1;
 
+// The tax first, then each amount beside its formula by the number the layouts give them, the
+// explanation under the tax last.
+auto columnOrder(std::string_view field) {
+    const bool formula = field.starts_with("formula");
+    const std::string_view digits = field.substr(formula ? 7 : 4);
+    int number = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    const int rank = field == "alldata" ? 0 : field == "formulaall" ? 2 : 1;
+    return std::make_tuple(rank, number, formula);
+}
+
+std::vector<std::string_view> fieldColumns(RuleSet rules) {
+    std::vector<std::string_view> fields;
+    for (const TaxColumn column : {TaxColumn::Kou, TaxColumn::Otsu}) {
+        for (const FieldSpec& spec : fieldsOf(rules, column)) {
+            if (std::find(fields.begin(), fields.end(), spec.id) == fields.end()) {
+                fields.push_back(spec.id);
+            }
+        }
+    }
+    std::sort(fields.begin(), fields.end(), [](std::string_view a, std::string_view b) {
+        return columnOrder(a) < columnOrder(b);
+    });
+    return fields;
+}
+
+std::string captionIn(RuleSet rules, TaxColumn column, std::string_view field) {
+    const FieldSpec* spec = findField(fieldsOf(rules, column), field);
+    return spec != nullptr ? std::string(spec->caption) : std::string();
+}
+
 // A field name can mean different things in the two columns (column 甲's data1 is the
 // employment-income deduction, column 乙's the calculation base amount); its caption says both.
-std::string combinedCaption(const TaxRules& rules, std::string_view field) {
-    const std::string kou = rules.caption(TaxColumn::Kou, field);
-    const std::string otsu = rules.caption(TaxColumn::Otsu, field);
+std::string combinedCaption(RuleSet rules, std::string_view field) {
+    const std::string kou = captionIn(rules, TaxColumn::Kou, field);
+    const std::string otsu = captionIn(rules, TaxColumn::Otsu, field);
     if (otsu.empty() || kou == otsu) {
         return kou.empty() ? std::string(field) : "甲: " + kou;
     }
@@ -22,9 +59,22 @@ std::string combinedCaption(const TaxRules& rules, std::string_view field) {
 
 } // namespace
 
-ResultColumns::ResultColumns(const TaxRules& rules, bool captions)
-    : rulesName_(rules.name())
-    , fields_(rules.resultFields()) {
+// The window shows its refusal in a message box on two lines; one line reads the same and
+// stays in one spreadsheet cell.
+std::string resultStatus(const TaxResult& result) {
+    if (!result.refused()) {
+        return std::string(kOk);
+    }
+    std::string text = result.refusal->message;
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 2);
+    }
+    return text;
+}
+
+ResultColumns::ResultColumns(RuleSet rules, bool captions)
+    : rulesName_(ruleSetName(rules))
+    , fields_(fieldColumns(rules)) {
     header_.assign(kInputNames.begin(), kInputNames.end());
     header_.emplace_back("rules");
     for (const std::string_view field : fields_) {
@@ -35,17 +85,17 @@ ResultColumns::ResultColumns(const TaxRules& rules, bool captions)
     cells_.resize(header_.size());
 }
 
-std::span<const std::string_view> ResultColumns::row(Inputs inputs, const TaxOutcome* outcome,
+std::span<const std::string_view> ResultColumns::row(Inputs inputs, const TaxResult* result,
                                                      std::string_view tax,
                                                      std::string_view status) {
     std::fill(cells_.begin(), cells_.end(), std::string_view());
     std::copy(inputs.begin(), inputs.end(), cells_.begin());
-    if (outcome != nullptr) {
+    if (result != nullptr) {
         cells_[kInputNames.size()] = rulesName_;
-        const Layout& layout = layoutOf(outcome->texts);
+        const Layout& layout = layoutOf(result->fields);
         auto column = layout.columns.begin();
-        for (const auto& [field, text] : outcome->texts) {
-            cells_[*column++] = text;
+        for (const Field& field : result->fields) {
+            cells_[*column++] = field.text;
         }
     }
     cells_[cells_.size() - 2] = tax;
@@ -55,19 +105,18 @@ std::span<const std::string_view> ResultColumns::row(Inputs inputs, const TaxOut
 
 // A computation writes the same fields in the same order every time, so a row costs one
 // comparison per field instead of a search.
-const ResultColumns::Layout& ResultColumns::layoutOf(const ResultTexts& texts) {
+const ResultColumns::Layout& ResultColumns::layoutOf(const std::vector<Field>& fields) {
     for (const Layout& layout : layouts_) {
-        if (layout.fields.size() == texts.size() &&
-            std::equal(
-                layout.fields.begin(), layout.fields.end(), texts.begin(),
-                [](const std::string& known, const auto& field) { return known == field.first; })) {
+        if (std::equal(
+                layout.fields.begin(), layout.fields.end(), fields.begin(), fields.end(),
+                [](std::string_view known, const Field& field) { return known == field.id; })) {
             return layout;
         }
     }
     Layout layout;
-    for (const auto& [field, text] : texts) {
-        layout.fields.emplace_back(field);
-        layout.columns.push_back(columnOf(field));
+    for (const Field& field : fields) {
+        layout.fields.push_back(field.id);
+        layout.columns.push_back(columnOf(field.id));
     }
     return layouts_.emplace_back(std::move(layout));
 }

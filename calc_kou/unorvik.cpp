@@ -20,13 +20,6 @@ std::string toStd(const QString& text) {
     return text.toStdString();
 }
 
-// What the clear button leaves: the amounts at zero and their formulas empty. The legend of the
-// taxable amount stays.
-ResultTexts clearedTexts() {
-    return {{"alldata", "0"}, {"formula3", ""}, {"data1", "0"}, {"formula1", ""}, {"data5", "0"},
-            {"formula4", ""}, {"data2", "0"},   {"data3", "0"}, {"formula2", ""}};
-}
-
 } // namespace
 
 Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
@@ -64,13 +57,13 @@ void Tfnorvik::connectHandlers() {
 void Tfnorvik::Calculate() {
     const KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
                          toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
-    showTexts(computeKou(input).texts);
+    showFields(computeKou(input).fields);
 }
 
 void Tfnorvik::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
-    showTexts(clearedTexts());
+    showFields(clearedFields(kouFields()));
     NValEdit3->setFocus();
 }
 

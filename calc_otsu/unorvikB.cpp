@@ -15,16 +15,6 @@ namespace {
 
 constexpr QSize kClientSize(720, 739);
 
-// What the clear button leaves: every amount at zero and its formula empty. The explanation
-// below the tax stays.
-ResultTexts clearedTexts() {
-    return {{"alldata", "0"}, {"data1", "0"},    {"data2", "0"},    {"data6", "0"},
-            {"data11", "0"},  {"data12", "0"},   {"data4", "0"},    {"data9", "0"},
-            {"data5", "0"},   {"formula2", ""},  {"formula1", ""},  {"formula3", ""},
-            {"formula6", ""}, {"formula11", ""}, {"formula12", ""}, {"formula4", ""},
-            {"formula9", ""}, {"formula5", ""}};
-}
-
 } // namespace
 
 TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
@@ -62,7 +52,7 @@ void TfnorvikB::Calculate() {
                     QString::fromStdString(result.refusal->message));
         return;
     }
-    showTexts(result.texts);
+    showFields(result.fields);
 }
 
 void TfnorvikB::showRefusal(const QString& title, const QString& message) {
@@ -77,7 +67,7 @@ void TfnorvikB::showRefusal(const QString& title, const QString& message) {
 void TfnorvikB::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
-    showTexts(clearedTexts());
+    showFields(clearedFields(otsuFields()));
     NValEdit3->setFocus();
 }
 

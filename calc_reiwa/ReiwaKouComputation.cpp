@@ -4,11 +4,49 @@
 #include "money/AmountText.h"
 
 #include <cmath>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace norvik {
 
 namespace {
+
+constexpr std::string_view kRefusalTitle = "情報";
+
+constexpr FieldSpec kFields[] = {
+    {"formula5", "その月の課税給与所得金額(第4表)", true, true, {}},
+    {"formula1", "給与所得控除額(第１表) 算　式", true, false, {"GroupBox5", {"StaticText10"}}},
+    {"data1", "給与所得控除額(第１表) 控除額", false, false, {"GroupBox5", {"StaticText8"}}},
+    {"data2",
+     "配偶者、扶養家族の控除額(第２表) 配偶者控除",
+     false,
+     false,
+     {"GroupBox3", {"StaticText6"}}},
+    {"data3",
+     "配偶者、扶養家族の控除額(第２表) 扶養控除",
+     false,
+     false,
+     {"GroupBox3", {"StaticText1"}}},
+    {"formula2",
+     "配偶者、扶養家族の控除額(第２表) 算　式",
+     true,
+     false,
+     {"GroupBox3", {"StaticText9"}}},
+    {"data4", "基礎控除額(第３表)", false, false, {}},
+    {"data5", "その月の課税給与所得金額(第4表) 所得金額", false, false, {"", {"StaticText14"}}},
+    {"formula3",
+     "電算機計算の特例による月額表の甲欄を摘要する給与等に対する税額 算　式",
+     true,
+     false,
+     {"GroupBox7", {"StaticText16"}}},
+    {"formula4", "その月の課税給与所得金額(第4表) 算　式", true, false, {"", {"StaticText11"}}},
+    {"alldata",
+     "電算機計算の特例による月額表の甲欄を摘要する給与等に対する税額 税　額",
+     false,
+     false,
+     {"GroupBox7", {"StaticText7"}}},
+};
 
 constexpr std::string_view kLegend =
     "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額";
@@ -26,16 +64,18 @@ constexpr InputName kDependentsName{"扶養家族数",
 
 struct WholeNumber {
     std::int64_t value = 0;
-    std::optional<RulesRefusal> refusal;
+    std::optional<Refusal> refusal;
 };
 
 WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
     auto refuse = [&](std::string_view particle, std::string_view reason) {
-        return WholeNumber{0, RulesRefusal{std::string(ruleSetName(rules))
-                                               .append("の規定では、")
-                                               .append(input.name)
-                                               .append(particle)
-                                               .append(reason)}};
+        return WholeNumber{0, Refusal{std::string(kRefusalTitle),
+                                      std::string(ruleSetName(rules))
+                                          .append("の規定では、")
+                                          .append(input.name)
+                                          .append(particle)
+                                          .append(reason),
+                                      RefusalReason::BadInput}};
     };
     if (!std::isfinite(value)) {
         return refuse("が", "数値ではありません。");
@@ -86,39 +126,48 @@ std::int64_t taxInTensOfYen(std::int64_t exactTax) {
 }
 
 void writeTexts(const ReiwaKouAmounts& a, const std::string& dependentsCount,
-                const EmploymentBand& employmentBand, const TaxBand& taxBand, ResultTexts& texts) {
+                const EmploymentBand& employmentBand, const TaxBand& taxBand,
+                std::vector<Field>& fields) {
+    auto write = [&fields](std::string_view id, std::string text) {
+        setText(fields, id, std::move(text));
+    };
     const std::string salaryText = Amt(a.salary);
-    texts.emplace_back("formula5", kLegend);
+    write("formula5", std::string(kLegend));
     if (employmentBand.percent == 0) {
-        texts.emplace_back("formula1", "定額");
+        write("formula1", "定額");
     } else {
-        texts.emplace_back("formula1", std::string(salaryText).append(employmentBand.formulaText));
+        write("formula1", std::string(salaryText).append(employmentBand.formulaText));
     }
-    texts.emplace_back("data1", Amt(a.employmentDeduction));
-    texts.emplace_back("data2", Amt(a.spouseDeduction));
-    texts.emplace_back("data3", Amt(a.dependentsDeduction));
-    texts.emplace_back("formula2", "31,667円×" + dependentsCount + "人");
-    texts.emplace_back("data4", Amt(a.basicDeduction));
-    texts.emplace_back("data5", Amt(a.taxable));
+    write("data1", Amt(a.employmentDeduction));
+    write("data2", Amt(a.spouseDeduction));
+    write("data3", Amt(a.dependentsDeduction));
+    write("formula2", "31,667円×" + dependentsCount + "人");
+    write("data4", Amt(a.basicDeduction));
+    write("data5", Amt(a.taxable));
     const std::string terms = salaryText + "-" + Plain(a.employmentDeduction) + "-" +
                               Plain(a.basicDeduction) + "-" + Plain(a.spouseDeduction) + "-" +
                               Plain(a.dependentsDeduction);
-    texts.emplace_back("formula3", ("(" + terms + ")").append(taxBand.formulaText));
-    texts.emplace_back("formula4", terms);
-    texts.emplace_back("alldata", Amt(a.tax));
+    write("formula3", ("(" + terms + ")").append(taxBand.formulaText));
+    write("formula4", terms);
+    write("alldata", Amt(a.tax));
 }
 
 } // namespace
 
+std::span<const FieldSpec> reiwaKouFields() {
+    return kFields;
+}
+
 ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
     const ReiwaTables& tables = reiwaTablesFor(rules);
     ReiwaKouResult result;
-    result.rulesName = ruleSetName(rules);
+    result.rules = rulesUsed(rules);
 
     const WholeNumber salary = wholeNumber(input.salary, kSalaryName, rules);
     const WholeNumber dependents = wholeNumber(input.dependents, kDependentsName, rules);
     if (salary.refusal || dependents.refusal) {
-        result.refusal = salary.refusal ? salary.refusal : dependents.refusal;
+        static_cast<TaxResult&>(result) =
+            refusedResult(result.rules, salary.refusal ? *salary.refusal : *dependents.refusal);
         return result;
     }
 
@@ -138,20 +187,24 @@ ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
         a.exactTax = a.taxable * taxBand.rate - taxBand.subtraction * kExactTaxScale;
         a.tax = taxInTensOfYen(a.exactTax);
     }
+    result.tax = withheldTax(a.tax);
 
-    result.texts.reserve(11);
-    writeTexts(a, Amt(dependents.value), employmentBand, taxBand, result.texts);
+    result.fields = emptyFields(kFields);
+    writeTexts(a, Amt(dependents.value), employmentBand, taxBand, result.fields);
     return result;
 }
 
-std::optional<RulesRefusal> otsuRefusalUnder(RuleSet rules) {
+TaxResult refuseOtsuUnder(RuleSet rules) {
     if (rules == RuleSet::Paid2007to2012) {
-        return std::nullopt;
+        throw std::invalid_argument("the 2007 rules compute column 乙 (computeOtsu)");
     }
-    return RulesRefusal{std::string(ruleSetName(rules))
-                            .append("の規定には、乙欄の電算機計算の特例はありません（乙欄の税額は"
-                                    "表から求めます）。源泉徴収税額表（月額表）の乙欄で税額を求めて"
-                                    "ください。")};
+    return refusedResult(
+        rulesUsed(rules),
+        Refusal{std::string(kRefusalTitle),
+                std::string(ruleSetName(rules))
+                    .append("の規定には、乙欄の電算機計算の特例はありません（乙欄の税額は"
+                            "表から求めます）。源泉徴収税額表（月額表）の乙欄で税額を求めて"
+                            "ください。")});
 }
 
 } // namespace norvik

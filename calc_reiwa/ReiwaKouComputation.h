@@ -1,13 +1,11 @@
 #pragma once
 
 #include "calc_reiwa/RuleSet.h"
-#include "calc_reiwa/RulesRefusal.h"
 #include "money/Extended.h"
-#include "money/ResultTexts.h"
+#include "result/TaxResult.h"
 
 #include <cstdint>
-#include <optional>
-#include <string_view>
+#include <span>
 
 namespace norvik {
 
@@ -35,13 +33,16 @@ struct ReiwaKouAmounts {
     std::int64_t tax = 0;      // the exact tax rounded half up to tens of yen
 };
 
-struct ReiwaKouResult {
-    std::optional<RulesRefusal> refusal; // a fraction, a negative or an oversized value
-    std::string_view rulesName;          // "令和8年分"
-    ReiwaKouAmounts amounts;             // meaningful only without a refusal
-    ResultTexts texts; // formula5, formula1, data1, data2, data3, formula2, data4, data5,
-                       // formula3, formula4, alldata; empty with a refusal
+// Refused as bad input (RefusalReason::BadInput) for a fraction, a negative or an oversized
+// value.
+struct ReiwaKouResult : TaxResult {
+    ReiwaKouAmounts amounts; // meaningful only without a refusal
 };
+
+// The fields of column 甲 under these rules in the order the computation writes them. Where a
+// field means what the column-甲 window shows, it has that window's caption; the basic deduction
+// depends on the salary and has a table of its own (table 3), so the tax table becomes table 4.
+std::span<const FieldSpec> reiwaKouFields();
 
 // The largest salary or dependents count these rules take: far beyond any payroll, and small
 // enough that every product of the working stays exact in 64 bits.
@@ -52,8 +53,9 @@ inline constexpr std::int64_t kLargestReiwaInput = 999'999'999'999;
 // for them here throws std::invalid_argument.
 ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input);
 
-// Column 乙 has no computer provision since 2020: the refusal to show for a 乙 request under
-// these rules, or nothing under the 2007 rules, which compute it.
-std::optional<RulesRefusal> otsuRefusalUnder(RuleSet rules);
+// Column 乙 has no computer provision since 2020: a 乙 request under these rules is refused and
+// sent to the monthly table. The 2007 rules compute it (computeOtsu); asking for them here throws
+// std::invalid_argument.
+TaxResult refuseOtsuUnder(RuleSet rules);
 
 } // namespace norvik

@@ -1,6 +1,5 @@
 #include "calc_reiwa/RuleSelection.h"
 
-#include <array>
 #include <chrono>
 #include <string>
 
@@ -8,35 +7,21 @@ namespace norvik {
 
 namespace {
 
-// Payment dates are compared as YYYY-MM-DD texts: for well-formed dates the text order is
-// the calendar order.
-struct Period {
-    RuleSet rules;
-    std::string_view firstDay, lastDay;
-};
-
-constexpr std::array<Period, 4> kPeriods{{
-    {RuleSet::Paid2007to2012, "2007-01-01", "2012-12-31"},
-    {RuleSet::Paid2020to2025, "2020-01-01", "2025-12-31"},
-    {RuleSet::Paid2026, "2026-01-01", "2026-12-31"},
-    {RuleSet::Paid2027, "2027-01-01", "2027-12-31"},
-}};
-
 std::string coveredPeriods() {
     std::string text = "使える規定は ";
-    for (const Period& p : kPeriods) {
-        if (p.rules != kPeriods.front().rules) {
+    for (const RuleSet rules : kRuleSets) {
+        if (rules != kRuleSets.front()) {
             text += "、";
         }
-        text.append(ruleSetYear(p.rules))
+        text.append(ruleSetYear(rules))
             .append("（")
-            .append(ruleSetName(p.rules))
+            .append(ruleSetName(rules))
             .append(": ")
-            .append(p.firstDay)
+            .append(ruleSetFirstDay(rules))
             .append("～")
-            .append(p.lastDay)
+            .append(ruleSetLastDay(rules))
             .append(" 支払分")
-            .append(p.rules == kDefaultRuleSet ? "、既定" : "")
+            .append(rules == kDefaultRuleSet ? "、既定" : "")
             .append("）");
     }
     return text + " です。";
@@ -83,9 +68,9 @@ bool isCalendarDate(std::string_view text) {
 } // namespace
 
 RuleChoice rulesNamed(std::string_view year) {
-    for (const Period& p : kPeriods) {
-        if (year == ruleSetYear(p.rules)) {
-            return chosen(p.rules);
+    for (const RuleSet rules : kRuleSets) {
+        if (year == ruleSetYear(rules)) {
+            return chosen(rules);
         }
     }
     return refused(std::string("規定「").append(year).append("」はありません。"));
@@ -97,9 +82,10 @@ RuleChoice rulesForPaymentDate(std::string_view date) {
                            .append(date)
                            .append("」は YYYY-MM-DD の形の日付ではありません。"));
     }
-    for (const Period& p : kPeriods) {
-        if (date >= p.firstDay && date <= p.lastDay) {
-            return chosen(p.rules);
+    // For well-formed dates the text order of YYYY-MM-DD is the calendar order.
+    for (const RuleSet rules : kRuleSets) {
+        if (date >= ruleSetFirstDay(rules) && date <= ruleSetLastDay(rules)) {
+            return chosen(rules);
         }
     }
     return refused(std::string("支払日 ").append(date).append(" の給与に使える規定はありません。"));

@@ -86,6 +86,8 @@ add_test(NAME Install.Tree
 add_test(NAME Install.EntriesValidate
     COMMAND ${PROJECT_SOURCE_DIR}/tests/install/validate-entries.sh ${PROJECT_BINARY_DIR})
 set_tests_properties(Install.EntriesValidate PROPERTIES SKIP_RETURN_CODE 77)
+# They install the windows and their help, which only a build with the windows has.
+set_tests_properties(Install.Tree Install.EntriesValidate PROPERTIES LABELS gui)
 
 # Everything the install rules copy, so that a packaging build need not build the tests.
 add_custom_target(norvik_installed DEPENDS norvik_a norvik_b norvik_r norvik_documents)

@@ -30,6 +30,25 @@ std::vector<Field> emptyFields(std::span<const FieldSpec> specs) {
     return fields;
 }
 
+std::vector<Field> clearedFields(std::span<const FieldSpec> specs) {
+    std::vector<Field> fields;
+    for (const FieldSpec& spec : specs) {
+        if (!spec.legend) {
+            fields.push_back(Field{spec.id, spec.caption, spec.formula, spec.formula ? "" : "0"});
+        }
+    }
+    return fields;
+}
+
+const FieldSpec* findField(std::span<const FieldSpec> specs, std::string_view id) {
+    for (const FieldSpec& spec : specs) {
+        if (spec.id == id) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
 void setText(std::vector<Field>& fields, std::string_view id, std::string text) {
     for (Field& f : fields) {
         if (f.id == id) {

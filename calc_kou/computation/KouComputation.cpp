@@ -1,11 +1,53 @@
 #include "calc_kou/computation/KouComputation.h"
 
+#include "calc_reiwa/RuleSet.h"
 #include "money/AmountText.h"
 #include "money/WithholdingTables.h"
 
 namespace norvik {
 
 namespace {
+
+constexpr FieldSpec kFields[] = {
+    {"formula5", "その月の課税給与所得金額(第3表)", true, true, {"GroupBox6"}},
+    {"formula1", "給与所得控除額(第１表) 算　式", true, false, {"GroupBox5", {"StaticText10"}}},
+    {"data1", "給与所得控除額(第１表) 控除額", false, false, {"GroupBox5", {"StaticText8"}}},
+    {"data2",
+     "配偶者、扶養家族の控除額(第２表) 配偶者控除",
+     false,
+     false,
+     {"GroupBox3", {"StaticText6"}}},
+    {"data3",
+     "配偶者、扶養家族の控除額(第２表) 扶養控除",
+     false,
+     false,
+     {"GroupBox3", {"StaticText1"}}},
+    {"formula2",
+     "配偶者、扶養家族の控除額(第２表) 算　式",
+     true,
+     false,
+     {"GroupBox3", {"StaticText9"}}},
+    {"data5",
+     "その月の課税給与所得金額(第3表) 所得金額",
+     false,
+     false,
+     {"GroupBox6", {"StaticText14"}}},
+    {"formula3",
+     "電算機計算の特例による月額表の甲欄を摘要する給与等に対する税額 算　式",
+     true,
+     false,
+     {"GroupBox7", {"StaticText16"}}},
+    {"formula4",
+     "その月の課税給与所得金額(第3表) 算　式",
+     true,
+     false,
+     {"GroupBox6", {"StaticText11"}}},
+    {"alldata",
+     "電算機計算の特例による月額表の甲欄を摘要する給与等に対する税額 税　額",
+     false,
+     false,
+     {"GroupBox7", {"StaticText7"}}},
+};
 
 constexpr std::string_view kLegend =
     "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額";
@@ -52,45 +94,55 @@ std::int64_t roundToTens(Currency tax) {
 
 } // namespace
 
+std::span<const FieldSpec> kouFields() {
+    return kFields;
+}
+
 KouResult computeKou(const KouInput& in) {
     KouResult result;
+    result.rules = rulesUsed(RuleSet::Paid2007to2012);
+    result.fields = emptyFields(kFields);
     KouAmounts& a = result.amounts;
-    ResultTexts& texts = result.texts;
-    texts.reserve(10);
+    auto write = [&result](std::string_view id, std::string text) {
+        setText(result.fields, id, std::move(text));
+    };
 
-    texts.emplace_back("formula5", kLegend);
+    write("formula5", std::string(kLegend));
 
     const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
     a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
     if (deductionRow.isFixed()) {
-        texts.emplace_back("formula1", "定額"); // the fixed amount has no working to show
+        write("formula1", "定額"); // the fixed amount has no working to show
     } else {
-        texts.emplace_back("formula1", std::string(in.salaryText).append(deductionRow.rateText));
+        write("formula1", std::string(in.salaryText).append(deductionRow.rateText));
     }
-    texts.emplace_back("data1", Amt(a.employmentDeduction));
+    write("data1", Amt(a.employmentDeduction));
 
     const bool withSpouse = in.spouseIndex == 0;
     a.spouseDeduction = Currency::fromYen(withSpouse ? kBasicDeduction : 0);
-    texts.emplace_back("data2", withSpouse ? "31,667" : "0");
+    write("data2", withSpouse ? "31,667" : "0");
 
     a.dependentsDeduction =
         Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
-    texts.emplace_back("data3", Amt(a.dependentsDeduction));
-    texts.emplace_back("formula2", "31,667円×" + in.dependentsText + "人");
+    write("data3", Amt(a.dependentsDeduction));
+    write("formula2", "31,667円×" + in.dependentsText + "人");
 
     const Extended taxableRaw = taxableTenThousandths(in.salary, a);
     a.taxable = Currency::fromExtendedRaw(taxableRaw);
-    texts.emplace_back("data5", Amt(a.taxable));
+    write("data5", Amt(a.taxable));
 
     const Extended scale = Currency::kScale;
     const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
     a.tableTax = tableTax(taxableRaw, taxRow);
     const std::string terms = deductionTerms(in.salaryText, a);
-    texts.emplace_back("formula3", ("(" + terms + ")").append(taxRow.rateText));
-    texts.emplace_back("formula4", terms);
+    write("formula3", ("(" + terms + ")").append(taxRow.rateText));
+    write("formula4", terms);
 
     a.shownTax = roundToTens(a.tableTax);
-    texts.emplace_back("alldata", a.tableTax.isNegative() ? "0" : Amt(a.shownTax));
+    // A negative table tax comes to tens of yen at or below zero, so the tax withheld from it
+    // is 0 whatever tens it comes to.
+    result.tax = withheldTax(a.shownTax);
+    write("alldata", Amt(*result.tax));
     return result;
 }
 

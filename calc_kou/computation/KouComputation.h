@@ -2,9 +2,10 @@
 
 #include "money/Currency.h"
 #include "money/Extended.h"
-#include "money/ResultTexts.h"
+#include "result/TaxResult.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace norvik {
@@ -29,15 +30,17 @@ struct KouAmounts {
     std::int64_t shownTax = 0;    // F, X brought to tens of yen
 };
 
-struct KouResult {
+struct KouResult : TaxResult {
     KouAmounts amounts;
-    ResultTexts texts; // formula5, formula1, data1, data2, data3, formula2, data5, formula3,
-                       // formula4, alldata
 };
+
+// The fields of the column-甲 window in the order the computation writes them, with the captions
+// the window shows beside them.
+std::span<const FieldSpec> kouFields();
 
 // Column 甲 of the monthly table by the computer-calculation special provision. Refuses
 // nothing: every salary and dependents value, negative and fractional ones included, yields
-// a complete set of texts.
+// a complete set of texts. A table tax below zero withholds nothing.
 KouResult computeKou(const KouInput& input);
 
 } // namespace norvik

@@ -1,5 +1,6 @@
 #include "calc_otsu/computation/OtsuComputation.h"
 
+#include "calc_reiwa/RuleSet.h"
 #include "money/AmountText.h"
 #include "money/WithholdingTables.h"
 
@@ -18,6 +19,84 @@ constexpr std::string_view kRefusalMessage =
     "88000円以下、または1010000円を超えている場合は源泉徴収税額表-月額表-を使用してください。";
 constexpr std::string_view kExplanation =
     "主たる給与と従たる給与の合計額に対する税額-主たる給与に対する税額-扶養控除";
+
+constexpr FieldSpec kFields[] = {
+    {"formula1",
+     "計算基準額 (社会保険控除後の給与等の金額-同一階差の最小値)/階差＝商･･････余り(R)",
+     true,
+     false,
+     {"GroupBox3", {"Label2", "Label4"}}},
+    {"data1", "計算基準額", false, false, {"GroupBox3", {"StaticText20"}}},
+    {"formula2",
+     "計算基準額 社会保険控除後の給与等の金額-R",
+     true,
+     false,
+     {"GroupBox3", {"Label3"}}},
+    {"formula3",
+     "主たる給与と従たる給与の合計額に対する税額 (計算基準額×2.5)×第1表に定められた算式",
+     true,
+     false,
+     {"GroupBox4", {"StaticText8"}}},
+    {"data2",
+     "主たる給与と従たる給与の合計額に対する税額 給与所得控除",
+     false,
+     false,
+     {"GroupBox4", {"StaticText25"}}},
+    {"data11",
+     "主たる給与と従たる給与の合計額に対する税額 課税給与所得金額",
+     false,
+     false,
+     {"GroupBox4", {"StaticText1"}}},
+    {"formula11",
+     "主たる給与と従たる給与の合計額に対する税額 (計算基準額×2.5)-給与所得控除額-基礎控除額",
+     true,
+     false,
+     {"GroupBox4", {"StaticText5"}}},
+    {"data4",
+     "主たる給与と従たる給与の合計額に対する税額 税　額",
+     false,
+     false,
+     {"GroupBox4", {"StaticText35"}}},
+    {"formula4",
+     "主たる給与と従たる給与の合計額に対する税額 課税給与所得金額×第3表に定められた算式",
+     true,
+     false,
+     {"GroupBox4", {"StaticText6"}}},
+    {"formula6",
+     "主たる給与に対する税額 (計算基準額×1.5)×第1表に定められた算式",
+     true,
+     false,
+     {"GroupBox8", {"StaticText11"}}},
+    {"data6", "主たる給与に対する税額 給与所得控除", false, false, {"GroupBox8", {"StaticText43"}}},
+    {"data12",
+     "主たる給与に対する税額 課税給与所得金額",
+     false,
+     false,
+     {"GroupBox8", {"StaticText16"}}},
+    {"formula12",
+     "主たる給与に対する税額 (計算基準額×1.5)-給与所得控除額-基礎控除額",
+     true,
+     false,
+     {"GroupBox8", {"StaticText19"}}},
+    {"data9", "主たる給与に対する税額 税　額", false, false, {"GroupBox8", {"StaticText53"}}},
+    {"formula9",
+     "主たる給与に対する税額 課税給与所得金額×第3表に定められた算式",
+     true,
+     false,
+     {"GroupBox8", {"StaticText15"}}},
+    {"data5", "扶養控除", false, false, {"GroupBox5", {"StaticText55"}}},
+    {"formula5", "扶養控除 1人あたり1580円控除", true, false, {"GroupBox5", {"StaticText10"}}},
+    {"alldata",
+     "電算機計算の特例による月額表の乙欄を摘要する給与等に対する税額 税　額",
+     false,
+     false,
+     {"GroupBox7", {"StaticText7"}}},
+    {"formulaall",
+     "電算機計算の特例による月額表の乙欄を摘要する給与等に対する税額",
+     true,
+     true,
+     {"GroupBox7"}},
+};
 
 using StepBand = OtsuStepBand;
 
@@ -77,41 +156,44 @@ struct PartTax {
 };
 
 PartTax taxOnMultiple(Currency base, const std::string& baseText, const Multiple& m,
-                      ResultTexts& texts) {
+                      std::vector<Field>& fields) {
+    auto write = [&fields](std::string_view id, std::string text) {
+        setText(fields, id, std::move(text));
+    };
     const std::int64_t amount = base.raw() * m.tenths;
     const DeductionRow& deductionRow = deductionRowFor(amount / kMultipleScale);
     PartTax part{};
     part.deduction = employmentDeduction(amount, deductionRow);
     const std::string deductionText = Amt(part.deduction);
-    texts.emplace_back(m.deductionFormula,
-                       std::string(baseText).append(m.text).append(deductionRow.rateText));
-    texts.emplace_back(m.deduction, deductionText);
+    write(m.deductionFormula, std::string(baseText).append(m.text).append(deductionRow.rateText));
+    write(m.deduction, deductionText);
 
     part.taxable = (amount - (part.deduction + kBasicDeduction) * kMultipleScale) / kMultipleScale;
     const std::string taxableText = Amt(part.taxable);
-    texts.emplace_back(m.taxable, taxableText);
-    texts.emplace_back(m.taxableFormula,
-                       ("(" + baseText).append(m.text) + ")-" + deductionText + "-31,667円");
+    write(m.taxable, taxableText);
+    write(m.taxableFormula, ("(" + baseText).append(m.text) + ")-" + deductionText + "-31,667円");
 
     const TaxRow& taxRow = taxRowFor(part.taxable);
     part.tax = tableTax(part.taxable, taxRow);
-    texts.emplace_back(m.tax, Amt(part.tax));
-    texts.emplace_back(m.taxFormula, std::string(taxableText).append(taxRow.rateText));
+    write(m.tax, Amt(part.tax));
+    write(m.taxFormula, std::string(taxableText).append(taxRow.rateText));
     return part;
 }
 
-// Hundreds of yen: the nearest multiple of 100 with 50 going up, and never below zero.
-Currency roundToHundreds(Currency difference) {
+// Hundreds of yen: the nearest multiple of 100 with 50 going up, in whole yen.
+std::int64_t roundToHundreds(Currency difference) {
     constexpr std::int64_t hundred = 100 * Currency::kScale;
     const Currency lower = Currency::fromRaw(difference.raw() / hundred * hundred);
     const Currency rounded =
         (difference - lower).raw() >= hundred / 2 ? lower + Currency::fromRaw(hundred) : lower;
-    return rounded.isNegative() ? Currency() : rounded;
+    return rounded.raw() / Currency::kScale;
 }
 
 OtsuResult refusal() {
     OtsuResult result;
-    result.refusal = OtsuRefusal{std::string(kRefusalTitle), std::string(kRefusalMessage)};
+    static_cast<TaxResult&>(result) =
+        refusedResult(rulesUsed(RuleSet::Paid2007to2012),
+                      Refusal{std::string(kRefusalTitle), std::string(kRefusalMessage)});
     return result;
 }
 
@@ -123,9 +205,13 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
         return refusal();
     }
     OtsuResult result;
+    result.rules = rulesUsed(RuleSet::Paid2007to2012);
+    result.fields = emptyFields(kFields);
     OtsuAmounts& a = result.amounts;
-    ResultTexts& texts = result.texts;
-    texts.reserve(19);
+    std::vector<Field>& texts = result.fields;
+    auto write = [&texts](std::string_view id, std::string text) {
+        setText(texts, id, std::move(text));
+    };
 
     const StepBand& band = bandFor(Trunc(salary));
     const std::int64_t steps = Trunc(salary - static_cast<Extended>(band.lowest));
@@ -134,10 +220,10 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
     a.base = Currency::fromExtended(salary - static_cast<Extended>(a.remainder));
     const std::string salaryText = Amt(salary);
     const std::string baseText = Amt(a.base);
-    texts.emplace_back("formula1", std::string(salaryText).append(band.text) + Plain(a.quotient) +
-                                       "..." + Plain(a.remainder));
-    texts.emplace_back("data1", baseText);
-    texts.emplace_back("formula2", salaryText + "-" + Amt(a.remainder) + "=" + baseText);
+    write("formula1", std::string(salaryText).append(band.text) + Plain(a.quotient) + "..." +
+                          Plain(a.remainder));
+    write("data1", baseText);
+    write("formula2", salaryText + "-" + Amt(a.remainder) + "=" + baseText);
 
     const PartTax combined = taxOnMultiple(a.base, baseText, kCombined, texts);
     const PartTax mainOnly = taxOnMultiple(a.base, baseText, kMainOnly, texts);
@@ -150,13 +236,19 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
 
     a.dependentsDeduction =
         Currency::fromExtended(dependents * static_cast<Extended>(kOtsuPerDependent));
-    texts.emplace_back("data5", Amt(a.dependentsDeduction));
-    texts.emplace_back("formula5", Amt(dependents) + "人×1,580円");
+    write("data5", Amt(a.dependentsDeduction));
+    write("formula5", Amt(dependents) + "人×1,580円");
 
-    a.tax = roundToHundreds(Currency::fromYen(combined.tax - mainOnly.tax) - a.dependentsDeduction);
-    texts.emplace_back("alldata", Amt(a.tax));
-    texts.emplace_back("formulaall", kExplanation);
+    result.tax = withheldTax(
+        roundToHundreds(Currency::fromYen(combined.tax - mainOnly.tax) - a.dependentsDeduction));
+    a.tax = Currency::fromYen(*result.tax);
+    write("alldata", Amt(a.tax));
+    write("formulaall", std::string(kExplanation));
     return result;
+}
+
+std::span<const FieldSpec> otsuFields() {
+    return kFields;
 }
 
 std::span<const OtsuStepBand> otsuStepBands() {

@@ -2,10 +2,9 @@
 
 #include "money/Currency.h"
 #include "money/Extended.h"
-#include "money/ResultTexts.h"
+#include "result/TaxResult.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,13 +27,6 @@ struct OtsuStepBand {
 // the last at the highest accepted salary.
 std::span<const OtsuStepBand> otsuStepBands();
 
-// The refusal of a salary outside the range the method covers, as the window shows it in an
-// information box.
-struct OtsuRefusal {
-    std::string title;
-    std::string message;
-};
-
 // The amounts behind the texts of an accepted request.
 struct OtsuAmounts {
     std::int64_t quotient = 0;        // Q, whole steps above the band's lowest value
@@ -50,14 +42,17 @@ struct OtsuAmounts {
     Currency tax;                     // G, brought to hundreds of yen, never below 0
 };
 
-struct OtsuResult {
-    std::optional<OtsuRefusal> refusal; // set when the salary is out of range
-    OtsuAmounts amounts;                // meaningful only without a refusal
-    ResultTexts texts;                  // empty with a refusal
+struct OtsuResult : TaxResult {
+    OtsuAmounts amounts; // meaningful only without a refusal
 };
 
+// The fields of the column-乙 window in the order the computation writes them, with the captions
+// the window shows beside them.
+std::span<const FieldSpec> otsuFields();
+
 // Column 乙 of the monthly table by the computer-calculation special provision. A salary up to
-// 88,000 yen or above 1,010,000 yen is refused; the dependents count is taken as it is.
+// 88,000 yen or above 1,010,000 yen is refused, as the window shows it in an information box;
+// the dependents count is taken as it is.
 OtsuResult computeOtsu(Extended salary, Extended dependents);
 
 } // namespace norvik

@@ -94,16 +94,17 @@ void TForm::contextMenuEvent(QContextMenuEvent* event) {
     QMainWindow::contextMenuEvent(event);
 }
 
-void TForm::showTexts(const norvik::ResultTexts& texts) {
-    for (const auto& [field, text] : texts) {
-        auto* label = findChild<QLabel*>(QString::fromStdString(field));
+void TForm::showFields(const std::vector<Field>& fields) {
+    for (const Field& field : fields) {
+        const std::string id(field.id);
+        auto* label = findChild<QLabel*>(QString::fromStdString(id));
         if (label == nullptr) {
-            throw std::logic_error("the window has no display field " + field);
+            throw std::logic_error("the window has no display field " + id);
         }
-        if (text.empty()) {
+        if (field.text.empty()) {
             label->clear();
         } else {
-            label->setText(QString::fromStdString(text));
+            label->setText(QString::fromStdString(field.text));
         }
     }
 }

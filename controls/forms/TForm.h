@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money/ResultTexts.h"
+#include "result/TaxResult.h"
 
 #include <QMainWindow>
 
@@ -43,10 +43,10 @@ private:
     QLabel* statusPanel_ = nullptr;
 
 protected:
-    // Writes each text to the label of the form named after its field; an empty text clears
+    // Writes each field's text to the label of the form named by its id; an empty text clears
     // the label. A field without a label is a programming error and throws std::logic_error,
     // so that a renamed label can never leave a stale amount on screen unnoticed.
-    void showTexts(const norvik::ResultTexts& texts);
+    void showFields(const std::vector<Field>& fields);
 };
 
 } // namespace norvik

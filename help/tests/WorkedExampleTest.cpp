@@ -40,13 +40,13 @@ std::map<std::string, std::string> shownFields(const std::string& page, const st
     return fields;
 }
 
-void expectEveryFieldShownAsComputed(const ResultTexts& computed,
+void expectEveryFieldShownAsComputed(const TaxResult& computed,
                                      const std::map<std::string, std::string>& shown) {
-    EXPECT_EQ(shown.size(), computed.size());
-    for (const auto& [field, text] : computed) {
-        const auto it = shown.find(std::string(field));
-        ASSERT_NE(it, shown.end()) << "the example does not show " << field;
-        EXPECT_EQ(it->second, text) << field;
+    EXPECT_EQ(shown.size(), computed.fields.size());
+    for (const Field& field : computed.fields) {
+        const auto it = shown.find(std::string(field.id));
+        ASSERT_NE(it, shown.end()) << "the example does not show " << field.id;
+        EXPECT_EQ(it->second, field.text) << field.id;
     }
 }
 
@@ -59,19 +59,19 @@ TEST(WorkedExample, ColumnKouShowsEveryFieldAsTheComputationWritesIt) {
     input.spouseIndex = 0;
     const norvik::KouResult result = norvik::computeKou(input);
     const auto shown = shownFields("kou.html", "kou");
-    expectEveryFieldShownAsComputed(result.texts, shown);
+    expectEveryFieldShownAsComputed(result, shown);
     EXPECT_EQ(shown.at("alldata"), "3,420");
 }
 
 TEST(WorkedExample, ColumnOtsuShowsEveryFieldAsTheComputationWritesIt) {
     const norvik::OtsuResult result = norvik::computeOtsu(300000, 2);
     const auto shown = shownFields("otsu.html", "otsu");
-    expectEveryFieldShownAsComputed(result.texts, shown);
+    expectEveryFieldShownAsComputed(result, shown);
     EXPECT_EQ(shown.at("alldata"), "48,600");
 }
 
 TEST(WorkedExample, TheRefusalReadsAsTheMessageBoxShowsIt) {
-    const norvik::OtsuRefusal refusal = *norvik::computeOtsu(88000, 0).refusal;
+    const norvik::Refusal refusal = *norvik::computeOtsu(88000, 0).refusal;
     std::string message = refusal.message;
     message.replace(message.find("\r\n"), 2, "<br>");
     for (const char* page : {"usage.html", "otsu.html"}) {

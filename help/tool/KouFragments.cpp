@@ -98,7 +98,7 @@ constexpr ShownField kExampleFields[] = {
 };
 
 std::string workedExample(const KouResult& result) {
-    return workedExampleTable(kExampleFields, result.texts, "kou");
+    return workedExampleTable(kExampleFields, result, "kou");
 }
 
 } // namespace

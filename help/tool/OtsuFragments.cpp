@@ -112,7 +112,7 @@ constexpr ShownField kExampleFields[] = {
 };
 
 std::string workedExample(const OtsuResult& result) {
-    return workedExampleTable(kExampleFields, result.texts, "otsu");
+    return workedExampleTable(kExampleFields, result, "otsu");
 }
 
 void addExampleFragments(Fragments& fragments) {

@@ -4,7 +4,6 @@
 #include "money/AmountText.h"
 #include "money/WithholdingTables.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace norvik::help {
@@ -12,17 +11,16 @@ namespace norvik::help {
 namespace {
 
 // A field the example lists but the computation does not write is a mistake in the list.
-const std::string& textOf(const ResultTexts& texts, std::string_view field) {
-    const auto found = std::ranges::find(texts, field, &ResultTexts::value_type::first);
-    if (found == texts.end()) {
-        throw std::out_of_range("no display field named " + std::string(field));
+const Field& fieldOf(const TaxResult& result, std::string_view id) {
+    if (const Field* field = result.field(id)) {
+        return *field;
     }
-    return found->second;
+    throw std::out_of_range("no display field named " + std::string(id));
 }
 
 } // namespace
 
-std::string workedExampleTable(std::span<const ShownField> fields, const ResultTexts& texts,
+std::string workedExampleTable(std::span<const ShownField> fields, const TaxResult& result,
                                std::string_view idPrefix) {
     HtmlTable table({"手順", "欄（画面の見出し）", "画面の表示"});
     for (const ShownField& shown : fields) {
@@ -32,11 +30,11 @@ std::string workedExampleTable(std::span<const ShownField> fields, const ResultT
                           {Amt(kBasicDeduction), "", true}});
             continue;
         }
-        const bool amount = shown.field.starts_with("data") || shown.field == "alldata";
-        table.addRow({{std::string(shown.step)},
-                      {std::string(shown.caption)},
-                      {textOf(texts, shown.field),
-                       std::string(idPrefix) + "-" + std::string(shown.field), amount}});
+        const Field& field = fieldOf(result, shown.field);
+        table.addRow(
+            {{std::string(shown.step)},
+             {std::string(shown.caption)},
+             {field.text, std::string(idPrefix) + "-" + std::string(shown.field), !field.formula}});
     }
     return table.html();
 }

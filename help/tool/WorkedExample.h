@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money/ResultTexts.h"
+#include "result/TaxResult.h"
 
 #include <span>
 #include <string>
@@ -16,9 +16,10 @@ struct ShownField {
     std::string_view field; // empty for the basic deduction, which the window never writes
 };
 
-// The worked example as a table of every field as the window shows it. Each cell of a field
-// carries the id "<idPrefix>-<field>", so that a reader of the built page can find it.
-std::string workedExampleTable(std::span<const ShownField> fields, const ResultTexts& texts,
+// The worked example as a table of every field as the window shows it, amounts right-aligned
+// as their fields declare them. Each cell of a field carries the id "<idPrefix>-<field>", so
+// that a reader of the built page can find it.
+std::string workedExampleTable(std::span<const ShownField> fields, const TaxResult& result,
                                std::string_view idPrefix);
 
 } // namespace norvik::help

@@ -4,8 +4,8 @@
 #include "ProgramRun.h"
 
 #include "../core/GoldenCases.h"
-#include "../core/TextOf.h"
-#include "calc_cli/FieldCaptions.h"
+#include "calc_kou/computation/KouComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
 
 #include <gtest/gtest.h>
 
@@ -29,12 +29,17 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+std::string textOf(const GoldenFields& fields, std::string_view field) {
+    const auto found = std::ranges::find(fields, field, &GoldenFields::value_type::first);
+    return found != fields.end() ? found->second : "(no field " + std::string(field) + ")";
+}
+
 std::vector<std::string> expectedFieldLines(const GoldenCase& c,
-                                            std::span<const FieldCaption> captions) {
+                                            std::span<const FieldSpec> declared) {
     std::vector<std::string> lines;
     for (const auto& [field, text] : c.expected) {
-        const FieldCaption* caption = norvik::findCaption(captions, field);
-        lines.push_back((caption ? norvik::captionLine(*caption) : "?") + ": " + std::string(text));
+        const FieldSpec* spec = findField(declared, field);
+        lines.push_back((spec ? std::string(spec->caption) : "?") + ": " + std::string(text));
     }
     lines.push_back("税額: " + textOf(c.expected, "alldata") + "円");
     return lines;
@@ -68,7 +73,7 @@ TEST(CalcGolden, ColumnKouPrintsEveryFieldOfEveryReviewedCase) {
             "その月の社会保険料控除後の給与等の金額: " + std::string(c.inputs.at("salaryText")),
             "扶養家族数: " + std::string(c.inputs.at("dependentsText")),
             spouse ? "配偶者あり" : "配偶者なし"};
-        for (auto& line : expectedFieldLines(c, norvik::kouCaptions())) {
+        for (auto& line : expectedFieldLines(c, norvik::kouFields())) {
             expected.push_back(std::move(line));
         }
         EXPECT_EQ(splitLines(run.out), expected);
@@ -91,7 +96,7 @@ TEST(CalcGolden, ColumnOtsuPrintsEveryFieldOrTheRefusalOfEveryReviewedCase) {
             EXPECT_EQ(results,
                       std::vector<std::string>{oneLine(textOf(c.expected, "refusal.message"))});
         } else {
-            EXPECT_EQ(results, expectedFieldLines(c, norvik::otsuCaptions()));
+            EXPECT_EQ(results, expectedFieldLines(c, norvik::otsuFields()));
         }
     }
 }

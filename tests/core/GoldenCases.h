@@ -1,12 +1,14 @@
 #pragma once
 
-#include "money/ResultTexts.h"
-
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace norvik {
+
+// Display fields and their texts, in order.
+using GoldenFields = std::vector<std::pair<std::string, std::string>>;
 
 // One reviewed case of a golden file: its title, its inputs by name, and the texts that every
 // display field must show, in order (or the refusal, whose title and message are fields too).
@@ -14,7 +16,7 @@ struct GoldenCase {
     std::string title;
     int line = 0;
     std::map<std::string, std::string> inputs; // "salary", "salaryText", ...
-    ResultTexts expected; // "formula1", ... or "refusal.title", "refusal.message"
+    GoldenFields expected; // "formula1", ... or "refusal.title", "refusal.message"
 };
 
 // Reads a golden file. Lines: "# comment", "== title" to start a case, "in.name: value" for an

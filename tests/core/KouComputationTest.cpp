@@ -48,7 +48,7 @@ TEST(KouTable1, RowsAndSeams) {
     for (const auto& c : cases) {
         const KouResult r = compute(c.salary);
         EXPECT_EQ(r.amounts.employmentDeduction.raw(), c.deduction * 10000) << c.name;
-        EXPECT_EQ(textOf(r.texts, "formula1"), c.formula1) << c.name;
+        EXPECT_EQ(textOf(r, "formula1"), c.formula1) << c.name;
     }
 }
 
@@ -121,7 +121,7 @@ TEST(KouTable3, RowsSeamsAndTensOfYen) {
         const KouResult r = compute(salaryForTaxable(c.taxable));
         ASSERT_EQ(r.amounts.taxable.raw(), c.taxable * 10000) << c.name;
         EXPECT_EQ(r.amounts.tableTax.raw(), c.tableTax * 10000) << c.name;
-        EXPECT_EQ(textOf(r.texts, "alldata"), c.shown) << c.name;
+        EXPECT_EQ(textOf(r, "alldata"), c.shown) << c.name;
     }
 }
 
@@ -135,7 +135,7 @@ TEST(KouTable3, FiveYenGoesUpToTheNextTen) {
     for (const auto& c : cases) {
         const KouResult r = compute(salaryForTaxable(c.taxable));
         EXPECT_EQ(r.amounts.tableTax.raw(), c.tableTax * 10000) << c.taxable;
-        EXPECT_EQ(textOf(r.texts, "alldata"), c.shown) << c.taxable;
+        EXPECT_EQ(textOf(r, "alldata"), c.shown) << c.taxable;
     }
 }
 
@@ -144,32 +144,32 @@ TEST(KouTable3, ANegativeTaxableAmountTakesTheLastRowAndShowsZero) {
     const KouResult r = compute(salaryForTaxable(-1));
     ASSERT_EQ(r.amounts.taxable.raw(), -10000);
     EXPECT_EQ(r.amounts.tableTax.raw(), -233000LL * 10000);
-    EXPECT_EQ(textOf(r.texts, "alldata"), "0");
-    EXPECT_TRUE(textOf(r.texts, "formula3").ends_with(")×40%-233,000円"));
+    EXPECT_EQ(textOf(r, "alldata"), "0");
+    EXPECT_TRUE(textOf(r, "formula3").ends_with(")×40%-233,000円"));
 }
 
 TEST(KouSpouse, OnlyTheFirstChoiceDeducts) {
     for (int spouse : {kWithoutSpouse, kNoChoice, 2}) {
         const KouResult r = compute(300000, 0, spouse);
-        EXPECT_EQ(textOf(r.texts, "data2"), "0") << spouse;
-        EXPECT_EQ(textOf(r.texts, "formula4"), "300,000-105000-31667-0-0") << spouse;
+        EXPECT_EQ(textOf(r, "data2"), "0") << spouse;
+        EXPECT_EQ(textOf(r, "formula4"), "300,000-105000-31667-0-0") << spouse;
     }
-    EXPECT_EQ(textOf(compute(300000, 0, kWithSpouse).texts, "data2"), "31,667");
+    EXPECT_EQ(textOf(compute(300000, 0, kWithSpouse), "data2"), "31,667");
 }
 
 TEST(KouDependents, TheEditsTextsAreCopiedVerbatim) {
     const KouInput input{1234567, "1,234,567", 2, "2.", kWithSpouse};
     const KouResult r = computeKou(input);
-    EXPECT_EQ(textOf(r.texts, "formula2"), "31,667円×2.人");
-    EXPECT_TRUE(textOf(r.texts, "formula1").starts_with("1,234,567×"));
-    EXPECT_TRUE(textOf(r.texts, "formula3").starts_with("(1,234,567-"));
+    EXPECT_EQ(textOf(r, "formula2"), "31,667円×2.人");
+    EXPECT_TRUE(textOf(r, "formula1").starts_with("1,234,567×"));
+    EXPECT_TRUE(textOf(r, "formula3").starts_with("(1,234,567-"));
 }
 
 TEST(KouResultSet, FieldsComeInTheOrderTheyAreWritten) {
     const KouResult r = compute(300000);
     std::vector<std::string> names;
-    for (const auto& field : r.texts) {
-        names.emplace_back(field.first);
+    for (const Field& field : r.fields) {
+        names.emplace_back(field.id);
     }
     const std::vector<std::string> expected{"formula5", "formula1", "data1", "data2",
                                             "data3",    "formula2", "data5", "formula3",
@@ -195,15 +195,15 @@ TEST(KouRobustness, AnyValueTheEditCanHoldGivesACompleteResultSet) {
         const Extended salary = anyValue();
         const Extended dependents = anyValue();
         const KouResult r = computeKou(KouInput{salary, "s", dependents, "d", i % 3 - 1});
-        ASSERT_EQ(r.texts.size(), 10u);
-        for (const auto& [field, text] : r.texts) {
-            ASSERT_FALSE(text.empty()) << field << " for salary " << salary;
+        ASSERT_EQ(r.fields.size(), 10u);
+        for (const Field& field : r.fields) {
+            ASSERT_FALSE(field.text.empty()) << field.id << " for salary " << salary;
         }
     }
     const Extended extremes[] = {999999999999999.0L, -999999999999999.0L,
                                  std::numeric_limits<Extended>::max()};
     for (Extended v : extremes) {
-        EXPECT_EQ(computeKou(KouInput{v, "s", v, "d", 0}).texts.size(), 10u);
+        EXPECT_EQ(computeKou(KouInput{v, "s", v, "d", 0}).fields.size(), 10u);
     }
 }
 

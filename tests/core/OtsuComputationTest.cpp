@@ -30,7 +30,7 @@ TEST(OtsuRange, OnlySalariesAbove88000UpTo1010000AreComputed) {
     for (const auto& c : cases) {
         const OtsuResult r = computeOtsu(c.salary, 0);
         EXPECT_EQ(!r.refusal.has_value(), c.accepted) << c.name;
-        EXPECT_EQ(r.texts.size(), c.accepted ? 19u : 0u) << c.name;
+        EXPECT_EQ(r.fields.size(), c.accepted ? 19u : 0u) << c.name;
     }
 }
 
@@ -85,7 +85,7 @@ TEST(OtsuTable1, TheFirstRowsApplyOnlyToOneAndAHalfTimesTheBase) {
     for (const auto& c : cases) {
         const OtsuResult r = computeOtsu(c.salary, 0);
         EXPECT_EQ(r.amounts.mainDeduction.raw(), c.mainDeduction * 10000) << c.formula6;
-        EXPECT_EQ(textOf(r.texts, "formula6"), c.formula6);
+        EXPECT_EQ(textOf(r, "formula6"), c.formula6);
     }
 }
 
@@ -103,8 +103,7 @@ TEST(OtsuHundreds, FiftyYenGoesUp) {
         {-1, "4,600"},           // 4,640
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(textOf(computeOtsu(88001, c.dependents).texts, "alldata"), c.shown)
-            << c.dependents;
+        EXPECT_EQ(textOf(computeOtsu(88001, c.dependents), "alldata"), c.shown) << c.dependents;
     }
 }
 
@@ -129,7 +128,7 @@ TEST(OtsuRobustness, HugeDependentsCountsNeitherOverflowNorGoNegative) {
     const Extended counts[] = {999999999999999.0L, -999999999999999.0L, 1e30L, -1e30L};
     for (Extended d : counts) {
         const OtsuResult r = computeOtsu(300000, d);
-        ASSERT_EQ(r.texts.size(), 19u);
+        ASSERT_EQ(r.fields.size(), 19u);
         EXPECT_GE(r.amounts.tax.raw(), 0);
     }
 }

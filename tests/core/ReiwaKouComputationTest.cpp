@@ -38,14 +38,15 @@ TEST(ReiwaKou, PublishedExamples) {
         const std::string name = std::to_string(c.salary) + ", n=" + std::to_string(c.n);
         const ReiwaKouResult withSpouse = compute(c.rules, c.salary, c.n - 1, true);
         ASSERT_FALSE(withSpouse.refusal) << name;
-        EXPECT_EQ(textOf(withSpouse.texts, "alldata"), c.tax) << name;
-        EXPECT_EQ(textOf(compute(c.rules, c.salary, c.n, false).texts, "alldata"), c.tax) << name;
+        EXPECT_EQ(textOf(withSpouse, "alldata"), c.tax) << name;
+        EXPECT_EQ(textOf(compute(c.rules, c.salary, c.n, false), "alldata"), c.tax) << name;
     }
 }
 
 TEST(ReiwaKou, EveryFieldOfAWorkedExampleInTheWindowsOrder) {
     const ReiwaKouResult r = compute(k2026, 175000, 1, true);
-    EXPECT_EQ(r.rulesName, "令和8年分");
+    EXPECT_EQ(r.rules.name, "令和8年分");
+    EXPECT_EQ(r.rules.period, "2026-01-01～2026-12-31");
     const std::vector<std::pair<std::string, std::string>> expected{
         {"formula5",
          "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額"},
@@ -61,8 +62,8 @@ TEST(ReiwaKou, EveryFieldOfAWorkedExampleInTheWindowsOrder) {
         {"alldata", "210"},
     };
     std::vector<std::pair<std::string, std::string>> actual;
-    for (const auto& [field, text] : r.texts) {
-        actual.emplace_back(field, text);
+    for (const Field& field : r.fields) {
+        actual.emplace_back(field.id, field.text);
     }
     EXPECT_EQ(actual, expected);
     EXPECT_EQ(r.amounts.exactTax, 21262325); // 212.62325 yen
@@ -70,10 +71,10 @@ TEST(ReiwaKou, EveryFieldOfAWorkedExampleInTheWindowsOrder) {
 
 TEST(ReiwaKou, TheTaxFormulaWritesTheDeductionsPlainAndTheRateAsPublished) {
     const ReiwaKouResult r = compute(k2026, 300000, 2, true);
-    EXPECT_EQ(textOf(r.texts, "formula3"), "(300,000-96667-48334-31667-63334)×5.105%");
-    EXPECT_EQ(textOf(r.texts, "formula1"), "300,000×20%+36,667円");
-    EXPECT_EQ(textOf(r.texts, "formula2"), "31,667円×2人");
-    EXPECT_EQ(textOf(r.texts, "alldata"), "3,060");
+    EXPECT_EQ(textOf(r, "formula3"), "(300,000-96667-48334-31667-63334)×5.105%");
+    EXPECT_EQ(textOf(r, "formula1"), "300,000×20%+36,667円");
+    EXPECT_EQ(textOf(r, "formula2"), "31,667円×2人");
+    EXPECT_EQ(textOf(r, "alldata"), "3,060");
 }
 
 struct DeductionCase {
@@ -111,7 +112,7 @@ TEST(ReiwaKou, EmploymentDeductionBandSeams) {
     for (const auto& c : cases) {
         const ReiwaKouResult r = compute(c.rules, c.salary);
         EXPECT_EQ(r.amounts.employmentDeduction, c.deduction) << c.name;
-        EXPECT_EQ(textOf(r.texts, "formula1"), c.formula1) << c.name;
+        EXPECT_EQ(textOf(r, "formula1"), c.formula1) << c.name;
     }
 }
 
@@ -130,7 +131,7 @@ TEST(ReiwaKou, BasicDeductionSteps) {
     };
     for (const auto& c : cases) {
         const ReiwaKouResult r = compute(c.rules, c.salary);
-        EXPECT_EQ(textOf(r.texts, "data4"), c.data4) << c.salary;
+        EXPECT_EQ(textOf(r, "data4"), c.data4) << c.salary;
         EXPECT_EQ(r.amounts.taxable,
                   c.salary - r.amounts.employmentDeduction - r.amounts.basicDeduction)
             << c.salary;
@@ -188,8 +189,8 @@ TEST(ReiwaKou, TaxBandSeams) {
     for (const auto& c : cases) {
         const ReiwaKouResult r = compute(c.rules, c.salary);
         ASSERT_EQ(r.amounts.taxable, c.taxable) << c.salary;
-        EXPECT_EQ(textOf(r.texts, "alldata"), c.tax) << c.salary;
-        EXPECT_TRUE(textOf(r.texts, "formula3").ends_with(c.band)) << c.salary;
+        EXPECT_EQ(textOf(r, "alldata"), c.tax) << c.salary;
+        EXPECT_TRUE(textOf(r, "formula3").ends_with(c.band)) << c.salary;
     }
 }
 
@@ -211,32 +212,32 @@ TEST(ReiwaKou, TensOfYenRoundHalfUp) {
         const ReiwaKouResult r = compute(k2026, c.salary);
         ASSERT_EQ(r.amounts.taxable, c.taxable) << c.name;
         EXPECT_EQ(r.amounts.exactTax, c.exactTax) << c.name;
-        EXPECT_EQ(textOf(r.texts, "alldata"), c.tax) << c.name;
+        EXPECT_EQ(textOf(r, "alldata"), c.tax) << c.name;
     }
 }
 
 TEST(ReiwaKou, NoTaxOnATaxableAmountOfZeroOrLess) {
     const ReiwaKouResult zero = compute(k2026, 102501);
     EXPECT_EQ(zero.amounts.taxable, 0);
-    EXPECT_EQ(textOf(zero.texts, "alldata"), "0");
+    EXPECT_EQ(textOf(zero, "alldata"), "0");
 
     const ReiwaKouResult negative = compute(k2026, 100000, 0, true);
-    EXPECT_EQ(textOf(negative.texts, "data5"), "-34,168");
-    EXPECT_EQ(textOf(negative.texts, "formula3"), "(100,000-54167-48334-31667-0)×5.105%");
+    EXPECT_EQ(textOf(negative, "data5"), "-34,168");
+    EXPECT_EQ(textOf(negative, "formula3"), "(100,000-54167-48334-31667-0)×5.105%");
     EXPECT_EQ(negative.amounts.exactTax, 0);
     EXPECT_EQ(negative.amounts.tax, 0);
-    EXPECT_EQ(textOf(negative.texts, "alldata"), "0");
+    EXPECT_EQ(textOf(negative, "alldata"), "0");
 }
 
 // Far beyond any payroll, the working stays exact: no 64-bit product overflows.
 TEST(ReiwaKou, TheLargestInputsAreWorkedExactly) {
     const ReiwaKouResult top = compute(k2026, 999'999'999'999);
-    EXPECT_EQ(textOf(top.texts, "data5"), "999,999,837,499");
-    EXPECT_EQ(textOf(top.texts, "alldata"), "459,449,517,280");
+    EXPECT_EQ(textOf(top, "data5"), "999,999,837,499");
+    EXPECT_EQ(textOf(top, "alldata"), "459,449,517,280");
 
     const ReiwaKouResult manyDependents = compute(k2027, 999'999'999'999, 999'999'999'999, true);
     EXPECT_EQ(manyDependents.amounts.taxable, -31'666'000'000'162'501);
-    EXPECT_EQ(textOf(manyDependents.texts, "alldata"), "0");
+    EXPECT_EQ(textOf(manyDependents, "alldata"), "0");
 }
 
 struct RefusalCase {
@@ -260,9 +261,11 @@ TEST(ReiwaKou, OnlyWholeNonNegativeNumbersAreTaken) {
     for (const auto& c : cases) {
         const ReiwaKouResult r = computeReiwaKou(k2026, {c.salary, c.dependents, false});
         ASSERT_TRUE(r.refusal) << c.name;
+        EXPECT_EQ(r.refusal->reason, RefusalReason::BadInput) << c.name;
+        EXPECT_FALSE(r.tax) << c.name;
         EXPECT_NE(r.refusal->message.find(c.says), std::string::npos) << r.refusal->message;
         EXPECT_TRUE(r.refusal->message.starts_with("令和8年分の規定では")) << c.name;
-        EXPECT_EQ(r.texts.size(), 0u) << c.name;
+        EXPECT_EQ(r.fields.size(), 0u) << c.name;
     }
     EXPECT_FALSE(computeReiwaKou(k2026, {175000.0L, 2.0L, true}).refusal);
     EXPECT_FALSE(computeReiwaKou(k2026, {-0.0L, 0, false}).refusal);
@@ -270,13 +273,18 @@ TEST(ReiwaKou, OnlyWholeNonNegativeNumbersAreTaken) {
 
 TEST(ReiwaKou, OtsuIsRefusedAndSentToTheMonthlyTable) {
     for (RuleSet rules : {k2020, k2026, k2027}) {
-        const auto refusal = norvik::otsuRefusalUnder(rules);
+        const TaxResult result = norvik::refuseOtsuUnder(rules);
+        EXPECT_FALSE(result.tax);
+        EXPECT_TRUE(result.fields.empty());
+        EXPECT_EQ(result.rules.name, norvik::ruleSetName(rules));
+        const auto& refusal = result.refusal;
         ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->reason, RefusalReason::NotCovered);
         EXPECT_TRUE(refusal->message.starts_with(std::string(norvik::ruleSetName(rules))));
         EXPECT_NE(refusal->message.find("乙欄の電算機計算の特例はありません"), std::string::npos);
         EXPECT_NE(refusal->message.find("月額表）の乙欄"), std::string::npos);
     }
-    EXPECT_FALSE(norvik::otsuRefusalUnder(RuleSet::Paid2007to2012));
+    EXPECT_THROW(norvik::refuseOtsuUnder(RuleSet::Paid2007to2012), std::invalid_argument);
 }
 
 TEST(ReiwaKou, TheWindowsRulesAreNotWorkedHere) {

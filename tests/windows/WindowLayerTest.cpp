@@ -74,7 +74,7 @@ TEST(TStaticText, WithoutBorderTheColourReachesTheEdge) {
 
 class TextsForm : public TForm {
 public:
-    using TForm::showTexts;
+    using TForm::showFields;
 };
 
 TEST(TFormTexts, WritesEveryNamedLabelAndRefusesAnUnknownName) {
@@ -83,11 +83,11 @@ TEST(TFormTexts, WritesEveryNamedLabelAndRefusesAnUnknownName) {
     total->setObjectName(QStringLiteral("alldata"));
     auto* formula = new QLabel(QStringLiteral("(300,000-105000)×5%"), &form);
     formula->setObjectName(QStringLiteral("formula3"));
-    form.showTexts({{"alldata", "3,420"}, {"formula3", ""}});
+    form.showFields({{"alldata", "", false, "3,420"}, {"formula3", "", true, ""}});
     EXPECT_EQ(total->text(), QStringLiteral("3,420"));
     EXPECT_TRUE(formula->text().isEmpty());
 
-    EXPECT_THROW(form.showTexts({{"data9", "0"}}), std::logic_error);
+    EXPECT_THROW(form.showFields({{"data9", "", false, "0"}}), std::logic_error);
 }
 
 } // namespace

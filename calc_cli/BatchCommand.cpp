@@ -1,17 +1,19 @@
-#include "calc_cli/BatchRun.h"
+#include "calc_cli/BatchCommand.h"
 
 #include "calc_cli/CsvRecordReader.h"
+#include "calc_cli/CsvRowWriter.h"
 #include "calc_cli/OutputTarget.h"
+#include "calc_cli/Request.h"
+#include "calc_cli/ResultColumns.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace norvik {
 
 namespace {
-
-constexpr std::string_view kOk = "ok";
 
 std::string columnCountProblem(std::size_t count) {
     const std::string expected = std::to_string(ResultColumns::kInputNames.size());
@@ -40,9 +42,41 @@ std::array<std::string_view, ResultColumns::kInputNames.size()> inputsOf(const C
     return inputs;
 }
 
+class BatchRun {
+public:
+    BatchRun(const BatchOptions& options, RuleSet rules, std::ostream& errors);
+
+    // The exit status: 0 when every row was good, 1 otherwise.
+    int run();
+
+private:
+    bool onRecord(const CsvRecord& record);
+    bool checkHeader(const CsvRecord& record);
+    std::string rowProblem(const CsvRecord& record, TaxRequest& request);
+    bool writeRow(const CsvRecord& record, const TaxResult* result, std::string_view status);
+    bool reportBadRow(const CsvRecord& record, const std::string& problem);
+    void report(long line, const std::string& problem);
+    int process(std::FILE* input);
+    CsvEncoding outputEncoding() const;
+
+    const BatchOptions& options_;
+    RuleSet rules_;
+    std::ostream& errors_;
+    ResultColumns columns_;
+    RequestReader requests_;
+    std::unique_ptr<CsvRowWriter> writer_;
+    const CsvRecordReader* reader_ = nullptr;
+    std::FILE* output_ = nullptr;
+    bool stopAtFirstBadRow_ = false;
+    bool headerSeen_ = false;
+    long badRows_ = 0;
+    std::string tax_;
+    std::string status_;
+};
+
 } // namespace
 
-BatchRun::BatchRun(const BatchOptions& options, const TaxRules& rules, std::ostream& errors)
+BatchRun::BatchRun(const BatchOptions& options, RuleSet rules, std::ostream& errors)
     : options_(options)
     , rules_(rules)
     , errors_(errors)
@@ -116,12 +150,13 @@ bool BatchRun::onRecord(const CsvRecord& record) {
     if (!problem.empty()) {
         return reportBadRow(record, problem);
     }
-    const TaxOutcome outcome = rules_.compute(request);
-    if (outcome.badInput()) {
-        return reportBadRow(record, outcome.inputProblem);
+    const TaxResult result = computeRequest(rules_, request);
+    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
+        return reportBadRow(record, result.refusal->message);
     }
-    tax_ = outcome.tax ? std::to_string(*outcome.tax) : std::string();
-    return writeRow(record, &outcome, outcome.refused() ? outcome.refusal : kOk);
+    tax_ = result.tax ? std::to_string(*result.tax) : std::string();
+    status_ = resultStatus(result);
+    return writeRow(record, &result, status_);
 }
 
 bool BatchRun::checkHeader(const CsvRecord& record) {
@@ -156,11 +191,10 @@ std::string BatchRun::rowProblem(const CsvRecord& record, TaxRequest& request) {
     return reading.problem;
 }
 
-bool BatchRun::writeRow(const CsvRecord& record, const TaxOutcome* outcome,
-                        std::string_view status) {
+bool BatchRun::writeRow(const CsvRecord& record, const TaxResult* result, std::string_view status) {
     const auto inputs = inputsOf(record);
-    const bool encoded = writer_->encode(columns_.row(inputs, outcome, tax_, status));
-    if (!encoded && outcome != nullptr) {
+    const bool encoded = writer_->encode(columns_.row(inputs, result, tax_, status));
+    if (!encoded && result != nullptr) {
         return reportBadRow(record, "出力の文字コードで書けない文字があります / a character cannot "
                                     "be written in the output encoding");
     }
@@ -184,6 +218,10 @@ bool BatchRun::reportBadRow(const CsvRecord& record, const std::string& problem)
 
 void BatchRun::report(long line, const std::string& problem) {
     errors_ << line << "行目 / line " << line << ": " << problem << '\n';
+}
+
+int runBatch(RuleSet rules, const BatchOptions& options, std::ostream& errors) {
+    return BatchRun(options, rules, errors).run();
 }
 
 } // namespace norvik

@@ -1,10 +1,17 @@
-#include "calc_cli/RequestReader.h"
+#include "calc_cli/Request.h"
+
+#include "calc_kou/computation/KouComputation.h"
+#include "calc_otsu/computation/OtsuComputation.h"
+#include "calc_reiwa/ReiwaKouComputation.h"
 
 #include <optional>
 
 namespace norvik {
 
 namespace {
+
+constexpr int kSpouseChosen = 0;
+constexpr int kNoSpouse = 1;
 
 std::optional<TaxColumn> columnNamed(std::string_view text) {
     if (text == "甲" || text == "kou") {
@@ -104,6 +111,42 @@ std::string RequestReader::readEntry(std::string_view name, std::string_view tex
     }
     entry = std::move(reading.entry);
     return {};
+}
+
+std::span<const FieldSpec> fieldsOf(RuleSet rules, TaxColumn column) {
+    if (rules == RuleSet::Paid2007to2012) {
+        return column == TaxColumn::Kou ? kouFields() : otsuFields();
+    }
+    return column == TaxColumn::Kou ? reiwaKouFields() : std::span<const FieldSpec>();
+}
+
+TaxResult computeRequest(RuleSet rules, const TaxRequest& request) {
+    const bool kou = request.column == TaxColumn::Kou;
+    if (rules != RuleSet::Paid2007to2012) {
+        if (!kou) {
+            return refuseOtsuUnder(rules);
+        }
+        return computeReiwaKou(rules,
+                               {request.salary.value, request.dependents.value, request.spouse});
+    }
+    if (!kou) {
+        return computeOtsu(request.salary.value, request.dependents.value);
+    }
+    return computeKou({request.salary.value, request.salary.shownText, request.dependents.value,
+                       request.dependents.shownText, request.spouse ? kSpouseChosen : kNoSpouse});
+}
+
+LayoutText salaryCaption() {
+    return {"StaticText12", "その月の社会保険料控除後の給与等の金額"};
+}
+
+LayoutText dependentsCaption() {
+    return {"StaticText13", "扶養家族数"};
+}
+
+LayoutText spouseChoiceCaption(bool spouse) {
+    return spouse ? LayoutText{"RadioGroup2Item0", "配偶者あり"}
+                  : LayoutText{"RadioGroup2Item1", "配偶者なし"};
 }
 
 } // namespace norvik

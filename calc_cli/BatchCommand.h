@@ -1,0 +1,28 @@
+#pragma once
+
+#include "calc_cli/Csv.h"
+#include "calc_reiwa/RuleSet.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace norvik {
+
+// `batch`: a payroll CSV and where and how its results go.
+struct BatchOptions {
+    std::string input = "-"; // a file name, or "-" for standard input
+    std::string output;      // empty: standard output
+    CsvEncoding inputEncoding = CsvEncoding::Utf8;
+    std::optional<CsvEncoding> outputEncoding; // nothing: as the input came
+    bool captions = false;
+    bool keepGoing = false;
+};
+
+// Computes a payroll CSV row by row: each row's result, tax and status written as it is read.
+// Every bad row is told on `errors` with its line; without --keep-going a file output is thrown
+// away when any row was bad, and standard output stops at the first one. The exit status: 0
+// when every row was good, 1 otherwise.
+int runBatch(RuleSet rules, const BatchOptions& options, std::ostream& errors);
+
+} // namespace norvik
