@@ -21,14 +21,6 @@ namespace {
 
 constexpr QSize kClientSize(814, 669);
 
-ResultTexts fieldTexts(const TaxResult& result) {
-    ResultTexts texts;
-    for (const Field& field : result.fields) {
-        texts.emplace_back(field.id, field.text);
-    }
-    return texts;
-}
-
 int pressedKey(const QEvent* event) {
     return event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event)->key() : 0;
 }
@@ -36,16 +28,19 @@ int pressedKey(const QEvent* event) {
 } // namespace
 
 // Every field of both methods as before the first request: the amounts (right-aligned in the
-// layout, as the family shows amounts) at zero, every other text empty. The line naming the
-// tables used stays, as the siblings' legends do.
-ResultTexts TfnorvikR::clearedTexts() const {
-    ResultTexts texts{{"alldata", "0"}, {"othermethod", ""}};
+// layout, as the family shows amounts) at zero, every other text empty. A legend keeps its text
+// when the clerk clears, as the siblings' legends do; the line naming the tables used is one.
+std::vector<Field> TfnorvikR::emptiedFields(bool legendsToo) const {
+    std::vector<Field> fields{{"alldata", {}, false, "0"}, {"othermethod", {}, true, {}}};
     for (const FieldSpec& spec : windowFields()) {
-        const auto* field = findChild<QLabel*>(QString::fromUtf8(spec.id));
-        const bool amount = field != nullptr && (field->alignment() & Qt::AlignRight) != 0;
-        texts.emplace_back(spec.id, amount ? "0" : "");
+        if (spec.legend && !legendsToo) {
+            continue;
+        }
+        const auto* label = findChild<QLabel*>(QString::fromUtf8(spec.id));
+        const bool amount = label != nullptr && (label->alignment() & Qt::AlignRight) != 0;
+        fields.push_back({spec.id, spec.caption, spec.formula, amount ? "0" : ""});
     }
-    return texts;
+    return fields;
 }
 
 TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
@@ -116,11 +111,11 @@ void TfnorvikR::Calculate() {
                     QString::fromStdString(result.refusal->message));
         return;
     }
-    showTexts(clearedTexts());
-    showTexts(fieldTexts(result));
-    showTexts({{"alldata", Amt(*result.tax)},
-               {"othermethod", answer.otherMethod},
-               {"rulesused", methodLine(request, result)}});
+    showFields(emptiedFields(true));
+    showFields(result.fields);
+    showFields({{"alldata", {}, false, Amt(*result.tax)},
+                {"othermethod", {}, true, answer.otherMethod},
+                {"rulesused", {}, true, methodLine(request, result)}});
 }
 
 void TfnorvikR::showRefusal(const QString& title, const QString& message) {
@@ -133,7 +128,7 @@ void TfnorvikR::showRefusal(const QString& title, const QString& message) {
 void TfnorvikR::ClearAll() {
     NValEdit3->setValue(0);
     NValEdit4->setValue(0);
-    showTexts(clearedTexts());
+    showFields(emptiedFields(false));
     NValEdit3->setFocus();
 }
 

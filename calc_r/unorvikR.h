@@ -43,7 +43,7 @@ private:
 
     void connectHandlers();
     WindowRequest enteredRequest() const;
-    ResultTexts clearedTexts() const;
+    std::vector<Field> emptiedFields(bool legendsToo) const;
     void showRefusal(const QString& title, const QString& message);
 
     QMenu* PopupMenu1 = nullptr;

@@ -2,31 +2,28 @@
 
 #include "calc_reiwa/RuleSelection.h"
 
+#include <algorithm>
+
 namespace norvik {
 
 namespace {
 
 std::string periodsCovered() {
     std::string text;
-    for (const PaymentPeriod& period : kWindowPeriods) {
+    for (const RuleSet rules : kWindowPeriods) {
         text.append(text.empty() ? "" : "、")
-            .append(ruleSetName(period.rules))
+            .append(ruleSetName(rules))
             .append("（")
-            .append(period.firstDay)
+            .append(ruleSetFirstDay(rules))
             .append("～")
-            .append(period.lastDay)
+            .append(ruleSetLastDay(rules))
             .append(" 支給分）");
     }
     return text;
 }
 
 bool coveredByThisWindow(RuleSet rules) {
-    for (const PaymentPeriod& period : kWindowPeriods) {
-        if (period.rules == rules) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(kWindowPeriods.begin(), kWindowPeriods.end(), rules) != kWindowPeriods.end();
 }
 
 } // namespace

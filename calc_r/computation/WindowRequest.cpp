@@ -1,8 +1,8 @@
 #include "calc_r/computation/WindowRequest.h"
 
 #include "calc_r/computation/PaymentPeriod.h"
-#include "calc_r/computation/PendingCoreAdapter.h"
 #include "calc_reiwa/MonthlyTable.h"
+#include "calc_reiwa/ReiwaKouComputation.h"
 #include "money/AmountText.h"
 
 #include <cmath>
@@ -59,10 +59,10 @@ WindowAnswer answerRequest(const WindowRequest& request) {
     }
     const RuleSet rules = *period.rules;
     if (auto fault = numberFault(request.salary, kSalary, kLargestReiwaInput)) {
-        return refused(pending::rulesUsed(rules), std::move(*fault));
+        return refused(rulesUsed(rules), std::move(*fault));
     }
     if (auto fault = numberFault(request.persons, kPersons, kMostPersons)) {
-        return refused(pending::rulesUsed(rules), std::move(*fault));
+        return refused(rulesUsed(rules), std::move(*fault));
     }
     const auto salary = static_cast<std::int64_t>(request.salary.value);
     const auto persons = static_cast<std::int64_t>(request.persons.value);
@@ -70,8 +70,9 @@ WindowAnswer answerRequest(const WindowRequest& request) {
     if (request.column == TaxColumn::Otsu) {
         return {std::move(table), {}};
     }
+    // Each person of the 扶養親族等 counts at the dependents' deduction, which is the spouse's too.
     TaxResult provision =
-        pending::computerProvisionResult(rules, request.salary.value, request.persons.value);
+        computeReiwaKou(rules, {request.salary.value, request.persons.value, false});
     if (provision.refused()) {
         return {std::move(provision), {}};
     }
@@ -84,8 +85,8 @@ WindowAnswer answerRequest(const WindowRequest& request) {
 std::vector<FieldSpec> windowFields() {
     const std::span<const FieldSpec> table = monthlyTableFields();
     std::vector<FieldSpec> fields(table.begin(), table.end());
-    fields.insert(fields.end(), pending::kComputerProvisionFields.begin(),
-                  pending::kComputerProvisionFields.end());
+    const std::span<const FieldSpec> provision = reiwaKouFields();
+    fields.insert(fields.end(), provision.begin(), provision.end());
     return fields;
 }
 

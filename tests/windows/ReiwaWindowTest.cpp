@@ -8,6 +8,7 @@
 #include "WindowFixture.h"
 
 #include "calc_r/computation/WindowRequest.h"
+#include "calc_reiwa/MonthlyTable.h"
 #include "controls/forms/TStaticText.h"
 #include "money/AmountText.h"
 
@@ -167,8 +168,9 @@ TEST_F(ReiwaWindow, ShowsEveryFieldOfTheCoresAnswerAndItsTaxAndNothingElse) {
     }
 }
 
-TEST_F(ReiwaWindow, EachFieldThatIsNotAFormulaIsCaptionedAsTheCoreDeclaresIt) {
-    for (const FieldSpec& spec : windowFields()) {
+// The computer provision's captions are the column-甲 window's, whose layout shows them.
+TEST_F(ReiwaWindow, EachFieldOfTheTableThatIsNotAFormulaIsCaptionedAsTheCoreDeclaresIt) {
+    for (const FieldSpec& spec : monthlyTableFields()) {
         if (spec.formula) {
             continue; // captioned 算式 beside its amount
         }
