@@ -10,7 +10,7 @@ on the shared machine falls on all of them alike; the ratios are taken within a 
 median given.
 
     bench/startup.py [--runs N] BUILD_DIR
-        the bare window, the one-label window, norvik_a and norvik_b of that build
+        the bare window, the one-label window, norvik_a, norvik_b and norvik_r of that build
     bench/startup.py [--runs N] PROGRAM...
         the given programs; the first is the bare yardstick, the second (if any) the text one
 
@@ -33,7 +33,7 @@ from xdisplay import start_display
 
 FLUSH = re.compile(r"^\s*(\d+\.\d+) qt\.widgets\.painting Flushing QRegion")
 BUILD_PROGRAMS = ["bench/norvik_bare_window", "bench/norvik_one_label_window",
-                  "calc_kou/norvik_a", "calc_otsu/norvik_b"]
+                  "calc_kou/norvik_a", "calc_otsu/norvik_b", "calc_r/norvik_r"]
 
 
 def peak_rss_kib(pid):

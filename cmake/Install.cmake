@@ -33,7 +33,7 @@ string(TIMESTAMP NORVIK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(dist ${PROJECT_SOURCE_DIR}/dist)
 set(staged ${PROJECT_BINARY_DIR}/dist)
 
-install(TARGETS norvik_a norvik_b RUNTIME DESTINATION ${NORVIK_PRIVATE_DIR})
+install(TARGETS norvik_a norvik_b norvik_r RUNTIME DESTINATION ${NORVIK_PRIVATE_DIR})
 if(TARGET norvik_calc)
     install(TARGETS norvik_calc RUNTIME DESTINATION bin)
 endif()
@@ -43,12 +43,12 @@ endif()
 
 # Relative links, so that the tree works wherever it is unpacked (a DESTDIR, a package).
 file(MAKE_DIRECTORY ${staged}/bin)
-foreach(program norvik_a norvik_b)
+foreach(program norvik_a norvik_b norvik_r)
     file(CREATE_LINK ../${NORVIK_PRIVATE_DIR}/${program} ${staged}/bin/${program} SYMBOLIC)
     install(FILES ${staged}/bin/${program} DESTINATION bin)
 endforeach()
 
-install(FILES ${dist}/norvik_a.desktop ${dist}/norvik_b.desktop
+install(FILES ${dist}/norvik_a.desktop ${dist}/norvik_b.desktop ${dist}/norvik_r.desktop
     DESTINATION share/applications)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/hicolor DESTINATION share/icons)
 configure_file(${dist}/norvik.metainfo.xml.in ${staged}/${NORVIK_APP_ID}.metainfo.xml @ONLY)
@@ -58,7 +58,7 @@ configure_file(${dist}/copyright ${staged}/copyright @ONLY)
 configure_file(${dist}/changelog.in ${staged}/configured/changelog @ONLY)
 # Compressed without a name or time stamp in the header, so that the bytes depend on the text only.
 set(compressed_documents)
-set(manual_pages norvik_a.1 norvik_b.1)
+set(manual_pages norvik_a.1 norvik_b.1 norvik_r.1)
 if(TARGET norvik_calc)
     list(APPEND manual_pages norvik_calc.1)
 endif()
@@ -90,7 +90,7 @@ set_tests_properties(Install.EntriesValidate PROPERTIES SKIP_RETURN_CODE 77)
 set_tests_properties(Install.Tree Install.EntriesValidate PROPERTIES LABELS gui)
 
 # Everything the install rules copy, so that a packaging build need not build the tests.
-add_custom_target(norvik_installed DEPENDS norvik_a norvik_b norvik_documents)
+add_custom_target(norvik_installed DEPENDS norvik_a norvik_b norvik_r norvik_documents)
 foreach(optional norvik_help norvik_calc)
     if(TARGET ${optional})
         add_dependencies(norvik_installed ${optional})

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # Prints the accessibility tree of the running program with the given process id, one object a
-# line, tab-separated: role, name, description, and the screen rectangle x, y, width, height.
+# line, tab-separated: role, name, description, the screen rectangle x, y, width, height, and the
+# text it offers to be read (empty when it offers none).
 # This is what a screen reader hears, so a script can read a window's fields and find its buttons
 # through it. Needs a session bus with the AT-SPI registry and the program started with
 # QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
@@ -30,10 +31,17 @@ def flat(text):
     return (text or "").replace("\t", " ").replace("\n", " ")
 
 
+def text_of(node):
+    if "Text" not in node.get_interfaces():
+        return ""
+    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
+
+
 def walk(node):
     extents = node.get_extents(Atspi.CoordType.SCREEN)
     print("\t".join([node.get_role_name(), flat(node.get_name()), flat(node.get_description()),
-                     str(extents.x), str(extents.y), str(extents.width), str(extents.height)]))
+                     str(extents.x), str(extents.y), str(extents.width), str(extents.height),
+                     flat(text_of(node))]))
     for index in range(node.get_child_count()):
         child = node.get_child_at_index(index)
         if child is not None:

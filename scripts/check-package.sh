@@ -2,7 +2,8 @@
 # Checks the Debian package as a clerk meets it, on this machine: builds it, installs it with apt,
 # starts each calculator from the Exec line of its installed menu entry in a virtual X display,
 # computes the worked example (300,000 yen and 2 dependents: 3,420 yen in column 甲 with spouse,
-# 48,600 yen in column 乙), opens the help when the package carries it, closes the window with End,
+# 48,600 yen in column 乙, and in the window for today's withholding, paid today, 4,700 yen by
+# 令和8年分's monthly table, column 甲), opens the help when the package carries it, closes the window with End,
 # then purges the package and checks that none of its files is left. Needs root, for apt-get. Not
 # part of the test run, because it installs and removes a package here.
 #
@@ -22,9 +23,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The field a screen reader announces with the given description, as "name" (the shown text).
+# The text a screen reader reads from the field with the given description: the text it offers,
+# or else its name.
 field() { # pid description
-    "$here/scripts/accessible-tree.py" "$1" | awk -F'\t' -v want="$2" '!found && $3 == want { print $2; found = 1 }'
+    "$here/scripts/accessible-tree.py" "$1" |
+        awk -F'\t' -v want="$2" '!found && $3 == want { print ($8 != "" ? $8 : $2); found = 1 }'
 }
 
 click_named() { # pid accessible-name
@@ -93,6 +96,7 @@ if [ "${1:-}" = --display ]; then
     trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
     check_program norvik_a 3,420
     check_program norvik_b 48,600
+    check_program norvik_r 4,700
     exit "$((failures > 0))"
 fi
 

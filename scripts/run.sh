@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds what is needed and starts a calculator: norvik_a (column 甲, the default) or
-# norvik_b (column 乙): scripts/run.sh [a|b]
+# Builds what is needed and starts a calculator: norvik_a (column 甲, the default),
+# norvik_b (column 乙) or norvik_r (today's withholding, 令和2年分以降): scripts/run.sh [a|b|r]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 case "${1:-a}" in
     a) program=norvik_a folder=calc_kou ;;
     b) program=norvik_b folder=calc_otsu ;;
+    r) program=norvik_r folder=calc_r ;;
     *)
-        echo "usage: scripts/run.sh [a|b]" >&2
+        echo "usage: scripts/run.sh [a|b|r]" >&2
         exit 2
         ;;
 esac

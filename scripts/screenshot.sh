@@ -4,13 +4,13 @@
 # desktop runs it (dates as 2026/12/07) unless another locale is asked for, at the display
 # scale asked for (1 by default; 1.25, 1.5 and 2 are the usual office settings).
 #
-#     scripts/screenshot.sh [--locale LOCALE] [--scale FACTOR] norvik_a|norvik_b OUT.png
+#     scripts/screenshot.sh [--locale LOCALE] [--scale FACTOR] norvik_a|norvik_b|norvik_r OUT.png
 #                           [SALARY DEPENDENTS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-    echo "usage: scripts/screenshot.sh [--locale LOCALE] [--scale FACTOR] norvik_a|norvik_b" \
+    echo "usage: scripts/screenshot.sh [--locale LOCALE] [--scale FACTOR] norvik_a|norvik_b|norvik_r" \
         "OUT.png [SALARY DEPENDENTS]" >&2
     exit 2
 }
@@ -42,7 +42,7 @@ fi
 program=$1
 out=$2
 case "$program" in
-    norvik_a | norvik_b) ;;
+    norvik_a | norvik_b | norvik_r) ;;
     *) usage ;;
 esac
 salary=${3:-}
@@ -51,8 +51,11 @@ dependents=${4:-}
 scripts/setup-deps.sh xdotool imagemagick >/dev/null
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target "$program" >/dev/null
-binary=build/calc_kou/norvik_a
-[ "$program" = norvik_b ] && binary=build/calc_otsu/norvik_b
+case "$program" in
+    norvik_a) binary=build/calc_kou/norvik_a ;;
+    norvik_b) binary=build/calc_otsu/norvik_b ;;
+    norvik_r) binary=build/calc_r/norvik_r ;;
+esac
 
 display_number=$(for n in $(seq 90 199); do [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; break; }; done)
 export DISPLAY=":$display_number"

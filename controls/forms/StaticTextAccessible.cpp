@@ -31,6 +31,60 @@ QString StaticTextAccessible::text(QAccessible::Text kind) const {
     return ownName.isEmpty() ? label()->text() : ownName;
 }
 
+void* StaticTextAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString StaticTextAccessible::text(int startOffset, int endOffset) const {
+    return label()->text().mid(startOffset, endOffset - startOffset);
+}
+
+int StaticTextAccessible::characterCount() const {
+    return static_cast<int>(label()->text().size());
+}
+
+void StaticTextAccessible::selection(int /*selectionIndex*/, int* startOffset,
+                                     int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+int StaticTextAccessible::selectionCount() const {
+    return 0;
+}
+
+void StaticTextAccessible::addSelection(int /*startOffset*/, int /*endOffset*/) {}
+
+void StaticTextAccessible::removeSelection(int /*selectionIndex*/) {}
+
+void StaticTextAccessible::setSelection(int /*selectionIndex*/, int /*startOffset*/,
+                                        int /*endOffset*/) {}
+
+int StaticTextAccessible::cursorPosition() const {
+    return 0;
+}
+
+void StaticTextAccessible::setCursorPosition(int /*position*/) {}
+
+QRect StaticTextAccessible::characterRect(int /*offset*/) const {
+    return {};
+}
+
+int StaticTextAccessible::offsetAtPoint(const QPoint& /*point*/) const {
+    return -1;
+}
+
+void StaticTextAccessible::scrollToSubstring(int /*startIndex*/, int /*endIndex*/) {}
+
+QString StaticTextAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
+    *startOffset = offset;
+    *endOffset = offset;
+    return {};
+}
+
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 StaticTextAccessible::relations(QAccessible::Relation match) const {
     auto related = QAccessibleWidget::relations(match);

@@ -16,4 +16,8 @@ void addKouFragments(Fragments& fragments);
 // the worked example.
 void addOtsuFragments(Fragments& fragments);
 
+// The worked examples of the window for today's withholding: column 甲 by the monthly table and
+// by the computer provision, and column 乙, each as the window shows it.
+void addReiwaFragments(Fragments& fragments);
+
 } // namespace norvik::help

@@ -22,11 +22,12 @@ fail() {
 }
 
 expected=(
-    bin/norvik_a bin/norvik_b
-    libexec/norvik/norvik_a libexec/norvik/norvik_b
+    bin/norvik_a bin/norvik_b bin/norvik_r
+    libexec/norvik/norvik_a libexec/norvik/norvik_b libexec/norvik/norvik_r
     share/applications/norvik_a.desktop share/applications/norvik_b.desktop
+    share/applications/norvik_r.desktop
     share/metainfo/org.example.norvik.metainfo.xml
-    share/man/man1/norvik_a.1.gz share/man/man1/norvik_b.1.gz
+    share/man/man1/norvik_a.1.gz share/man/man1/norvik_b.1.gz share/man/man1/norvik_r.1.gz
     share/doc/norvik/copyright share/doc/norvik/changelog.gz
 )
 icon_sides=(16 22 24 32 48 64 128 256)
@@ -45,7 +46,7 @@ diff <(printf '%s\n' "${expected[@]}" | sort) \
     <(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort) ||
     fail "the installed files differ from the list above (< missing, > unexpected)"
 
-for program in norvik_a norvik_b; do
+for program in norvik_a norvik_b norvik_r; do
     link="$root/bin/$program"
     [ -L "$link" ] || fail "bin/$program is not a link"
     case "$(readlink "$link")" in

@@ -38,8 +38,9 @@ struct KouWindowTraits {
     static constexpr std::array kRightClickPlaces{"data5", "NValEdit3", "RadioGroup2"};
 
     static constexpr const char* kGoldenFile = NORVIK_GOLDEN_DIR "/kou_cases.txt";
-    // Besides the two edits.
     static constexpr Announcement kAnnounced[] = {
+        {"NValEdit3", u"その月の社会保険料控除後の給与等の金額", QAccessible::EditableText},
+        {"NValEdit4", u"扶養家族数", QAccessible::EditableText},
         {"RadioGroup2Item0", u"配偶者あり", QAccessible::RadioButton},
         {"RadioGroup2Item1", u"配偶者なし", QAccessible::RadioButton},
         {"formula1", u"", QAccessible::StaticText},

@@ -43,8 +43,9 @@ struct OtsuWindowTraits {
                                                   "GroupBox3"};
 
     static constexpr const char* kGoldenFile = NORVIK_GOLDEN_DIR "/otsu_cases.txt";
-    // Besides the two edits.
     static constexpr Announcement kAnnounced[] = {
+        {"NValEdit3", u"その月の社会保険料控除後の給与等の金額", QAccessible::EditableText},
+        {"NValEdit4", u"扶養家族数", QAccessible::EditableText},
         {"formula5", u"", QAccessible::StaticText},
         {"formulaall", u"", QAccessible::StaticText},
         {"alldata", u"0", QAccessible::StaticText},

@@ -7,6 +7,7 @@
 #include "RecordingHelpOpener.h"
 
 #include "calc_kou/unorvik.h"
+#include "calc_r/unorvikR.h"
 #include "controls/iconbtn/IconBtn.h"
 
 #include <QImage>
@@ -37,9 +38,10 @@ int differingPixels(const QImage& shown, QPoint origin, const QImage& stored) {
     return differing;
 }
 
-TEST(ScaledIcons, ButtonsShowTheImageDrawnForTheDisplayScale) {
+template <typename Form>
+void expectIconsDrawnForTheDisplayScale() {
     RecordingHelpOpener help;
-    norvik::Tfnorvik form{help};
+    Form form{help};
     FormDriver driver{form};
     ASSERT_TRUE(driver.showAndActivate());
     const qreal scale = form.devicePixelRatioF();
@@ -60,6 +62,14 @@ TEST(ScaledIcons, ButtonsShowTheImageDrawnForTheDisplayScale) {
         ASSERT_EQ(stored.width(), static_cast<int>(32 * scale)) << name;
         EXPECT_EQ(differingPixels(shown, logicalOrigin * scale, stored), 0) << name;
     }
+}
+
+TEST(ScaledIcons, ButtonsShowTheImageDrawnForTheDisplayScale) {
+    expectIconsDrawnForTheDisplayScale<Tfnorvik>();
+}
+
+TEST(ScaledIcons, TheWindowForTodaysWithholdingShowsTheImageDrawnForTheDisplayScale) {
+    expectIconsDrawnForTheDisplayScale<TfnorvikR>();
 }
 
 } // namespace

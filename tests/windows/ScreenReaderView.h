@@ -18,6 +18,14 @@ struct Announcement {
     QAccessible::Role role;
 };
 
+// The text a screen reader reads out of a field through its text interface; empty when the
+// field offers none.
+inline QString readableText(QWidget* field) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+    QAccessibleTextInterface* text = accessible ? accessible->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QString();
+}
+
 inline void expectAnnounced(const FormDriver& driver, std::span<const Announcement> expected) {
     for (const Announcement& row : expected) {
         QAccessibleInterface* accessible =

@@ -1,4 +1,4 @@
-// Every caption and text of both windows must show whole inside its box at the display scale the
+// Every caption and text of every window must show whole inside its box at the display scale the
 // process runs at (the test command runs this file once per scale factor), and a box label's
 // caption keeps at least one device pixel of the box's colour between its ink and the frame on
 // the left and on the right. A text is found by its ink: the window is rendered with and without
@@ -9,9 +9,11 @@
 
 #include "calc_kou/unorvik.h"
 #include "calc_otsu/unorvikB.h"
+#include "calc_r/unorvikR.h"
 #include "controls/boxlabl/BoxLabl.h"
 #include "controls/forms/TStaticText.h"
 
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QImage>
 #include <QPixmap>
@@ -147,6 +149,27 @@ TEST(OtsuTextFit, EveryCaptionAndResultShowsWholeInsideItsBox) {
     ASSERT_TRUE(driver.showAndActivate());
     driver.enterSalaryAndDependents("1009999", "7");
     expectEveryTextWhole(form);
+}
+
+} // namespace
+} // namespace norvik
+
+namespace norvik {
+namespace {
+
+// The longest working each method writes: the computer provision with many persons, and the
+// monthly table's rate row with the declaration's deduction.
+TEST(ReiwaTextFit, EveryCaptionAndResultShowsWholeInsideItsBox) {
+    for (const char* method : {"RadioGroup3Item1", "RadioGroup2Item1"}) {
+        RecordingHelpOpener help;
+        norvik::TfnorvikR form{help};
+        FormDriver driver{form};
+        ASSERT_TRUE(driver.showAndActivate());
+        driver.widget<QDateEdit>("DateTimePicker1")->setDate(QDate(2025, 12, 25));
+        driver.click(method);
+        driver.enterSalaryAndDependents("1234567", "9");
+        expectEveryTextWhole(form);
+    }
 }
 
 } // namespace

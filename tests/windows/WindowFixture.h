@@ -19,7 +19,7 @@ namespace norvik {
 
 // One main window, built from its layout and shown as after the program starts. Traits name the
 // window's form, the fields its layout gives and its worked example (KouWindowTraits.h,
-// OtsuWindowTraits.h).
+// OtsuWindowTraits.h, ReiwaWindowTraits.h).
 template <typename Traits>
 class WindowFixture : public ::testing::Test {
 protected:
@@ -29,7 +29,13 @@ protected:
         std::function<void()> give;
     };
 
-    void SetUp() override { ASSERT_TRUE(driver_.showAndActivate()); }
+    void SetUp() override {
+        // A window whose results depend on more than the two edits sets the rest here.
+        if constexpr (requires { Traits::prepare(driver_); }) {
+            Traits::prepare(driver_);
+        }
+        ASSERT_TRUE(driver_.showAndActivate());
+    }
 
     QString text(const char* field) const { return driver_.text(field); }
 
