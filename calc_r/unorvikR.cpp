@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <array>
+
 namespace norvik {
 
 namespace {
@@ -65,10 +67,9 @@ TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
     DateTimePicker1->setDate(QDate::currentDate());
     // Enter and Tab in the date move on as in the edits; Enter on a choice computes, as the
     // last input of the request.
-    for (QWidget* input :
-         {static_cast<QWidget*>(DateTimePicker1), static_cast<QWidget*>(RadioGroup2Item0),
-          static_cast<QWidget*>(RadioGroup2Item1), static_cast<QWidget*>(RadioGroup3Item0),
-          static_cast<QWidget*>(RadioGroup3Item1)}) {
+    const std::array<QWidget*, 5> watched{DateTimePicker1, RadioGroup2Item0, RadioGroup2Item1,
+                                          RadioGroup3Item0, RadioGroup3Item1};
+    for (QWidget* input : watched) {
         input->installEventFilter(this);
     }
 

@@ -274,6 +274,7 @@ TEST(ReiwaWindowRequest, AnInputThatCannotBeUsedIsNamedInTheRefusal) {
         request.persons = row.persons;
         const WindowAnswer answer = answerRequest(request);
         ASSERT_TRUE(answer.result.refused()) << row.salary.text << " " << row.persons.text;
+        EXPECT_EQ(answer.result.refusal->reason, RefusalReason::BadInput);
         EXPECT_EQ(QString::fromStdString(answer.result.refusal->message),
                   QString::fromUtf16(row.message));
         EXPECT_TRUE(answer.result.fields.empty());
