@@ -93,7 +93,7 @@ std::string percentText(std::int64_t rate) {
 }
 
 std::string yenText(std::int64_t yen) {
-    return Amt(yen).append("円");
+    return amountText(yen).append("円");
 }
 
 std::string bandText(const MonthlyTableAmounts& a) {
@@ -109,12 +109,12 @@ std::string bandText(const MonthlyTableAmounts& a) {
 
 std::string columnText(TaxColumn column, std::int64_t count) {
     if (column == TaxColumn::Kou) {
-        return "甲欄・扶養親族等" + Amt(count) + "人";
+        return "甲欄・扶養親族等" + amountText(count) + "人";
     }
     if (count == 0) {
         return "乙欄";
     }
-    return "乙欄・従たる給与の扶養親族等" + Amt(count) + "人";
+    return "乙欄・従たる給与の扶養親族等" + amountText(count) + "人";
 }
 
 // "259,200円+(800,000円-740,000円)×40.84%", or "100,000円×3.063%" below the first band, where
@@ -144,7 +144,7 @@ std::string taxFormulaText(const MonthlyTableAmounts& a) {
         .append("-")
         .append(yenText(kTablePersonDeduction))
         .append("×")
-        .append(Amt(a.personsDeducted))
+        .append(amountText(a.personsDeducted))
         .append("人");
 }
 
@@ -153,10 +153,10 @@ std::vector<Field> workingFields(TaxColumn column, const MonthlyTableAmounts& a)
     setText(fields, "band", bandText(a));
     setText(fields, "column", columnText(column, a.count));
     setText(fields, "tableFormula", tableFormulaText(a));
-    setText(fields, "tableTax", Amt(a.formulaAmount));
-    setText(fields, "deduction", Amt(a.deduction));
+    setText(fields, "tableTax", amountText(a.formulaAmount));
+    setText(fields, "deduction", amountText(a.deduction));
     setText(fields, "taxFormula", taxFormulaText(a));
-    setText(fields, "tax", Amt(a.tax));
+    setText(fields, "tax", amountText(a.tax));
     return fields;
 }
 
@@ -174,7 +174,7 @@ Refusal inputRefusal(RuleSet rules, std::int64_t salary) {
                                             .append("の月額表では、")
                                             .append(what)
                                             .append("は0から")
-                                            .append(Amt(kLargestTableInput))
+                                            .append(amountText(kLargestTableInput))
                                             .append("までです。")};
 }
 

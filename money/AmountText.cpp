@@ -27,7 +27,7 @@ std::string signedGrouped(bool negative, std::uint64_t wholeYen) {
 
 } // namespace
 
-std::string Amt(Currency amount) {
+std::string amountText(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
     std::uint64_t yen = mag / scale;
@@ -39,16 +39,16 @@ std::string Amt(Currency amount) {
     return signedGrouped(amount.isNegative(), yen);
 }
 
-std::string Amt(Extended amount) {
+std::string amountText(Extended amount) {
     const std::int64_t yen = roundHalfEven(std::fabs(amount));
     return signedGrouped(amount < 0, magnitude(yen));
 }
 
-std::string Amt(std::int64_t yen) {
+std::string amountText(std::int64_t yen) {
     return signedGrouped(yen < 0, magnitude(yen));
 }
 
-std::string Plain(Currency amount) {
+std::string plainText(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
     std::string text = amount.isNegative() ? "-" : "";
@@ -69,7 +69,7 @@ std::string Plain(Currency amount) {
     return text;
 }
 
-std::string Plain(std::int64_t value) {
+std::string plainText(std::int64_t value) {
     return std::to_string(value);
 }
 

@@ -41,13 +41,15 @@ std::optional<std::string> numberFault(const EnteredNumber& number, std::string_
         return said(input, "は整数で入力してください。");
     }
     if (number.value > most) {
-        return said(input, "は").append(Amt(static_cast<std::int64_t>(most))).append("までです。");
+        return said(input, "は")
+            .append(amountText(static_cast<std::int64_t>(most)))
+            .append("までです。");
     }
     return std::nullopt;
 }
 
 std::string yenLine(std::string_view method, const TaxResult& result) {
-    return std::string(method).append("では").append(Amt(*result.tax)).append("円");
+    return std::string(method).append("では").append(amountText(*result.tax)).append("円");
 }
 
 } // namespace
