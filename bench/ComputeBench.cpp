@@ -86,7 +86,7 @@ void KouSweep(benchmark::State& state) {
     std::vector<std::string> salaryTexts;
     salaryTexts.reserve(kSalaries);
     for (std::int64_t s = 0; s < kSalaries; ++s) {
-        salaryTexts.push_back(norvik::Amt(s));
+        salaryTexts.push_back(norvik::amountText(s));
     }
     const std::string dependentsTexts[kDependents] = {"0", "1", "2", "3", "4", "5", "6", "7"};
     for (auto _ : state) {

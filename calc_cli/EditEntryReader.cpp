@@ -1,9 +1,9 @@
 #include "calc_cli/EditEntryReader.h"
 
-#include "controls/nvaledit/rules/HalfWidth.h"
-#include "controls/nvaledit/rules/NumberFormat.h"
-#include "controls/nvaledit/rules/ParseNumberText.h"
 #include "money/GroupThousands.h"
+#include "notation/HalfWidth.h"
+#include "notation/NumberFormat.h"
+#include "notation/ParseNumberText.h"
 
 #include <algorithm>
 #include <bit>
@@ -103,40 +103,34 @@ std::optional<EntryReading> readWholeNumber(std::string_view text, int maxDigits
 
 } // namespace
 
-// The windows' edits keep every property default except that zero shows as "0".
 EditEntryReader::EditEntryReader()
-    : toEdit_(kEditEncoding, "UTF-8")
-    , fromEdit_("UTF-8", kEditEncoding)
-    , edit_(sink_) {
-    edit_.setZeroDisplay(true);
-}
+    : toEdit_(kEditEncoding, "UTF-8") {}
 
 EntryReading EditEntryReader::read(std::string_view text) {
     if (text.empty()) {
         return {{}, EntryProblem::Empty};
     }
-    if (auto whole = readWholeNumber(text, edit_.maxDigits())) {
+    if (auto whole = readWholeNumber(text, kMaxDigits)) {
         return *std::move(whole);
     }
     return readLikeThePaste(text);
 }
 
-// As a paste into the edit reads the text and the edit then shows its number.
+// As a paste into the edit reads the text (the windows' edits have no leading character) and the
+// edit then shows its number.
 EntryReading EditEntryReader::readLikeThePaste(std::string_view text) {
     const std::optional<std::u16string> editText = editTextOf(text);
     if (!editText) {
         return {{}, EntryProblem::NotANumber}; // not UTF-8, so no number either
     }
-    const auto value = TryParseNumberText(*editText, edit_.leadingChar());
+    const auto value = tryParseNumberText(*editText, ' ');
     if (!value || !std::isfinite(*value)) {
         return {{}, EntryProblem::NotANumber};
     }
-    if (digitsOf(*value) > edit_.maxDigits() ||
-        digitsWritten(toHalfWidth(*editText)) > edit_.maxDigits()) {
+    if (digitsOf(*value) > kMaxDigits || digitsWritten(toHalfWidth(*editText)) > kMaxDigits) {
         return {{}, EntryProblem::TooManyDigits};
     }
-    edit_.setValue(*value);
-    return {{edit_.value(), utf8Of(sink_.text())}, EntryProblem::None};
+    return {{*value, formatAsAssigned(*value)}, EntryProblem::None};
 }
 
 std::optional<std::u16string> EditEntryReader::editTextOf(std::string_view utf8) {
@@ -147,14 +141,6 @@ std::optional<std::u16string> EditEntryReader::editTextOf(std::string_view utf8)
     std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
     std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
     return text;
-}
-
-// The edit's texts are always whole UTF-16, so nothing is replaced here.
-std::string EditEntryReader::utf8Of(const std::u16string& text) {
-    std::string utf8;
-    fromEdit_.convert({reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)},
-                      utf8, {});
-    return utf8;
 }
 
 } // namespace norvik

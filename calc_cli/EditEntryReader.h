@@ -1,8 +1,6 @@
 #pragma once
 
-#include "calc_cli/EditTextSink.h"
 #include "calc_cli/TextConverter.h"
-#include "controls/nvaledit/rules/NValEditCore.h"
 #include "money/Extended.h"
 
 #include <optional>
@@ -36,20 +34,19 @@ public:
     EditEntryReader& operator=(const EditEntryReader&) = delete;
 
     EntryReading read(std::string_view text);
-    // The most digits, integer and decimal together, that the windows' edits hold.
-    int maxDigits() const { return edit_.maxDigits(); }
+    // The most digits, integer and decimal together, that the windows' edits hold: the edit's
+    // own limit, which no layout changes.
+    int maxDigits() const { return kMaxDigits; }
 
 private:
+    static constexpr int kMaxDigits = 9;
+
     EntryReading readLikeThePaste(std::string_view text);
     // Nothing for a text that is not UTF-8.
     std::optional<std::u16string> editTextOf(std::string_view utf8);
-    std::string utf8Of(const std::u16string& text);
 
-    // The edit holds UTF-16; the command line and the CSV files give UTF-8.
+    // The edit reads UTF-16; the command line and the CSV files give UTF-8.
     TextConverter toEdit_;
-    TextConverter fromEdit_;
-    EditTextSink sink_;
-    NValEditCore edit_;
 };
 
 } // namespace norvik

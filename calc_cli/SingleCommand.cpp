@@ -73,7 +73,7 @@ std::string SingleReport::text() const {
         text += captionedLine(field.caption, field.text);
     }
     text += "税額: ";
-    text += Amt(*result_.tax);
+    text += amountText(*result_.tax);
     text += "円\n";
     return text;
 }

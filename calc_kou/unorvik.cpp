@@ -1,8 +1,6 @@
 #include "calc_kou/unorvik.h"
 
 #include "calc_kou/computation/KouComputation.h"
-#include "controls/forms/HelpFile.h"
-#include "controls/forms/HelpOpener.h"
 #include "controls/winxp/WinXP.h"
 
 #include <QButtonGroup>
@@ -23,8 +21,7 @@ std::string toStd(const QString& text) {
 } // namespace
 
 Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
-    : TForm(parent)
-    , helpOpener_(helpOpener) {
+    : CalculatorForm(helpOpener, parent) {
     setupUi(this);
 
     RadioGroup2Items = new QButtonGroup(this);
@@ -33,14 +30,10 @@ Tfnorvik::Tfnorvik(HelpOpener& helpOpener, QWidget* parent)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->addActions({N1, Clear1, N2});
-    NValEdit3->setPopupMenu(PopupMenu1);
-    NValEdit4->setPopupMenu(PopupMenu1);
 
     WinXP1 = new TWinXP(this);
 
-    finishLoading(kClientSize, PopupMenu1);
-    connectHandlers();
-    NValEdit3->setFocus();
+    finishSetUp(kClientSize, PopupMenu1, {NValEdit3, NValEdit4});
 }
 
 void Tfnorvik::connectHandlers() {
@@ -54,22 +47,18 @@ void Tfnorvik::connectHandlers() {
     connect(N2, &QAction::triggered, this, &Tfnorvik::N2Click);
 }
 
-void Tfnorvik::Calculate() {
-    const KouInput input{NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
-                         toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()};
-    showFields(computeKou(input).fields);
+TaxResult Tfnorvik::compute() const {
+    return computeKou({NValEdit3->Value(), toStd(NValEdit3->Text()), NValEdit4->Value(),
+                       toStd(NValEdit4->Text()), RadioGroup2Items->checkedId()});
 }
 
-void Tfnorvik::ClearAll() {
-    NValEdit3->setValue(0);
-    NValEdit4->setValue(0);
-    showFields(clearedFields(kouFields()));
-    NValEdit3->setFocus();
+std::span<const FieldSpec> Tfnorvik::fields() const {
+    return kouFields();
 }
 
 void Tfnorvik::FormShow() {
     setWindowTitle(kCaptionWhenShown);
-    showTodayInStatusBar();
+    CalculatorForm::FormShow();
 }
 
 void Tfnorvik::IconButton4Click() {
@@ -95,7 +84,7 @@ void Tfnorvik::Clear1Click() {
 }
 
 void Tfnorvik::IconButton8Click() {
-    helpOpener_.open(helpFileBesideProgram());
+    openHelp();
 }
 
 void Tfnorvik::IconButton7Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/forms/TForm.h"
+#include "calc_form/CalculatorForm.h"
 
 #include "ui_unorvik.h"
 
@@ -13,17 +13,17 @@ class TWinXP;
 
 // The column-甲 window: salary, dependents and spouse choice in; the tax and every step of its
 // working out. The handlers only call Calculate and ClearAll, close the window or open help.
-class Tfnorvik : public TForm, private Ui::Tfnorvik {
+class Tfnorvik : public CalculatorForm, private Ui::Tfnorvik {
     Q_OBJECT
 
 public:
     explicit Tfnorvik(HelpOpener& helpOpener, QWidget* parent = nullptr);
 
-    void Calculate();
-    void ClearAll();
-
 protected:
     void FormShow() override;
+    void connectHandlers() override;
+    TaxResult compute() const override;
+    std::span<const FieldSpec> fields() const override;
 
 private:
     void IconButton4Click();
@@ -35,12 +35,9 @@ private:
     void IconButton7Click();
     void N2Click();
 
-    void connectHandlers();
-
     QMenu* PopupMenu1 = nullptr;
     TWinXP* WinXP1 = nullptr;
     QButtonGroup* RadioGroup2Items = nullptr;
-    HelpOpener& helpOpener_;
 };
 
 } // namespace norvik

@@ -1,13 +1,9 @@
 #include "calc_otsu/unorvikB.h"
 
 #include "calc_otsu/computation/OtsuComputation.h"
-#include "controls/forms/HelpFile.h"
-#include "controls/forms/HelpOpener.h"
 #include "controls/winxp/TXPManifest.h"
 
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace norvik {
 
@@ -18,20 +14,15 @@ constexpr QSize kClientSize(720, 739);
 } // namespace
 
 TfnorvikB::TfnorvikB(HelpOpener& helpOpener, QWidget* parent)
-    : TForm(parent)
-    , helpOpener_(helpOpener) {
+    : CalculatorForm(helpOpener, parent) {
     setupUi(this);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->addActions({N1, Clear1, N2});
-    NValEdit3->setPopupMenu(PopupMenu1);
-    NValEdit4->setPopupMenu(PopupMenu1);
 
     XPManifest1 = new TXPManifest(this);
 
-    finishLoading(kClientSize, PopupMenu1);
-    connectHandlers();
-    NValEdit3->setFocus();
+    finishSetUp(kClientSize, PopupMenu1, {NValEdit3, NValEdit4});
 }
 
 void TfnorvikB::connectHandlers() {
@@ -45,34 +36,12 @@ void TfnorvikB::connectHandlers() {
     connect(N2, &QAction::triggered, this, &TfnorvikB::N2Click);
 }
 
-void TfnorvikB::Calculate() {
-    const OtsuResult result = computeOtsu(NValEdit3->Value(), NValEdit4->Value());
-    if (result.refusal) {
-        showRefusal(QString::fromStdString(result.refusal->title),
-                    QString::fromStdString(result.refusal->message));
-        return;
-    }
-    showFields(result.fields);
+TaxResult TfnorvikB::compute() const {
+    return computeOtsu(NValEdit3->Value(), NValEdit4->Value());
 }
 
-void TfnorvikB::showRefusal(const QString& title, const QString& message) {
-    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("RefusalBox"));
-    // Without an icon on OK, as a Windows message box shows it. The style's button icon would
-    // be loaded anew for every box, and what Qt loads for an icon stays in memory.
-    box.addButton(QMessageBox::Ok)->setIcon(QIcon());
-    box.exec();
-}
-
-void TfnorvikB::ClearAll() {
-    NValEdit3->setValue(0);
-    NValEdit4->setValue(0);
-    showFields(clearedFields(otsuFields()));
-    NValEdit3->setFocus();
-}
-
-void TfnorvikB::FormShow() {
-    showTodayInStatusBar();
+std::span<const FieldSpec> TfnorvikB::fields() const {
+    return otsuFields();
 }
 
 void TfnorvikB::IconButton7Click() {
@@ -98,7 +67,7 @@ void TfnorvikB::Clear1Click() {
 }
 
 void TfnorvikB::IconButton8Click() {
-    helpOpener_.open(helpFileBesideProgram());
+    openHelp();
 }
 
 void TfnorvikB::IconButton5Click() {

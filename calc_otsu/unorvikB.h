@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/forms/TForm.h"
+#include "calc_form/CalculatorForm.h"
 
 #include "ui_unorvikB.h"
 
@@ -14,17 +14,16 @@ class TXPManifest;
 // intermediate taxes and the base-amount working, or the refusal of a salary outside the range
 // the method covers. The handlers only call Calculate and ClearAll, close the window or open
 // help.
-class TfnorvikB : public TForm, private Ui::TfnorvikB {
+class TfnorvikB : public CalculatorForm, private Ui::TfnorvikB {
     Q_OBJECT
 
 public:
     explicit TfnorvikB(HelpOpener& helpOpener, QWidget* parent = nullptr);
 
-    void Calculate();
-    void ClearAll();
-
 protected:
-    void FormShow() override;
+    void connectHandlers() override;
+    TaxResult compute() const override;
+    std::span<const FieldSpec> fields() const override;
 
 private:
     void IconButton7Click();
@@ -36,12 +35,8 @@ private:
     void IconButton5Click();
     void N2Click();
 
-    void connectHandlers();
-    void showRefusal(const QString& title, const QString& message);
-
     QMenu* PopupMenu1 = nullptr;
     TXPManifest* XPManifest1 = nullptr;
-    HelpOpener& helpOpener_;
 };
 
 } // namespace norvik

@@ -2,8 +2,6 @@
 
 #include "calc_r/computation/PaymentPeriod.h"
 #include "calc_r/computation/WindowRequest.h"
-#include "controls/forms/HelpFile.h"
-#include "controls/forms/HelpOpener.h"
 #include "controls/winxp/WinXP.h"
 #include "money/AmountText.h"
 
@@ -12,8 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
+
+#include <array>
 
 namespace norvik {
 
@@ -27,26 +25,26 @@ int pressedKey(const QEvent* event) {
 
 } // namespace
 
-// Every field of both methods as before the first request: the amounts (right-aligned in the
-// layout, as the family shows amounts) at zero, every other text empty. A legend keeps its text
-// when the clerk clears, as the siblings' legends do; the line naming the tables used is one.
-std::vector<Field> TfnorvikR::emptiedFields(bool legendsToo) const {
-    std::vector<Field> fields{{"alldata", {}, false, "0"}, {"othermethod", {}, true, {}}};
-    for (const FieldSpec& spec : windowFields()) {
-        if (spec.legend && !legendsToo) {
-            continue;
-        }
+// Every field the window shows: the declared fields of both methods, then the tax in the large
+// field, the other method's line and the line naming the tables used, which stays when the clerk
+// clears, as the siblings' legends do. What clears to "0" is what the layout shows as an amount,
+// right-aligned; a band or a column is a text and clears to nothing, as a formula does.
+std::vector<FieldSpec> TfnorvikR::shownFields() const {
+    std::vector<FieldSpec> shown = windowFields();
+    shown.push_back({"alldata", "税額"});
+    shown.push_back({"othermethod", "もう一方の求め方による税額", true});
+    shown.push_back({"rulesused", "計算に使った税額表と求め方", true, true});
+    for (FieldSpec& spec : shown) {
         const auto* label = findChild<QLabel*>(QString::fromUtf8(spec.id));
-        const bool amount = label != nullptr && (label->alignment() & Qt::AlignRight) != 0;
-        fields.push_back({spec.id, spec.caption, spec.formula, amount ? "0" : ""});
+        spec.formula = label == nullptr || (label->alignment() & Qt::AlignRight) == 0;
     }
-    return fields;
+    return shown;
 }
 
 TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
-    : TForm(parent)
-    , helpOpener_(helpOpener) {
+    : CalculatorForm(helpOpener, parent) {
     setupUi(this);
+    fields_ = shownFields();
 
     RadioGroup2Items = new QButtonGroup(this);
     RadioGroup2Items->addButton(RadioGroup2Item0, 0);
@@ -57,25 +55,20 @@ TfnorvikR::TfnorvikR(HelpOpener& helpOpener, QWidget* parent)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->addActions({N1, Clear1, N2});
-    NValEdit3->setPopupMenu(PopupMenu1);
-    NValEdit4->setPopupMenu(PopupMenu1);
 
     WinXP1 = new TWinXP(this);
 
     DateTimePicker1->setDate(QDate::currentDate());
     // Enter and Tab in the date move on as in the edits; Enter on a choice computes, as the
     // last input of the request.
-    for (QWidget* input :
-         {static_cast<QWidget*>(DateTimePicker1), static_cast<QWidget*>(RadioGroup2Item0),
-          static_cast<QWidget*>(RadioGroup2Item1), static_cast<QWidget*>(RadioGroup3Item0),
-          static_cast<QWidget*>(RadioGroup3Item1)}) {
+    const std::array<QWidget*, 5> watched{DateTimePicker1, RadioGroup2Item0, RadioGroup2Item1,
+                                          RadioGroup3Item0, RadioGroup3Item1};
+    for (QWidget* input : watched) {
         input->installEventFilter(this);
     }
-
-    finishLoading(kClientSize, PopupMenu1);
-    connectHandlers();
     DateTimePicker1Change();
-    NValEdit3->setFocus();
+
+    finishSetUp(kClientSize, PopupMenu1, {NValEdit3, NValEdit4});
 }
 
 void TfnorvikR::connectHandlers() {
@@ -102,38 +95,29 @@ WindowRequest TfnorvikR::enteredRequest() const {
     return request;
 }
 
-void TfnorvikR::Calculate() {
+// The chosen method's fields after every field of the window is emptied, so that nothing of an
+// earlier request or of the other method stays on display.
+TaxResult TfnorvikR::compute() const {
     const WindowRequest request = enteredRequest();
-    const WindowAnswer answer = answerRequest(request);
-    const TaxResult& result = answer.result;
-    if (result.refused()) {
-        showRefusal(QString::fromStdString(result.refusal->title),
-                    QString::fromStdString(result.refusal->message));
-        return;
+    WindowAnswer answer = answerRequest(request);
+    if (answer.result.refused()) {
+        return std::move(answer.result);
     }
-    showFields(emptiedFields(true));
-    showFields(result.fields);
-    showFields({{"alldata", {}, false, Amt(*result.tax)},
-                {"othermethod", {}, true, answer.otherMethod},
-                {"rulesused", {}, true, methodLine(request, result)}});
+    TaxResult shown = answer.result;
+    shown.fields.clear();
+    for (const FieldSpec& spec : fields_) {
+        shown.fields.push_back({spec.id, spec.caption, spec.formula, spec.formula ? "" : "0"});
+    }
+    shown.fields.insert(shown.fields.end(), answer.result.fields.begin(),
+                        answer.result.fields.end());
+    shown.fields.push_back({"alldata", "税額", false, amountText(*answer.result.tax)});
+    shown.fields.push_back({"othermethod", {}, true, answer.otherMethod});
+    shown.fields.push_back({"rulesused", {}, true, methodLine(request, answer.result)});
+    return shown;
 }
 
-void TfnorvikR::showRefusal(const QString& title, const QString& message) {
-    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("RefusalBox"));
-    box.addButton(QMessageBox::Ok)->setIcon(QIcon());
-    box.exec();
-}
-
-void TfnorvikR::ClearAll() {
-    NValEdit3->setValue(0);
-    NValEdit4->setValue(0);
-    showFields(emptiedFields(false));
-    NValEdit3->setFocus();
-}
-
-void TfnorvikR::FormShow() {
-    showTodayInStatusBar();
+std::span<const FieldSpec> TfnorvikR::fields() const {
+    return fields_;
 }
 
 bool TfnorvikR::eventFilter(QObject* watched, QEvent* event) {
@@ -186,7 +170,7 @@ void TfnorvikR::Clear1Click() {
 }
 
 void TfnorvikR::IconButton8Click() {
-    helpOpener_.open(helpFileBesideProgram());
+    openHelp();
 }
 
 void TfnorvikR::IconButton7Click() {

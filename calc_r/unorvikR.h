@@ -1,8 +1,10 @@
 #pragma once
 
-#include "controls/forms/TForm.h"
+#include "calc_form/CalculatorForm.h"
 
 #include "ui_unorvikR.h"
+
+#include <vector>
 
 class QButtonGroup;
 class QMenu;
@@ -16,17 +18,16 @@ struct WindowRequest;
 // 扶養親族等 and column in, the tax of the monthly table or of the computer provision out, with
 // its working and, for column 甲, the other method's tax beside it. The handlers only call
 // Calculate and ClearAll, close the window or open help.
-class TfnorvikR : public TForm, private Ui::TfnorvikR {
+class TfnorvikR : public CalculatorForm, private Ui::TfnorvikR {
     Q_OBJECT
 
 public:
     explicit TfnorvikR(HelpOpener& helpOpener, QWidget* parent = nullptr);
 
-    void Calculate();
-    void ClearAll();
-
 protected:
-    void FormShow() override;
+    void connectHandlers() override;
+    TaxResult compute() const override;
+    std::span<const FieldSpec> fields() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -41,16 +42,15 @@ private:
     void DateTimePicker1Change();
     void RadioGroup2Click();
 
-    void connectHandlers();
     WindowRequest enteredRequest() const;
-    std::vector<Field> emptiedFields(bool legendsToo) const;
-    void showRefusal(const QString& title, const QString& message);
+    std::vector<FieldSpec> shownFields() const;
 
     QMenu* PopupMenu1 = nullptr;
     TWinXP* WinXP1 = nullptr;
     QButtonGroup* RadioGroup2Items = nullptr;
     QButtonGroup* RadioGroup3Items = nullptr;
-    HelpOpener& helpOpener_;
+    // Every field either method writes and the window's own, as the layout shows them.
+    std::vector<FieldSpec> fields_;
 };
 
 } // namespace norvik

@@ -230,13 +230,13 @@ std::string taxFormulaText(const BonusTaxAmounts& a) {
 std::vector<Field> commonFields(const BonusRequest& request, const BonusTaxAmounts& a) {
     std::vector<Field> fields = emptyFields(kFields);
     setText(fields, "bonusFormula", bonusFormulaText(request));
-    setText(fields, "bonus", Amt(a.bonus));
+    setText(fields, "bonus", amountText(a.bonus));
     setText(fields, "previousSalaryFormula", previousSalaryFormulaText(request));
-    setText(fields, "previousSalary", Amt(a.previousSalary));
+    setText(fields, "previousSalary", amountText(a.previousSalary));
     setText(fields, "method", std::string(methodText(a.method, request)));
     setText(fields, "methodFormula", methodFormulaText(a));
     setText(fields, "taxFormula", taxFormulaText(a));
-    setText(fields, "tax", Amt(a.tax));
+    setText(fields, "tax", amountText(a.tax));
     return fields;
 }
 
@@ -252,11 +252,11 @@ void writeMonthlyWorking(std::vector<Field>& fields, const BonusTaxAmounts& a,
     setText(fields, "monthlySalaryFormula", monthlySalaryFormulaText(a));
     setText(fields, "monthlyRow", monthlyRowText(lookups.bonusMonth));
     setText(fields, "monthlyTaxFormula", monthlyTaxFormulaText(lookups.bonusMonth));
-    setText(fields, "monthlyTax", Amt(a.monthlyTax));
+    setText(fields, "monthlyTax", amountText(a.monthlyTax));
     if (lookups.previousMonth) {
         setText(fields, "previousRow", monthlyRowText(*lookups.previousMonth));
         setText(fields, "previousTaxFormula", monthlyTaxFormulaText(*lookups.previousMonth));
-        setText(fields, "previousTax", Amt(a.previousTax));
+        setText(fields, "previousTax", amountText(a.previousTax));
     }
 }
 

@@ -121,8 +121,8 @@ std::string taxFormulaText(const MonthlyTableAmounts& a) {
 // by name, which would take as long as writing the texts.
 std::vector<Field> workingFields(TaxColumn column, const MonthlyTableAmounts& a) {
     std::string texts[] = {
-        bandText(a),      columnText(column, a.count), tableFormulaText(a), Amt(a.formulaAmount),
-        Amt(a.deduction), taxFormulaText(a),           Amt(a.tax),
+        bandText(a),      columnText(column, a.count), tableFormulaText(a), amountText(a.formulaAmount),
+        amountText(a.deduction), taxFormulaText(a),           amountText(a.tax),
     };
     static_assert(std::size(texts) == kFields.size());
     std::vector<Field> fields;
@@ -147,7 +147,7 @@ Refusal inputRefusal(RuleSet rules, std::string_view input) {
                                             .append("の月額表では、")
                                             .append(input)
                                             .append("は0から")
-                                            .append(Amt(kLargestTableInput))
+                                            .append(amountText(kLargestTableInput))
                                             .append("までです。")};
 }
 

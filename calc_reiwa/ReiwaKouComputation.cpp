@@ -87,7 +87,7 @@ WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
         return refuse("に", input.fractionAdvice);
     }
     if (value > static_cast<Extended>(kLargestReiwaInput)) {
-        return refuse("は", Amt(kLargestReiwaInput) + "までです。");
+        return refuse("は", amountText(kLargestReiwaInput) + "までです。");
     }
     return WholeNumber{static_cast<std::int64_t>(value), std::nullopt};
 }
@@ -131,25 +131,25 @@ void writeTexts(const ReiwaKouAmounts& a, const std::string& dependentsCount,
     auto write = [&fields](std::string_view id, std::string text) {
         setText(fields, id, std::move(text));
     };
-    const std::string salaryText = Amt(a.salary);
+    const std::string salaryText = amountText(a.salary);
     write("formula5", std::string(kLegend));
     if (employmentBand.percent == 0) {
         write("formula1", "定額");
     } else {
         write("formula1", std::string(salaryText).append(employmentBand.formulaText));
     }
-    write("data1", Amt(a.employmentDeduction));
-    write("data2", Amt(a.spouseDeduction));
-    write("data3", Amt(a.dependentsDeduction));
+    write("data1", amountText(a.employmentDeduction));
+    write("data2", amountText(a.spouseDeduction));
+    write("data3", amountText(a.dependentsDeduction));
     write("formula2", "31,667円×" + dependentsCount + "人");
-    write("data4", Amt(a.basicDeduction));
-    write("data5", Amt(a.taxable));
-    const std::string terms = salaryText + "-" + Plain(a.employmentDeduction) + "-" +
-                              Plain(a.basicDeduction) + "-" + Plain(a.spouseDeduction) + "-" +
-                              Plain(a.dependentsDeduction);
+    write("data4", amountText(a.basicDeduction));
+    write("data5", amountText(a.taxable));
+    const std::string terms = salaryText + "-" + plainText(a.employmentDeduction) + "-" +
+                              plainText(a.basicDeduction) + "-" + plainText(a.spouseDeduction) +
+                              "-" + plainText(a.dependentsDeduction);
     write("formula3", ("(" + terms + ")").append(taxBand.formulaText));
     write("formula4", terms);
-    write("alldata", Amt(a.tax));
+    write("alldata", amountText(a.tax));
 }
 
 } // namespace
@@ -190,7 +190,7 @@ ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
     result.tax = withheldTax(a.tax);
 
     result.fields = emptyFields(kFields);
-    writeTexts(a, Amt(dependents.value), employmentBand, taxBand, result.fields);
+    writeTexts(a, amountText(dependents.value), employmentBand, taxBand, result.fields);
     return result;
 }
 

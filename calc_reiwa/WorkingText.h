@@ -21,7 +21,7 @@ public:
         return *this;
     }
     WorkingText& operator<<(std::int64_t amount) {
-        appendAmt(text_, amount);
+        appendAmountText(text_, amount);
         return *this;
     }
     // "40.84%", "3.063%", "0%": a rate in hundred-thousandths as the tables print it.

@@ -1,10 +1,11 @@
 # The core must stay usable without any GUI library: its tests link it alone, it is cross-built
 # for Windows without Qt, and the computations must never learn that a window exists. What is
 # Qt-free is decided by folder, so a newcomer sees it in the tree: money/, the command line, the
-# tables, the present-day rules, each calculator's computation/ and each control's rules/ or
-# geometry/.
+# tables, the present-day rules, the number notation, each calculator's computation/ and each
+# control's rules/ or geometry/.
 set(NORVIK_QT_FREE_FOLDER_PATTERNS
-    money result tables calc_cli calc_reiwa calc_*/computation controls/*/rules controls/*/geometry)
+    money notation result tables calc_cli calc_reiwa calc_*/computation controls/*/rules
+    controls/*/geometry)
 
 function(norvik_qt_free_folders out)
     set(folders "")

@@ -27,7 +27,7 @@ std::string signedGrouped(bool negative, std::uint64_t wholeYen) {
 
 } // namespace
 
-std::string Amt(Currency amount) {
+std::string amountText(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
     std::uint64_t yen = mag / scale;
@@ -39,20 +39,20 @@ std::string Amt(Currency amount) {
     return signedGrouped(amount.isNegative(), yen);
 }
 
-std::string Amt(Extended amount) {
+std::string amountText(Extended amount) {
     const std::int64_t yen = roundHalfEven(std::fabs(amount));
     return signedGrouped(amount < 0, magnitude(yen));
 }
 
-std::string Amt(std::int64_t yen) {
+std::string amountText(std::int64_t yen) {
     std::string text;
-    appendAmt(text, yen);
+    appendAmountText(text, yen);
     return text;
 }
 
 // Grouped in place and appended at once: the amounts of a long working are many, and a string
 // of their own for each, or an append per group, would cost more than the rest of the working.
-void appendAmt(std::string& text, std::int64_t yen) {
+void appendAmountText(std::string& text, std::int64_t yen) {
     char grouped[1 + 20 + 6]; // a sign, 20 digits and their separators, written from the right
     char* const end = std::end(grouped);
     char* first = end;
@@ -69,7 +69,7 @@ void appendAmt(std::string& text, std::int64_t yen) {
     text.append(first, static_cast<std::size_t>(end - first));
 }
 
-std::string Plain(Currency amount) {
+std::string plainText(Currency amount) {
     const std::uint64_t mag = magnitude(amount.raw());
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
     std::string text = amount.isNegative() ? "-" : "";
@@ -90,7 +90,7 @@ std::string Plain(Currency amount) {
     return text;
 }
 
-std::string Plain(std::int64_t value) {
+std::string plainText(std::int64_t value) {
     return std::to_string(value);
 }
 

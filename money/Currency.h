@@ -29,7 +29,6 @@ public:
     static Currency fromExtendedRaw(Extended tenThousandths);
 
     constexpr std::int64_t raw() const { return raw_; }
-    Extended toExtended() const { return static_cast<Extended>(raw_) / kScale; }
 
     constexpr bool isNegative() const { return raw_ < 0; }
 

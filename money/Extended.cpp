@@ -38,7 +38,7 @@ std::int64_t roundHalfEven(Extended x) {
     return std::llrint(x);
 }
 
-std::int64_t Trunc(Extended x) {
+std::int64_t truncateToInteger(Extended x) {
     std::int64_t saturated = 0;
     if (saturates(x, saturated)) {
         return saturated;

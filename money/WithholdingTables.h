@@ -15,7 +15,8 @@ namespace norvik {
 inline constexpr std::int64_t kBasicDeduction = 31667;
 inline constexpr std::int64_t kFixedEmploymentDeduction = 54167;
 
-// Table 1: deduction = Int(amount × rate + 0.9) + addend, or the fixed 54,167 in the first row.
+// Table 1: deduction = dropFraction(amount × rate + 0.9) + addend, or the fixed 54,167 in the first
+// row.
 struct DeductionRow {
     std::int64_t from; // first whole-yen amount of the row
     int percent;       // 0 for the fixed row

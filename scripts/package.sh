@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package of both calculators: a Release build with the hardening flags Debian
+# Builds the Debian package of the calculators: a Release build with the hardening flags Debian
 # builds its own packages with, installed and packed by CPack, then checked by lintian (an error
 # fails the script). Writes build-package/norvik_<version>_<arch>.deb.
 #

@@ -58,14 +58,14 @@ Currency employmentDeduction(Extended salary, const DeductionRow& row) {
     if (row.isFixed()) {
         return Currency::fromYen(kFixedEmploymentDeduction);
     }
-    return Currency::fromExtended(Int(salary * row.rate + 0.9L) +
+    return Currency::fromExtended(dropFraction(salary * row.rate + 0.9L) +
                                   static_cast<Extended>(row.addend));
 }
 
 // The deductions as the formulas write them: plain numbers, the basic deduction as 31667.
 std::string deductionTerms(const std::string& salaryText, const KouAmounts& a) {
-    return salaryText + "-" + Plain(a.employmentDeduction) + "-31667-" + Plain(a.spouseDeduction) +
-           "-" + Plain(a.dependentsDeduction);
+    return salaryText + "-" + plainText(a.employmentDeduction) + "-31667-" +
+           plainText(a.spouseDeduction) + "-" + plainText(a.dependentsDeduction);
 }
 
 // The taxable amount in ten-thousandths of a yen, formed in the order the working is read:
@@ -82,14 +82,14 @@ Extended taxableTenThousandths(Extended salary, const KouAmounts& a) {
 // Table 3 with the same 0.9 rule, on the unrounded taxable amount in ten-thousandths.
 Currency tableTax(Extended taxableRaw, const TaxRow& row) {
     const Extended scale = Currency::kScale;
-    return Currency::fromExtended(Int((taxableRaw * row.rate + 9000.0L) / scale) -
+    return Currency::fromExtended(dropFraction((taxableRaw * row.rate + 9000.0L) / scale) -
                                   static_cast<Extended>(row.subtraction));
 }
 
 // Tens of yen: the nearest multiple of ten, a remainder of exactly five going up.
 std::int64_t roundToTens(Currency tax) {
     const Extended shifted = static_cast<Extended>(tax.raw()) + 50000.0L;
-    return 10 * Trunc(shifted / 10.0L / static_cast<Extended>(Currency::kScale));
+    return 10 * truncateToInteger(shifted / 10.0L / static_cast<Extended>(Currency::kScale));
 }
 
 } // namespace
@@ -109,14 +109,14 @@ KouResult computeKou(const KouInput& in) {
 
     write("formula5", std::string(kLegend));
 
-    const DeductionRow& deductionRow = deductionRowFor(Trunc(in.salary));
+    const DeductionRow& deductionRow = deductionRowFor(truncateToInteger(in.salary));
     a.employmentDeduction = employmentDeduction(in.salary, deductionRow);
     if (deductionRow.isFixed()) {
         write("formula1", "定額"); // the fixed amount has no working to show
     } else {
         write("formula1", std::string(in.salaryText).append(deductionRow.rateText));
     }
-    write("data1", Amt(a.employmentDeduction));
+    write("data1", amountText(a.employmentDeduction));
 
     const bool withSpouse = in.spouseIndex == 0;
     a.spouseDeduction = Currency::fromYen(withSpouse ? kBasicDeduction : 0);
@@ -124,15 +124,15 @@ KouResult computeKou(const KouInput& in) {
 
     a.dependentsDeduction =
         Currency::fromExtended(in.dependents * static_cast<Extended>(kBasicDeduction));
-    write("data3", Amt(a.dependentsDeduction));
+    write("data3", amountText(a.dependentsDeduction));
     write("formula2", "31,667円×" + in.dependentsText + "人");
 
     const Extended taxableRaw = taxableTenThousandths(in.salary, a);
     a.taxable = Currency::fromExtendedRaw(taxableRaw);
-    write("data5", Amt(a.taxable));
+    write("data5", amountText(a.taxable));
 
     const Extended scale = Currency::kScale;
-    const TaxRow& taxRow = taxRowFor(Trunc(taxableRaw / scale));
+    const TaxRow& taxRow = taxRowFor(truncateToInteger(taxableRaw / scale));
     a.tableTax = tableTax(taxableRaw, taxRow);
     const std::string terms = deductionTerms(in.salaryText, a);
     write("formula3", ("(" + terms + ")").append(taxRow.rateText));
@@ -142,7 +142,7 @@ KouResult computeKou(const KouInput& in) {
     // A negative table tax comes to tens of yen at or below zero, so the tax withheld from it
     // is 0 whatever tens it comes to.
     result.tax = withheldTax(a.shownTax);
-    write("alldata", Amt(*result.tax));
+    write("alldata", amountText(*result.tax));
     return result;
 }
 

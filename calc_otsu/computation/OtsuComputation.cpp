@@ -132,7 +132,7 @@ constexpr Multiple kMainOnly{15,       "×1.5",      "formula6", "data6",
 // Currency holds, so the multiple of a base amount with a fraction loses nothing.
 constexpr std::int64_t kMultipleScale = Currency::kScale * 10;
 
-// Table 1 in exact decimal arithmetic: Int(A × rate + 0.9) + addend. With A in units of
+// Table 1 in exact decimal arithmetic: dropFraction(A × rate + 0.9) + addend. With A in units of
 // 1e-5 yen and the rate in percent, A × rate + 0.9 is counted in units of 1e-7 yen.
 std::int64_t employmentDeduction(std::int64_t amount, const DeductionRow& row) {
     if (row.isFixed()) {
@@ -164,18 +164,18 @@ PartTax taxOnMultiple(Currency base, const std::string& baseText, const Multiple
     const DeductionRow& deductionRow = deductionRowFor(amount / kMultipleScale);
     PartTax part{};
     part.deduction = employmentDeduction(amount, deductionRow);
-    const std::string deductionText = Amt(part.deduction);
+    const std::string deductionText = amountText(part.deduction);
     write(m.deductionFormula, std::string(baseText).append(m.text).append(deductionRow.rateText));
     write(m.deduction, deductionText);
 
     part.taxable = (amount - (part.deduction + kBasicDeduction) * kMultipleScale) / kMultipleScale;
-    const std::string taxableText = Amt(part.taxable);
+    const std::string taxableText = amountText(part.taxable);
     write(m.taxable, taxableText);
     write(m.taxableFormula, ("(" + baseText).append(m.text) + ")-" + deductionText + "-31,667円");
 
     const TaxRow& taxRow = taxRowFor(part.taxable);
     part.tax = tableTax(part.taxable, taxRow);
-    write(m.tax, Amt(part.tax));
+    write(m.tax, amountText(part.tax));
     write(m.taxFormula, std::string(taxableText).append(taxRow.rateText));
     return part;
 }
@@ -213,17 +213,17 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
         setText(texts, id, std::move(text));
     };
 
-    const StepBand& band = bandFor(Trunc(salary));
-    const std::int64_t steps = Trunc(salary - static_cast<Extended>(band.lowest));
+    const StepBand& band = bandFor(truncateToInteger(salary));
+    const std::int64_t steps = truncateToInteger(salary - static_cast<Extended>(band.lowest));
     a.quotient = steps / band.width;
     a.remainder = steps % band.width;
     a.base = Currency::fromExtended(salary - static_cast<Extended>(a.remainder));
-    const std::string salaryText = Amt(salary);
-    const std::string baseText = Amt(a.base);
-    write("formula1", std::string(salaryText).append(band.text) + Plain(a.quotient) + "..." +
-                          Plain(a.remainder));
+    const std::string salaryText = amountText(salary);
+    const std::string baseText = amountText(a.base);
+    write("formula1", std::string(salaryText).append(band.text) + plainText(a.quotient) + "..." +
+                          plainText(a.remainder));
     write("data1", baseText);
-    write("formula2", salaryText + "-" + Amt(a.remainder) + "=" + baseText);
+    write("formula2", salaryText + "-" + amountText(a.remainder) + "=" + baseText);
 
     const PartTax combined = taxOnMultiple(a.base, baseText, kCombined, texts);
     const PartTax mainOnly = taxOnMultiple(a.base, baseText, kMainOnly, texts);
@@ -236,13 +236,13 @@ OtsuResult computeOtsu(Extended salary, Extended dependents) {
 
     a.dependentsDeduction =
         Currency::fromExtended(dependents * static_cast<Extended>(kOtsuPerDependent));
-    write("data5", Amt(a.dependentsDeduction));
-    write("formula5", Amt(dependents) + "人×1,580円");
+    write("data5", amountText(a.dependentsDeduction));
+    write("formula5", amountText(dependents) + "人×1,580円");
 
     result.tax = withheldTax(
         roundToHundreds(Currency::fromYen(combined.tax - mainOnly.tax) - a.dependentsDeduction));
     a.tax = Currency::fromYen(*result.tax);
-    write("alldata", Amt(a.tax));
+    write("alldata", amountText(a.tax));
     write("formulaall", std::string(kExplanation));
     return result;
 }

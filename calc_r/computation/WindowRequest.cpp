@@ -17,8 +17,8 @@ constexpr std::string_view kSalary = "その月の社会保険料等控除後の
 constexpr std::string_view kPersons = "扶養親族等の数";
 constexpr Extended kMostPersons = 99;
 
-WindowAnswer refused(RulesUsed rules, std::string message) {
-    return {refusedResult(rules, {"情報", std::move(message)}), {}};
+WindowAnswer refused(RulesUsed rules, std::string message, RefusalReason reason) {
+    return {refusedResult(rules, {"情報", std::move(message), reason}), {}};
 }
 
 std::string said(std::string_view input, std::string_view what) {
@@ -41,13 +41,15 @@ std::optional<std::string> numberFault(const EnteredNumber& number, std::string_
         return said(input, "は整数で入力してください。");
     }
     if (number.value > most) {
-        return said(input, "は").append(Amt(static_cast<std::int64_t>(most))).append("までです。");
+        return said(input, "は")
+            .append(amountText(static_cast<std::int64_t>(most)))
+            .append("までです。");
     }
     return std::nullopt;
 }
 
 std::string yenLine(std::string_view method, const TaxResult& result) {
-    return std::string(method).append("では").append(Amt(*result.tax)).append("円");
+    return std::string(method).append("では").append(amountText(*result.tax)).append("円");
 }
 
 } // namespace
@@ -55,14 +57,14 @@ std::string yenLine(std::string_view method, const TaxResult& result) {
 WindowAnswer answerRequest(const WindowRequest& request) {
     const PeriodChoice period = periodOfPaymentDate(request.paymentDate);
     if (!period.rules) {
-        return refused({}, period.refusal);
+        return refused({}, period.refusal, RefusalReason::NotCovered);
     }
     const RuleSet rules = *period.rules;
     if (auto fault = numberFault(request.salary, kSalary, kLargestReiwaInput)) {
-        return refused(rulesUsed(rules), std::move(*fault));
+        return refused(rulesUsed(rules), std::move(*fault), RefusalReason::BadInput);
     }
     if (auto fault = numberFault(request.persons, kPersons, kMostPersons)) {
-        return refused(rulesUsed(rules), std::move(*fault));
+        return refused(rulesUsed(rules), std::move(*fault), RefusalReason::BadInput);
     }
     const auto salary = static_cast<std::int64_t>(request.salary.value);
     const auto persons = static_cast<std::int64_t>(request.persons.value);

@@ -107,7 +107,7 @@ void addKouFragments(Fragments& fragments) {
     fragments["kou-table1"] = tableOne();
     fragments["kou-table2"] = tableTwo();
     fragments["kou-table3"] = tableThree();
-    fragments["basic-deduction"] = Amt(kBasicDeduction);
+    fragments["basic-deduction"] = amountText(kBasicDeduction);
 
     const KouResult example = computeKou(exampleInput());
     fragments["kou-example"] = workedExample(example);

@@ -119,7 +119,7 @@ void addExampleFragments(Fragments& fragments) {
     const OtsuResult example = computeOtsu(300000, 2);
     const OtsuAmounts& a = example.amounts;
     fragments["otsu-example"] = workedExample(example);
-    fragments["otsu-example-quotient"] = Amt(a.quotient);
+    fragments["otsu-example-quotient"] = amountText(a.quotient);
     fragments["otsu-example-remainder"] = yen(a.remainder);
     fragments["otsu-example-base"] = yen(a.base);
     fragments["otsu-example-combined-tax"] = yen(a.combinedTax);

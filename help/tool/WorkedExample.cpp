@@ -27,7 +27,7 @@ std::string workedExampleTable(std::span<const ShownField> fields, const TaxResu
         if (shown.field.empty()) {
             table.addRow({{std::string(shown.step)},
                           {std::string(shown.caption)},
-                          {Amt(kBasicDeduction), "", true}});
+                          {amountText(kBasicDeduction), "", true}});
             continue;
         }
         const Field& field = fieldOf(result, shown.field);

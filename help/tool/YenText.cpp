@@ -5,11 +5,11 @@
 namespace norvik::help {
 
 std::string yen(std::int64_t amount) {
-    return Amt(amount) + "円";
+    return amountText(amount) + "円";
 }
 
 std::string yen(Currency amount) {
-    return Amt(amount) + "円";
+    return amountText(amount) + "円";
 }
 
 std::string yenRange(std::int64_t from, std::int64_t nextFrom, bool last) {

@@ -135,5 +135,41 @@ TEST(EditEntryReader, WholeNumbersMatchAPasteIntoTheEdit) {
     }
 }
 
+// The reader follows the edit's notation without being the edit: fractions, a leading "$" and
+// tiny or negative numbers read and show as a paste into the edit leaves them.
+TEST(EditEntryReader, FractionsAndOddFormsMatchAPasteIntoTheEdit) {
+    std::vector<std::string> texts = {"1234.5",   "-1234.5",   "0.5",        ".5",
+                                      "12.",      "-0.0",      "-.25",       "$1,234.5",
+                                      "0.000001", "-0.000001", "12345678.9", "-0.000000000000001"};
+    std::mt19937_64 random(19);
+    std::uniform_int_distribution<std::int64_t> magnitude(0, 999'999'999);
+    for (int i = 0; i < 2000; ++i) {
+        const std::string digits = std::to_string(magnitude(random) >> (random() % 30));
+        const std::size_t point = random() % (digits.size() + 1);
+        const std::string sign = i % 3 == 0 ? "-" : "";
+        texts.push_back(sign + digits.substr(0, point) + "." + digits.substr(point));
+    }
+    EditEntryReader reader;
+    for (const std::string& text : texts) {
+        const auto reading = reader.read(text);
+        if (reading.problem != EntryProblem::None) {
+            continue; // a text the edit reads as 0 or cuts: told apart above
+        }
+        FakeEditWindow window;
+        NValEditCore edit(window);
+        window.attach(edit);
+        edit.setZeroDisplay(true);
+        edit.paste(widened(text));
+        EXPECT_EQ(reading.entry.shownText, narrowed(window.text)) << text;
+        EXPECT_EQ(reading.entry.value, edit.value()) << text;
+    }
+}
+
+TEST(EditEntryReader, HoldsAsManyDigitsAsTheEdit) {
+    FakeEditWindow window;
+    const NValEditCore edit(window);
+    EXPECT_EQ(EditEntryReader().maxDigits(), edit.maxDigits());
+}
+
 } // namespace
 } // namespace norvik

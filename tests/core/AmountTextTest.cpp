@@ -31,24 +31,24 @@ TEST(AmountText, CurrencyAmountsShowWholeYenWithSeparators) {
          "-922,337,203,685,478"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Amt(Currency::fromRaw(c.raw)), c.text) << c.name;
+        EXPECT_EQ(amountText(Currency::fromRaw(c.raw)), c.text) << c.name;
     }
 }
 
 TEST(AmountText, FloatingAmountsRoundTiesToEvenOnTheMagnitude) {
-    EXPECT_EQ(Amt(300000.0L), "300,000");
-    EXPECT_EQ(Amt(300000.5L), "300,000");
-    EXPECT_EQ(Amt(300001.5L), "300,002");
-    EXPECT_EQ(Amt(-2.5L), "-2");
-    EXPECT_EQ(Amt(-3.5L), "-4");
-    EXPECT_EQ(Amt(0.5L), "0");
-    EXPECT_EQ(Amt(-0.25L), "0");
+    EXPECT_EQ(amountText(300000.0L), "300,000");
+    EXPECT_EQ(amountText(300000.5L), "300,000");
+    EXPECT_EQ(amountText(300001.5L), "300,002");
+    EXPECT_EQ(amountText(-2.5L), "-2");
+    EXPECT_EQ(amountText(-3.5L), "-4");
+    EXPECT_EQ(amountText(0.5L), "0");
+    EXPECT_EQ(amountText(-0.25L), "0");
 }
 
 TEST(AmountText, WholeYenAmounts) {
-    EXPECT_EQ(Amt(std::int64_t{1010000}), "1,010,000");
-    EXPECT_EQ(Amt(std::int64_t{-100}), "-100");
-    EXPECT_EQ(Amt(std::int64_t{100}), "100");
+    EXPECT_EQ(amountText(std::int64_t{1010000}), "1,010,000");
+    EXPECT_EQ(amountText(std::int64_t{-100}), "-100");
+    EXPECT_EQ(amountText(std::int64_t{100}), "100");
 }
 
 TEST(AmountText, PlainCurrencyShowsOnlySignificantDecimals) {
@@ -62,13 +62,13 @@ TEST(AmountText, PlainCurrencyShowsOnlySignificantDecimals) {
         {"negative whole amount", -633340000, "-63334"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Plain(Currency::fromRaw(c.raw)), c.text) << c.name;
+        EXPECT_EQ(plainText(Currency::fromRaw(c.raw)), c.text) << c.name;
     }
 }
 
 TEST(AmountText, PlainIntegers) {
-    EXPECT_EQ(Plain(std::int64_t{1999}), "1999");
-    EXPECT_EQ(Plain(std::int64_t{-31667}), "-31667");
+    EXPECT_EQ(plainText(std::int64_t{1999}), "1999");
+    EXPECT_EQ(plainText(std::int64_t{-31667}), "-31667");
 }
 
 } // namespace

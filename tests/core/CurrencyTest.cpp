@@ -74,7 +74,7 @@ TEST(Extended, TruncDropsTheFractionTowardZeroAndSaturates) {
         {"infinity", std::numeric_limits<Extended>::infinity(), kMax},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Trunc(c.value), c.whole) << c.name;
+        EXPECT_EQ(truncateToInteger(c.value), c.whole) << c.name;
     }
 }
 
@@ -87,13 +87,13 @@ TEST(Extended, RoundHalfEvenSaturatesAtBothEnds) {
 }
 
 TEST(Extended, IntStaysFloating) {
-    EXPECT_EQ(Int(45003.4L), 45003.0L);
-    EXPECT_EQ(Int(-6999.1L), -6999.0L);
+    EXPECT_EQ(dropFraction(45003.4L), 45003.0L);
+    EXPECT_EQ(dropFraction(-6999.1L), -6999.0L);
 }
 
 TEST(Extended, RatesAreTheNearestExtendedValues) {
     // 150,007 × 0.3 + 0.9 must reach 45,003 exactly; with the double 0.3 it falls short.
-    EXPECT_EQ(Int(150007 * 0.3L + 0.9L), 45003.0L);
+    EXPECT_EQ(dropFraction(150007 * 0.3L + 0.9L), 45003.0L);
 }
 
 } // namespace

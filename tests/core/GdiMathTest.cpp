@@ -33,7 +33,7 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
         {"a quotient beyond int gives -1", std::numeric_limits<int>::max(), 2, 1, -1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(gdi::MulDiv(c.number, c.numerator, c.denominator), c.result) << c.name;
+        EXPECT_EQ(gdi::mulDiv(c.number, c.numerator, c.denominator), c.result) << c.name;
     }
 }
 

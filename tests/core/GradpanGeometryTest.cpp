@@ -16,23 +16,23 @@ using toolkit::taLeftJustify;
 using toolkit::taRightJustify;
 
 TEST(GradpanColorTable, TruncatesEveryStepAndStopsShortOfTheEndColour) {
-    const ColorTable up = BuildColorTable(clBlack, tcolor::rgb(200, 0, 0));
+    const ColorTable up = buildColorTable(clBlack, tcolor::rgb(200, 0, 0));
     EXPECT_EQ(up[0], clBlack);
     EXPECT_EQ(up[1], tcolor::rgb(2, 0, 0));
     EXPECT_EQ(up[99], tcolor::rgb(198, 0, 0)) << "99/100 of the way, never 200";
 
-    const ColorTable down = BuildColorTable(clWhite, clBlack);
+    const ColorTable down = buildColorTable(clWhite, clBlack);
     EXPECT_EQ(down[1], tcolor::rgb(252, 252, 252)) << "255 - 2.55 truncates to 252";
     EXPECT_EQ(down[99], tcolor::rgb(2, 2, 2)) << "255 - 252.45 truncates to 2";
 
-    const ColorTable same = BuildColorTable(7099731, 7099731);
+    const ColorTable same = buildColorTable(7099731, 7099731);
     for (TColor entry : same) {
         EXPECT_EQ(entry, 7099731u);
     }
 }
 
 TEST(GradpanColorTable, ReadsOnlyTheColourBytes) {
-    EXPECT_EQ(BuildColorTable(clBtnFace, clBtnFace)[50], tcolor::rgb(15, 0, 0));
+    EXPECT_EQ(buildColorTable(clBtnFace, clBtnFace)[50], tcolor::rgb(15, 0, 0));
 }
 
 TEST(GradpanBands, FollowMulDivRoundingHalvesAwayFromZero) {

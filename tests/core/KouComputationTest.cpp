@@ -18,7 +18,7 @@ constexpr int kWithoutSpouse = 1;
 constexpr int kNoChoice = -1;
 
 KouResult compute(Extended salary, Extended dependents = 0, int spouse = kWithoutSpouse) {
-    return computeKou(KouInput{salary, norvik::Amt(salary), dependents, "0", spouse});
+    return computeKou(KouInput{salary, norvik::amountText(salary), dependents, "0", spouse});
 }
 
 std::int64_t deductionYen(Extended salary) {
@@ -53,7 +53,7 @@ TEST(KouTable1, RowsAndSeams) {
 }
 
 // For whole-yen salaries the extended arithmetic must agree with exact decimal arithmetic:
-// Int(S × p% + 0.9) is floor((S × p + 90) / 100).
+// dropFraction(S × p% + 0.9) is floor((S × p + 90) / 100).
 TEST(KouTable1, EveryWholeYenSalaryAgreesWithExactDecimalArithmetic) {
     struct Row {
         std::int64_t from, percent, addend;
@@ -103,7 +103,7 @@ struct TaxCase {
 TEST(KouTable3, RowsSeamsAndTensOfYen) {
     const TaxCase cases[] = {
         {"0 is taxed nothing", 0, 0, "0", ")×5%"},
-        {"1 yen: Int(0.05 + 0.9) is 0", 1, 0, "0", ")×5%"},
+        {"1 yen: dropFraction(0.05 + 0.9) is 0", 1, 0, "0", ")×5%"},
         {"99 yen: 4.95 + 0.9 gives 5, shown as 10", 99, 5, "10", ")×5%"},
         {"100 yen gives 5, shown as 10", 100, 5, "10", ")×5%"},
         {"162,500 ends the 5% row", 162500, 8125, "8,130", ")×5%"},
@@ -148,7 +148,7 @@ TEST(KouTable3, FiveYenGoesUpToTheNextTen) {
 }
 
 TEST(KouTable3, ANegativeTaxableAmountTakesTheLastRowAndShowsZero) {
-    // T = -1: X = Int(-0.4 + 0.9) - 233,000.
+    // T = -1: X = dropFraction(-0.4 + 0.9) - 233,000.
     const KouResult r = compute(salaryForTaxable(-1));
     ASSERT_EQ(r.amounts.taxable.raw(), -10000);
     EXPECT_EQ(r.amounts.tableTax.raw(), -233000LL * 10000);

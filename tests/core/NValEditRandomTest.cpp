@@ -2,8 +2,8 @@
 // operation what must always hold: the text is the rendering of the number, the number stays
 // within its limits, the sign and the colour agree with the entry.
 #include "NValEditHarness.h"
-#include "controls/nvaledit/rules/NumberReader.h"
-#include "controls/nvaledit/rules/ParseNumberText.h"
+#include "notation/NumberReader.h"
+#include "notation/ParseNumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -195,7 +195,7 @@ private:
             return "text " + testing::PrintToString(shown) + " is not the rendering " +
                    testing::PrintToString(core.rendering(value));
         }
-        const Extended read = ParseNumberText(shown, core.leadingChar());
+        const Extended read = parseNumberText(shown, core.leadingChar());
         const Extended tolerance =
             decimalPower(5, -(state.decimalCount + 1)) + std::fabs(value) * 1e-15L + halfUnit();
         if (std::fabs(read - value) > tolerance) {

@@ -163,7 +163,7 @@ TEST_F(ReiwaWindow, ShowsEveryFieldOfTheCoresAnswerAndItsTaxAndNothingElse) {
         for (const Field& field : answer.result.fields) {
             EXPECT_EQ(text(std::string(field.id).c_str()).toStdString(), field.text) << field.id;
         }
-        EXPECT_EQ(text("alldata").toStdString(), Amt(*answer.result.tax));
+        EXPECT_EQ(text("alldata").toStdString(), amountText(*answer.result.tax));
         EXPECT_EQ(text("othermethod").toStdString(), answer.otherMethod);
     }
 }
@@ -274,6 +274,7 @@ TEST(ReiwaWindowRequest, AnInputThatCannotBeUsedIsNamedInTheRefusal) {
         request.persons = row.persons;
         const WindowAnswer answer = answerRequest(request);
         ASSERT_TRUE(answer.result.refused()) << row.salary.text << " " << row.persons.text;
+        EXPECT_EQ(answer.result.refusal->reason, RefusalReason::BadInput);
         EXPECT_EQ(QString::fromStdString(answer.result.refusal->message),
                   QString::fromUtf16(row.message));
         EXPECT_TRUE(answer.result.fields.empty());

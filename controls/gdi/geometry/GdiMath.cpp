@@ -6,7 +6,7 @@
 
 namespace norvik::gdi {
 
-int MulDiv(int number, int numerator, int denominator) {
+int mulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) {
         return -1;
     }

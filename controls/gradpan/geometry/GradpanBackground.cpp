@@ -17,7 +17,7 @@ struct Steps {
 
 std::uint8_t truncatedChannel(std::uint8_t first, double step, int index) {
     const Extended value = static_cast<Extended>(first) + static_cast<Extended>(index) * step;
-    return static_cast<std::uint8_t>(Trunc(value));
+    return static_cast<std::uint8_t>(truncateToInteger(value));
 }
 
 double stepBetween(std::uint8_t from, std::uint8_t to) {
@@ -55,7 +55,7 @@ Gradient gradientOf(TDirection effect) {
 
 } // namespace
 
-ColorTable BuildColorTable(TColor from, TColor to) {
+ColorTable buildColorTable(TColor from, TColor to) {
     using namespace tcolor;
     const Steps steps{stepBetween(red(from), red(to)), stepBetween(green(from), green(to)),
                       stepBetween(blue(from), blue(to))};
@@ -69,13 +69,13 @@ ColorTable BuildColorTable(TColor from, TColor to) {
 }
 
 GdiRect rowBand(int band, int width, int height) {
-    return {0, gdi::MulDiv(band, height, kGradientSteps), width,
-            gdi::MulDiv(band + 1, height, kGradientSteps)};
+    return {0, gdi::mulDiv(band, height, kGradientSteps), width,
+            gdi::mulDiv(band + 1, height, kGradientSteps)};
 }
 
 GdiRect columnBand(int band, int width, int height) {
-    return {gdi::MulDiv(band, width, kGradientSteps), 0,
-            gdi::MulDiv(band + 1, width, kGradientSteps), height};
+    return {gdi::mulDiv(band, width, kGradientSteps), 0,
+            gdi::mulDiv(band + 1, width, kGradientSteps), height};
 }
 
 int mirroredEntry(int band) {
@@ -98,7 +98,7 @@ std::vector<GdiFill> gradientFills(TDirection effect, TColor start, TColor end, 
     }
     const Gradient gradient = gradientOf(effect);
     const ColorTable table =
-        gradient.reversed ? BuildColorTable(end, start) : BuildColorTable(start, end);
+        gradient.reversed ? buildColorTable(end, start) : buildColorTable(start, end);
     const bool mirrored =
         gradient.layout == Layout::MirroredRows || gradient.layout == Layout::MirroredColumns;
     const bool rows = gradient.layout == Layout::Rows || gradient.layout == Layout::MirroredRows;

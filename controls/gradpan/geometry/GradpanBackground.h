@@ -14,7 +14,7 @@ using ColorTable = std::array<TColor, kGradientSteps>;
 // The 100 gradient colours from `from` towards `to`, each channel truncated. The last entry
 // stops one step short of `to`, so `to` itself is never reached unless a channel is equal in
 // both colours. System-colour flags are ignored: only the low three bytes count.
-ColorTable BuildColorTable(TColor from, TColor to);
+ColorTable buildColorTable(TColor from, TColor to);
 
 GdiRect rowBand(int band, int width, int height);
 GdiRect columnBand(int band, int width, int height);

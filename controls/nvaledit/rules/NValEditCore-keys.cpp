@@ -1,8 +1,8 @@
 // The keyboard side of the numeric-entry core: typed characters, key-down and Backspace.
 #include "controls/nvaledit/rules/NValEditCore.h"
 
-#include "controls/nvaledit/rules/NumberFormat.h"
-#include "controls/nvaledit/rules/NumberReader.h"
+#include "notation/NumberFormat.h"
+#include "notation/NumberReader.h"
 
 #include <cmath>
 

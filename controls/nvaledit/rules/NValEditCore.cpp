@@ -1,9 +1,9 @@
 #include "controls/nvaledit/rules/NValEditCore.h"
 
 #include "controls/nvaledit/rules/NValEditDesignError.h"
-#include "controls/nvaledit/rules/NumberFormat.h"
-#include "controls/nvaledit/rules/NumberReader.h"
-#include "controls/nvaledit/rules/ParseNumberText.h"
+#include "notation/NumberFormat.h"
+#include "notation/NumberReader.h"
+#include "notation/ParseNumberText.h"
 
 #include <cmath>
 
@@ -296,7 +296,7 @@ void NValEditCore::paste(const std::optional<std::u16string>& clipboardText) {
     if (readOnly_) {
         return;
     }
-    assignValue(clipboardText ? ParseNumberText(*clipboardText, leadingChar_) : 0);
+    assignValue(clipboardText ? parseNumberText(*clipboardText, leadingChar_) : 0);
 }
 
 void NValEditCore::cutOrClear() {
@@ -310,7 +310,7 @@ void NValEditCore::undo() {
     if (readOnly_) {
         return;
     }
-    assignValue(ParseNumberText(window_.currentText(), leadingChar_));
+    assignValue(parseNumberText(window_.currentText(), leadingChar_));
 }
 
 void NValEditCore::textChanged() {
@@ -319,7 +319,7 @@ void NValEditCore::textChanged() {
     }
     reportChange();
     if (rendered_ && window_.hasParentWindow()) {
-        assignValue(ParseNumberText(window_.currentText(), leadingChar_));
+        assignValue(parseNumberText(window_.currentText(), leadingChar_));
         window_.caretTo(static_cast<int>(window_.currentText().size()));
     }
 }

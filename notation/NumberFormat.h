@@ -23,4 +23,9 @@ std::string formatFixedLeft(Extended x, int width, int decimals);
 // "0.##############": at most 14 decimals, trailing zeros dropped, no point when none remain.
 std::string formatPlain(Extended x);
 
+// A number as a numeric edit with its default properties shows it once the number is assigned
+// to it: thousands separators and as many decimals as its plain form has, and a "-" for a
+// negative number even where it shows as zero.
+std::string formatAsAssigned(Extended x);
+
 } // namespace norvik

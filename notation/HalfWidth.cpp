@@ -1,4 +1,4 @@
-#include "controls/nvaledit/rules/HalfWidth.h"
+#include "notation/HalfWidth.h"
 
 namespace norvik {
 
@@ -10,7 +10,7 @@ constexpr char16_t kFullWidthOffset = 0xFEE0;
 constexpr char16_t kIdeographicSpace = 0x3000;
 constexpr char16_t kFullWidthYen = 0xFFE5;
 
-char16_t HalfWidthOf(char16_t c) {
+char16_t halfWidthOf(char16_t c) {
     if (c >= kFullWidthFirst && c <= kFullWidthLast) {
         return static_cast<char16_t>(c - kFullWidthOffset);
     }
@@ -29,7 +29,7 @@ std::u16string toHalfWidth(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (const char16_t c : text) {
-        out.push_back(HalfWidthOf(c));
+        out.push_back(halfWidthOf(c));
     }
     return out;
 }

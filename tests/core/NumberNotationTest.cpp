@@ -1,6 +1,6 @@
-#include "controls/nvaledit/rules/NumberFormat.h"
-#include "controls/nvaledit/rules/NumberReader.h"
-#include "controls/nvaledit/rules/ParseNumberText.h"
+#include "notation/NumberFormat.h"
+#include "notation/NumberReader.h"
+#include "notation/ParseNumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -147,16 +147,16 @@ TEST(ParseNumberText, ReadsTheBoxNotationAndFullWidthForms) {
         {u"一二", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParseNumberText(c.text, ' '), c.value) << testing::PrintToString(c.text);
+        EXPECT_EQ(parseNumberText(c.text, ' '), c.value) << testing::PrintToString(c.text);
     }
 }
 
 TEST(ParseNumberText, AGivenLeadingCharacterReplacesTheCurrencySigns) {
-    EXPECT_EQ(ParseNumberText(u"#12", '#'), 12);
-    EXPECT_EQ(ParseNumberText(u"12", '#'), 12);
-    EXPECT_EQ(ParseNumberText(u"$12", '#'), 0);
-    EXPECT_EQ(ParseNumberText(u"\\-1,000", '\\'), -1000);
-    EXPECT_EQ(ParseNumberText(u"¥5", 0xA5), 5);
+    EXPECT_EQ(parseNumberText(u"#12", '#'), 12);
+    EXPECT_EQ(parseNumberText(u"12", '#'), 12);
+    EXPECT_EQ(parseNumberText(u"$12", '#'), 0);
+    EXPECT_EQ(parseNumberText(u"\\-1,000", '\\'), -1000);
+    EXPECT_EQ(parseNumberText(u"¥5", 0xA5), 5);
 }
 
 } // namespace

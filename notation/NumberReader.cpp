@@ -1,4 +1,4 @@
-#include "controls/nvaledit/rules/NumberReader.h"
+#include "notation/NumberReader.h"
 
 #include <algorithm>
 #include <limits>
@@ -10,7 +10,7 @@ namespace norvik {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
@@ -18,7 +18,7 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool IsPlainDecimal(std::string_view digits) {
+bool isPlainDecimal(std::string_view digits) {
     const auto points = std::count(digits.begin(), digits.end(), '.');
     const auto numerals =
         std::count_if(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -30,7 +30,7 @@ bool IsPlainDecimal(std::string_view digits) {
 // MinGW-w64's libstdc++ reads a long double through double there, which loses eleven bits and
 // would make "0.53" a different number on Windows. The classic-locale stream reads all 64 bits
 // everywhere. A text that is too large for the type fails the read.
-std::optional<Extended> ReadDecimal(const std::string& text) {
+std::optional<Extended> readDecimal(const std::string& text) {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
     Extended value = 0;
@@ -43,7 +43,7 @@ std::optional<Extended> ReadDecimal(const std::string& text) {
 
 // The digits are valid; only their size can defeat the read. Too large a number reads as
 // infinity (the edit clamps it like any number beyond its limits), too small a one as zero.
-Extended ParseMagnitude(std::string_view digits) {
+Extended parseMagnitude(std::string_view digits) {
     std::string text(digits);
     if (text.front() == '.') {
         text.insert(text.begin(), '0');
@@ -51,7 +51,7 @@ Extended ParseMagnitude(std::string_view digits) {
     if (text.back() == '.') {
         text.pop_back();
     }
-    if (const auto magnitude = ReadDecimal(text)) {
+    if (const auto magnitude = readDecimal(text)) {
         return *magnitude;
     }
     const bool large = text.find_first_not_of("0.") < text.find('.');
@@ -61,22 +61,22 @@ Extended ParseMagnitude(std::string_view digits) {
 } // namespace
 
 std::optional<Extended> readNumber(std::string_view text) {
-    text = TrimBlanks(text);
+    text = trimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    if (!IsPlainDecimal(text)) {
+    if (!isPlainDecimal(text)) {
         return std::nullopt;
     }
-    Extended magnitude = ParseMagnitude(text);
+    Extended magnitude = parseMagnitude(text);
     return negative ? -magnitude : magnitude;
 }
 
 Extended decimalPower(int mantissa, int exponent) {
     const std::string text = std::to_string(mantissa) + ".0e" + std::to_string(exponent);
-    return ReadDecimal(text).value_or(0);
+    return readDecimal(text).value_or(0);
 }
 
 } // namespace norvik

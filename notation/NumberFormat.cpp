@@ -1,4 +1,4 @@
-#include "controls/nvaledit/rules/NumberFormat.h"
+#include "notation/NumberFormat.h"
 
 #include "money/GroupThousands.h"
 
@@ -22,7 +22,7 @@ struct FixedDigits {
 };
 
 // Adds one unit of the last place to a digit string; true when a carry leaves its front.
-bool IncrementDigits(std::string& digits) {
+bool incrementDigits(std::string& digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         if (*it != '9') {
             ++*it;
@@ -35,7 +35,7 @@ bool IncrementDigits(std::string& digits) {
 
 // The 18 significant digits of |x| and the number of them that stand before the point
 // (zero or negative for a number below 1, beyond 18 for a number with trailing zeros).
-void SignificantDigits(Extended x, std::string& digits, int& integerCount) {
+void significantDigits(Extended x, std::string& digits, int& integerCount) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
                                       std::chars_format::scientific, kSignificantDigits - 1);
@@ -45,14 +45,14 @@ void SignificantDigits(Extended x, std::string& digits, int& integerCount) {
     integerCount = std::atoi(text.c_str() + e + 1) + 1;
 }
 
-FixedDigits RoundToDecimals(Extended x, int decimals) {
+FixedDigits roundToDecimals(Extended x, int decimals) {
     if (!std::isfinite(x)) {
         x = 0; // no such number reaches the box; rendering it as zero keeps the text a number
     }
     decimals = std::max(decimals, 0);
     std::string digits;
     int integerCount = 0;
-    SignificantDigits(x, digits, integerCount);
+    significantDigits(x, digits, integerCount);
 
     FixedDigits out;
     if (integerCount <= 0) {
@@ -71,7 +71,7 @@ FixedDigits RoundToDecimals(Extended x, int decimals) {
     }
     const bool roundUp = out.fraction[kept] >= '5';
     out.fraction.resize(kept);
-    if (roundUp && IncrementDigits(out.fraction) && IncrementDigits(out.integer)) {
+    if (roundUp && incrementDigits(out.fraction) && incrementDigits(out.integer)) {
         out.integer.insert(out.integer.begin(), '1');
     }
     const auto firstNonZero = out.integer.find_first_not_of('0');
@@ -83,7 +83,7 @@ FixedDigits RoundToDecimals(Extended x, int decimals) {
     return out;
 }
 
-std::string Compose(const FixedDigits& number, bool separators) {
+std::string compose(const FixedDigits& number, bool separators) {
     std::string text = number.negative ? "-" : "";
     text += separators ? groupThousands(number.integer) : number.integer;
     if (!number.fraction.empty()) {
@@ -92,14 +92,14 @@ std::string Compose(const FixedDigits& number, bool separators) {
     return text;
 }
 
-std::string PadLeft(std::string text, int width) {
+std::string padLeft(std::string text, int width) {
     if (static_cast<int>(text.size()) < width) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }
     return text;
 }
 
-std::string PadRight(std::string text, int width) {
+std::string padRight(std::string text, int width) {
     if (static_cast<int>(text.size()) < width) {
         text.append(static_cast<std::size_t>(width) - text.size(), ' ');
     }
@@ -109,22 +109,34 @@ std::string PadRight(std::string text, int width) {
 } // namespace
 
 std::string formatNumber(Extended x, int width, int decimals) {
-    return PadLeft(Compose(RoundToDecimals(x, decimals), true), width);
+    return padLeft(compose(roundToDecimals(x, decimals), true), width);
 }
 
 std::string formatFixed(Extended x, int width, int decimals) {
-    return PadLeft(Compose(RoundToDecimals(x, decimals), false), width);
+    return padLeft(compose(roundToDecimals(x, decimals), false), width);
 }
 
 std::string formatFixedLeft(Extended x, int width, int decimals) {
-    return PadRight(Compose(RoundToDecimals(x, decimals), false), width);
+    return padRight(compose(roundToDecimals(x, decimals), false), width);
 }
 
 std::string formatPlain(Extended x) {
-    FixedDigits number = RoundToDecimals(x, kPlainDecimals);
+    FixedDigits number = roundToDecimals(x, kPlainDecimals);
     const auto lastSignificant = number.fraction.find_last_not_of('0');
     number.fraction.erase(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);
-    return Compose(number, false);
+    return compose(number, false);
+}
+
+std::string formatAsAssigned(Extended x) {
+    const std::string plain = formatPlain(std::fabs(x));
+    const auto point = plain.find('.');
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(plain.size() - point - 1);
+    std::string text = formatNumber(x, 0, decimals);
+    if (x < 0 && text.front() != '-') {
+        text.insert(text.begin(), '-');
+    }
+    return text;
 }
 
 } // namespace norvik

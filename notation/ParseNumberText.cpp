@@ -1,7 +1,7 @@
-#include "controls/nvaledit/rules/ParseNumberText.h"
+#include "notation/ParseNumberText.h"
 
-#include "controls/nvaledit/rules/HalfWidth.h"
-#include "controls/nvaledit/rules/NumberReader.h"
+#include "notation/HalfWidth.h"
+#include "notation/NumberReader.h"
 
 #include <algorithm>
 #include <string>
@@ -12,11 +12,11 @@ namespace {
 
 constexpr char16_t kLatin1Yen = 0xA5;
 
-bool IsSign(char16_t c) {
+bool isSign(char16_t c) {
     return c == u'+' || c == u'-';
 }
 
-void RemovePrefix(std::u16string& text, unsigned char leadingChar) {
+void removePrefix(std::u16string& text, unsigned char leadingChar) {
     if (text.empty()) {
         return;
     }
@@ -31,14 +31,14 @@ void RemovePrefix(std::u16string& text, unsigned char leadingChar) {
 
 // Every character must belong to a number, and every separator must stand a whole group of
 // three digits before the point (or before the end).
-bool CharactersValid(const std::u16string& text, std::size_t point) {
+bool charactersValid(const std::u16string& text, std::size_t point) {
     for (std::size_t i = text.size(); i-- > 0;) {
         const char16_t c = text[i];
         if (c == u',') {
             if (i >= point || i == 0 || (point - i) % 4 != 0) {
                 return false;
             }
-        } else if (!(c >= u'0' && c <= u'9') && !IsSign(c) && c != u'.') {
+        } else if (!(c >= u'0' && c <= u'9') && !isSign(c) && c != u'.') {
             return false;
         }
     }
@@ -48,18 +48,18 @@ bool CharactersValid(const std::u16string& text, std::size_t point) {
 // A separator must stand before every group of three integer digits and nowhere else. The
 // count is taken over the digits alone: a leading sign is no digit, so "-123,456" is as valid
 // as "123,456" (the box writes its negative numbers that way and must read them back).
-bool SeparatorCountValid(const std::u16string& text, std::size_t point) {
+bool separatorCountValid(const std::u16string& text, std::size_t point) {
     const auto separators = static_cast<std::size_t>(std::count(text.begin(), text.end(), u','));
     if (separators == 0) {
         return true;
     }
-    const std::size_t sign = IsSign(text.front()) ? 1 : 0;
+    const std::size_t sign = isSign(text.front()) ? 1 : 0;
     const auto digitsBeforePoint = static_cast<long>(point - separators - sign);
     return static_cast<long>(separators) == (digitsBeforePoint - 1) / 3;
 }
 
 // The characters are valid by now, all of them ASCII.
-std::string WithoutSeparators(const std::u16string& text) {
+std::string withoutSeparators(const std::u16string& text) {
     std::string plain;
     plain.reserve(text.size());
     for (const char16_t c : text) {
@@ -72,21 +72,21 @@ std::string WithoutSeparators(const std::u16string& text) {
 
 } // namespace
 
-Extended ParseNumberText(std::u16string_view text, unsigned char leadingChar) {
-    return TryParseNumberText(text, leadingChar).value_or(0);
+Extended parseNumberText(std::u16string_view text, unsigned char leadingChar) {
+    return tryParseNumberText(text, leadingChar).value_or(0);
 }
 
-std::optional<Extended> TryParseNumberText(std::u16string_view text, unsigned char leadingChar) {
+std::optional<Extended> tryParseNumberText(std::u16string_view text, unsigned char leadingChar) {
     std::u16string halfWidth = toHalfWidth(text);
-    RemovePrefix(halfWidth, leadingChar);
+    removePrefix(halfWidth, leadingChar);
     if (halfWidth.empty()) {
         return std::nullopt;
     }
     const std::size_t point = std::min(halfWidth.find(u'.'), halfWidth.size());
-    if (!CharactersValid(halfWidth, point) || !SeparatorCountValid(halfWidth, point)) {
+    if (!charactersValid(halfWidth, point) || !separatorCountValid(halfWidth, point)) {
         return std::nullopt;
     }
-    return readNumber(WithoutSeparators(halfWidth));
+    return readNumber(withoutSeparators(halfWidth));
 }
 
 } // namespace norvik
