@@ -6,14 +6,11 @@
 #include "FuzzCheck.h"
 
 #include "calc_cli/CsvRecordReader.h"
-#include "calc_cli/ReiwaRules.h"
-#include "calc_cli/RequestReader.h"
+#include "calc_cli/Request.h"
 #include "calc_cli/ResultColumns.h"
-#include "calc_cli/WindowRules.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
 namespace norvik {
@@ -40,7 +37,7 @@ std::size_t bytesOf(const CsvRecord& record) {
     return total;
 }
 
-void checkRow(const CsvRecord& record, RequestReader& requests, const TaxRules& rules) {
+void checkRow(const CsvRecord& record, RequestReader& requests, RuleSet rules) {
     if (!record.problem.empty() || record.fields.size() != ResultColumns::kInputNames.size()) {
         return; // refused before its fields are read, with its line
     }
@@ -49,11 +46,10 @@ void checkRow(const CsvRecord& record, RequestReader& requests, const TaxRules& 
     if (!reading.problem.empty()) {
         return;
     }
-    const TaxOutcome outcome = rules.compute(reading.request);
-    require(outcome.badInput() || outcome.refused() || !outcome.texts.empty(),
-            "a computed row has its result set");
-    require(!outcome.refused() || outcome.badInput() || !outcome.refusal.empty(),
-            "a refused row says why");
+    const TaxResult result = computeRequest(rules, reading.request);
+    require(result.refused() != result.tax.has_value(), "a row has either a tax or a refusal");
+    require(result.refused() || !result.fields.empty(), "a computed row has its result set");
+    require(!result.refused() || !result.refusal->message.empty(), "a refused row says why");
 }
 
 } // namespace
@@ -69,12 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto choice = data[0];
     const std::string_view file(reinterpret_cast<const char*>(data + 1), size - 1);
     const long lines = linesIn(file);
-    std::unique_ptr<const TaxRules> rules;
-    if ((choice & 2) != 0) {
-        rules = std::make_unique<ReiwaRules>(RuleSet::Paid2026);
-    } else {
-        rules = std::make_unique<WindowRules>();
-    }
+    const RuleSet rules = (choice & 2) != 0 ? RuleSet::Paid2026 : RuleSet::Paid2007to2012;
     static RequestReader requests;
     std::FILE* input = file.empty() ? std::fopen("/dev/null", "rb")
                                     : fmemopen(const_cast<char*>(file.data()), file.size(), "rb");
@@ -91,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             require(record.problem.empty() || record.problem.find(" / ") != std::string::npos,
                     "a record's problem is told in both languages");
             previousLine = record.line;
-            checkRow(record, requests, *rules);
+            checkRow(record, requests, rules);
             return true;
         });
     } catch (const CsvSyntaxError& error) {
