@@ -143,12 +143,14 @@ Refusal noTableRefusal() {
 
 // `input` names the value out of range as the refusal shows it.
 Refusal inputRefusal(RuleSet rules, std::string_view input) {
-    return {std::string(kRefusalTitle), std::string(ruleSetName(rules))
-                                            .append("の月額表では、")
-                                            .append(input)
-                                            .append("は0から")
-                                            .append(Amt(kLargestTableInput))
-                                            .append("までです。")};
+    return {std::string(kRefusalTitle),
+            std::string(ruleSetName(rules))
+                .append("の月額表では、")
+                .append(input)
+                .append("は0から")
+                .append(Amt(kLargestTableInput))
+                .append("までです。"),
+            RefusalReason::BadInput};
 }
 
 } // namespace
