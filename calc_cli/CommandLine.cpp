@@ -203,8 +203,9 @@ void addBatchOptions(CLI::App& command, BatchOptions& options) {
                     "input)")
         ->transform(CLI::CheckedTransformer(kOutputEncodings, CLI::ignore_case).description(""))
         ->option_text("utf-8|utf-8-bom|cp932");
-    command.add_flag("--captions", options.captions,
-                     "結果の列名を窓の表示名にする / name result columns by the windows' captions");
+    command.add_flag(
+        "--captions", options.captions,
+        "結果の列名を画面の表示名にする / name result columns by the windows' captions");
     command.add_flag("--keep-going", options.keepGoing,
                      "不正な行も status 列に記して続ける (終了コードは 1) / write bad rows marked "
                      "in the status column and go on (exit status still 1)");
