@@ -100,9 +100,6 @@ const std::map<std::string, CsvEncoding> kOutputEncodings = {
     {"utf-8-bom", CsvEncoding::Utf8WithBom},
     {"cp932", CsvEncoding::Cp932}};
 
-const std::map<std::string, TaxMethod> kMethods = {{"computer", TaxMethod::Computer},
-                                                   {"table", TaxMethod::Table}};
-
 // --rules, --paid and --method as given; any may be absent.
 struct RulesOptions {
     std::optional<std::string> year;        // "2007", "2020", "2026" or "2027"
@@ -218,16 +215,16 @@ std::optional<Computation> chooseComputation(const RulesOptions& options,
     const std::string todayText = fromToday ? today() : std::string();
     const RuleChoice chosen = chooseRules(
         options.year, fromToday ? std::optional<std::string>(todayText) : options.paymentDate);
+    if (chosen.refusal && fromToday) {
+        errors << "--rules, --paid: 指定がないので今日 " << todayText
+               << " の規定を使うところですが、" << chosen.refusal->message
+               << " --rules か --paid で選んでください / neither --rules nor --paid was given, "
+                  "and no rules cover today, "
+               << todayText << ": choose them with --rules or --paid\n";
+        return std::nullopt;
+    }
     if (chosen.refusal) {
-        if (fromToday) {
-            errors << "--rules, --paid: 指定がないので今日 " << todayText
-                   << " の規定を使うところですが、" << chosen.refusal->message
-                   << " --rules か --paid で選んでください / neither --rules nor --paid was "
-                      "given, and no rules cover today, "
-                   << todayText << ": choose them with --rules or --paid\n";
-        } else {
-            errors << optionAtFault(options) << ": " << chosen.refusal->message << '\n';
-        }
+        errors << optionAtFault(options) << ": " << chosen.refusal->message << '\n';
         return std::nullopt;
     }
     std::optional<TaxMethod> method;
