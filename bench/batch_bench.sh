@@ -6,11 +6,20 @@
 #   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build-release -j2 --target norvik_calc
 #   bench/batch_bench.sh build-release/calc_cli/norvik_calc 1000000
+# Each further argument is one set of options, measured in turn on the same file, and the
+# times of each set are given as a ratio of the first's (by default the windows' tables):
+#   bench/batch_bench.sh build-release/calc_cli/norvik_calc 1000000 utf-8 \
+#       "--rules 2026 --method computer" "--rules 2026 --method table"
 set -euo pipefail
 
-program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING]}
+program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING] [OPTIONS...]}
 rows=${2:-1000000}
 encoding=${3:-utf-8}
+shift $(($# < 3 ? $# : 3))
+option_sets=("$@")
+if [ ${#option_sets[@]} -eq 0 ]; then
+    option_sets=("--rules 2007")
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -37,23 +46,37 @@ echo "input: $rows rows, $(du -h "$input" | cut -f1), $encoding"
 # /dev/null, which leaves out the disk. The machine is shared: CPU time is given beside the wall
 # time, and the load average says how busy it was.
 measure() {
-    local label=$1 stdout=$2
-    shift 2
-    /usr/bin/time -v "$program" batch "$input" --encoding "$encoding" "$@" \
+    local label=$1 stdout=$2 options=$3
+    shift 3
+    # The options are split into words on purpose.
+    # shellcheck disable=SC2086
+    /usr/bin/time -v "$program" $options batch "$input" --encoding "$encoding" "$@" \
         > "$stdout" 2> "$work/time.txt"
-    local wall user sys rss seconds
+    local wall user sys rss
     wall=$(grep 'Elapsed (wall clock)' "$work/time.txt" | awk '{print $NF}')
     user=$(grep 'User time' "$work/time.txt" | awk '{print $NF}')
     sys=$(grep 'System time' "$work/time.txt" | awk '{print $NF}')
     rss=$(grep 'Maximum resident set size' "$work/time.txt" | awk '{print $NF}')
     seconds=$(echo "$wall" | awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
-    echo "$label: wall ${seconds} s ($(awk -v r="$rows" -v s="$seconds" 'BEGIN { printf "%.0f", r / s }') rows/s)," \
-        "CPU ${user} s user + ${sys} s sys ($(awk -v r="$rows" -v s="$user" -v t="$sys" 'BEGIN { printf "%.0f", r / (s + t) }') rows/s)," \
+    cpu=$(awk -v s="$user" -v t="$sys" 'BEGIN { print s + t }')
+    echo "  $label: wall ${seconds} s ($(awk -v r="$rows" -v s="$seconds" 'BEGIN { printf "%.0f", r / s }') rows/s)," \
+        "CPU ${user} s user + ${sys} s sys ($(awk -v r="$rows" -v c="$cpu" 'BEGIN { printf "%.0f", r / c }') rows/s)," \
         "peak RSS ${rss} KiB"
 }
 
-measure "--output file" /dev/null --output "$work/result.csv"
-echo "  result: $(($(wc -l < "$work/result.csv") - 1)) rows, $(du -h "$work/result.csv" | cut -f1)"
-rm -f "$work/result.csv"
-measure "stdout > /dev/null" /dev/null
+first_wall="" first_cpu=""
+for options in "${option_sets[@]}"; do
+    echo "options: $options"
+    measure "--output file" /dev/null "$options" --output "$work/result.csv"
+    echo "    result: $(($(wc -l < "$work/result.csv") - 1)) rows, $(du -h "$work/result.csv" | cut -f1)"
+    rm -f "$work/result.csv"
+    measure "stdout > /dev/null" /dev/null "$options"
+    if [ -z "$first_wall" ]; then
+        first_wall=$seconds first_cpu=$cpu
+    else
+        echo "  to /dev/null against the first options: wall" \
+            "$(awk -v a="$seconds" -v b="$first_wall" 'BEGIN { printf "%.2f", a / b }')x, CPU" \
+            "$(awk -v a="$cpu" -v b="$first_cpu" 'BEGIN { printf "%.2f", a / b }')x"
+    fi
+done
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -42,9 +42,43 @@ std::array<std::string_view, ResultColumns::kInputNames.size()> inputsOf(const C
     return inputs;
 }
 
+std::string_view englishMethod(TaxMethod method) {
+    return method == TaxMethod::Table ? "the monthly table" : "the computer provision";
+}
+
+// "令和8年分の規定で計算します（甲欄は電算機計算の特例、乙欄は月額表） / computing under …"
+std::string announcement(const Computation& computation) {
+    const TaxMethod kou = methodFor(computation, TaxColumn::Kou);
+    const TaxMethod otsu = methodFor(computation, TaxColumn::Otsu);
+    const std::string_view name = ruleSetName(computation.rules);
+    std::string text(name);
+    text += "の規定で計算します（";
+    if (kou == otsu) {
+        text.append("甲欄・乙欄とも").append(methodCaption(kou));
+    } else {
+        text.append("甲欄は")
+            .append(methodCaption(kou))
+            .append("、乙欄は")
+            .append(methodCaption(otsu));
+    }
+    text.append("） / computing under ")
+        .append(name)
+        .append(" (")
+        .append(ruleSetPeriod(computation.rules));
+    if (kou == otsu) {
+        text.append("; columns 甲 and 乙 by ").append(englishMethod(kou));
+    } else {
+        text.append("; column 甲 by ")
+            .append(englishMethod(kou))
+            .append(", column 乙 by ")
+            .append(englishMethod(otsu));
+    }
+    return text + ")";
+}
+
 class BatchRun {
 public:
-    BatchRun(const BatchOptions& options, RuleSet rules, std::ostream& errors);
+    BatchRun(const BatchOptions& options, const Computation& computation, std::ostream& errors);
 
     // The exit status: 0 when every row was good, 1 otherwise.
     int run();
@@ -53,14 +87,15 @@ private:
     bool onRecord(const CsvRecord& record);
     bool checkHeader(const CsvRecord& record);
     std::string rowProblem(const CsvRecord& record, TaxRequest& request);
-    bool writeRow(const CsvRecord& record, const TaxResult* result, std::string_view status);
+    bool writeRow(const CsvRecord& record, const TaxResult* result, TaxMethod method,
+                  std::string_view status);
     bool reportBadRow(const CsvRecord& record, const std::string& problem);
     void report(long line, const std::string& problem);
     int process(std::FILE* input);
     CsvEncoding outputEncoding() const;
 
     const BatchOptions& options_;
-    RuleSet rules_;
+    Computation computation_;
     std::ostream& errors_;
     ResultColumns columns_;
     RequestReader requests_;
@@ -76,13 +111,15 @@ private:
 
 } // namespace
 
-BatchRun::BatchRun(const BatchOptions& options, RuleSet rules, std::ostream& errors)
+BatchRun::BatchRun(const BatchOptions& options, const Computation& computation,
+                   std::ostream& errors)
     : options_(options)
-    , rules_(rules)
+    , computation_(computation)
     , errors_(errors)
-    , columns_(rules, options.captions) {}
+    , columns_(computation, options.captions) {}
 
 int BatchRun::run() {
+    errors_ << announcement(computation_) << std::endl;
     const bool fromStandardInput = options_.input == "-";
     std::FILE* input = fromStandardInput ? stdin : std::fopen(options_.input.c_str(), "rb");
     if (input == nullptr) {
@@ -150,13 +187,13 @@ bool BatchRun::onRecord(const CsvRecord& record) {
     if (!problem.empty()) {
         return reportBadRow(record, problem);
     }
-    const TaxResult result = computeRequest(rules_, request);
+    const TaxResult result = computeRequest(computation_, request);
     if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
         return reportBadRow(record, result.refusal->message);
     }
     tax_ = result.tax ? std::to_string(*result.tax) : std::string();
     status_ = resultStatus(result);
-    return writeRow(record, &result, status_);
+    return writeRow(record, &result, methodFor(computation_, request.column), status_);
 }
 
 bool BatchRun::checkHeader(const CsvRecord& record) {
@@ -191,9 +228,10 @@ std::string BatchRun::rowProblem(const CsvRecord& record, TaxRequest& request) {
     return reading.problem;
 }
 
-bool BatchRun::writeRow(const CsvRecord& record, const TaxResult* result, std::string_view status) {
+bool BatchRun::writeRow(const CsvRecord& record, const TaxResult* result, TaxMethod method,
+                        std::string_view status) {
     const auto inputs = inputsOf(record);
-    const bool encoded = writer_->encode(columns_.row(inputs, result, tax_, status));
+    const bool encoded = writer_->encode(columns_.row(inputs, result, method, tax_, status));
     if (!encoded && result != nullptr) {
         return reportBadRow(record, "出力の文字コードで書けない文字があります / a character cannot "
                                     "be written in the output encoding");
@@ -211,7 +249,7 @@ bool BatchRun::reportBadRow(const CsvRecord& record, const std::string& problem)
     report(record.line, problem);
     if (options_.keepGoing) {
         tax_.clear();
-        writeRow(record, nullptr, problem);
+        writeRow(record, nullptr, TaxMethod::Computer, problem);
     }
     return !stopAtFirstBadRow_;
 }
@@ -220,8 +258,8 @@ void BatchRun::report(long line, const std::string& problem) {
     errors_ << line << "行目 / line " << line << ": " << problem << '\n';
 }
 
-int runBatch(RuleSet rules, const BatchOptions& options, std::ostream& errors) {
-    return BatchRun(options, rules, errors).run();
+int runBatch(const Computation& computation, const BatchOptions& options, std::ostream& errors) {
+    return BatchRun(options, computation, errors).run();
 }
 
 } // namespace norvik

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc_cli/Csv.h"
-#include "calc_reiwa/RuleSet.h"
+#include "calc_cli/Request.h"
 
 #include <optional>
 #include <ostream>
@@ -20,9 +20,10 @@ struct BatchOptions {
 };
 
 // Computes a payroll CSV row by row: each row's result, tax and status written as it is read.
-// Every bad row is told on `errors` with its line; without --keep-going a file output is thrown
-// away when any row was bad, and standard output stops at the first one. The exit status: 0
+// The rules and methods are named on `errors` first, so the clerk sees them before opening the
+// result. Every bad row is told on `errors` with its line; without --keep-going a file output is
+// thrown away when any row was bad, and standard output stops at the first one. The exit status: 0
 // when every row was good, 1 otherwise.
-int runBatch(RuleSet rules, const BatchOptions& options, std::ostream& errors);
+int runBatch(const Computation& computation, const BatchOptions& options, std::ostream& errors);
 
 } // namespace norvik

@@ -2,6 +2,7 @@
 
 #include "calc_cli/BatchCommand.h"
 #include "calc_cli/SingleCommand.h"
+#include "calc_reiwa/MonthlyTable.h"
 #include "calc_reiwa/RuleSelection.h"
 
 #include <CLI/CLI.hpp>
@@ -17,28 +18,78 @@ namespace {
 constexpr int kUsageError = 2;
 
 const char* const kDescription =
-    "電算機計算の特例による月額の源泉徴収税額を、窓 (norvik_a・norvik_b) と同じ算式で計算します。\n"
-    "Computes the monthly withholding tax by the computer-calculation special provision, with\n"
-    "the same amounts and formula texts as the windows (norvik_a, norvik_b).";
+    "月額の源泉徴収税額を、電算機計算の特例または月額表で計算します。2007 の規定では画面\n"
+    "(norvik_a・norvik_b) と同じ金額と算式を示します。\n"
+    "Computes the monthly withholding tax by the computer-calculation special provision or by\n"
+    "the monthly table; under the 2007 rules with the same amounts and formula texts as the\n"
+    "windows (norvik_a, norvik_b).";
 
 const char* const kFooter =
-    "規定 / rules (--rules、または支払日 --paid で選びます / chosen by --rules or by --paid):\n"
-    "  2007  平成19年分～平成24年分 (2007-01-01～2012-12-31 支払分) 甲欄・乙欄。既定。窓が使う表\n"
-    "        / paid 2007-2012, columns 甲 and 乙; the default, the tables the windows use\n"
-    "  2020  令和2年分～令和7年分 (2020-01-01～2025-12-31 支払分) 甲欄のみ / paid 2020-2025\n"
-    "  2026  令和8年分 (2026年中の支払分) 甲欄のみ / paid in 2026\n"
-    "  2027  令和9年分 (2027年中の支払分) 甲欄のみ / paid in 2027\n"
-    "  2020 以降の規定は円単位の整数だけを受け付けます。乙欄には電算機計算の特例が\n"
-    "  ないので、月額表の乙欄で求めます / the rules since 2020 take whole yen and whole\n"
-    "  counts only, and column 乙 has no computer provision under them (look it up in the\n"
-    "  monthly table's column 乙).\n"
+    "規定 / rules (--rules か支払日 --paid で選びます。どちらもなければ今日の日付の規定 /\n"
+    "chosen by --rules or by the payment date --paid; with neither, the rules in force today):\n"
+    "  2007  平成19年分～平成24年分 (2007-01-01～2012-12-31 支払分) 甲欄・乙欄。画面が使う表\n"
+    "        / paid 2007-2012, columns 甲 and 乙; the tables the windows use\n"
+    "  2020  令和2年分～令和7年分 (2020-01-01～2025-12-31 支払分) / paid 2020-2025\n"
+    "  2026  令和8年分 (2026年中の支払分) / paid in 2026\n"
+    "  2027  令和9年分 (2027年中の支払分) / paid in 2027\n"
+    "  今日がどの期間にも入らなければ --rules か --paid が必要です / on a day no rules cover,\n"
+    "  give --rules or --paid.\n"
+    "方法 / method (--method computer|table):\n"
+    "  2020 以降の規定では、甲欄は電算機計算の特例 (computer、既定) か月額表 (table)、乙欄は\n"
+    "  月額表で求めます (乙欄に電算機計算の特例はありません)。月額表の扶養親族等の数は、甲欄\n"
+    "  では扶養家族数に配偶者ありなら1を加えた数、乙欄では従たる給与についての扶養控除等申告書\n"
+    "  に記載された扶養親族等の数 (--dependents、配偶者も含めて数えます) です。円単位・人数の\n"
+    "  整数だけを受け付けます。2007 の規定は電算機計算の特例だけです (その月額表はありません)。\n"
+    "  / under the rules since 2020 column 甲 is computed by the computer provision (computer,\n"
+    "  the default) or by the monthly table (table), column 乙 by the monthly table, since it\n"
+    "  has no computer provision. The table's count of 扶養親族等 is, for 甲, the dependents plus\n"
+    "  1 with --spouse yes; for 乙, the persons declared on the 従たる給与についての扶養控除等\n"
+    "  申告書 (--dependents, a spouse counted among them). Whole yen and whole counts only. The\n"
+    "  2007 rules have the computer provision only (their tables are not in this program).\n"
     "例 / examples:\n"
-    "  norvik_calc kou --salary 300,000 --dependents 2 --spouse yes\n"
-    "  norvik_calc --rules 2026 kou --salary 175000 --dependents 1 --spouse yes\n"
+    "  norvik_calc kou --salary 300,000 --dependents 1 --spouse yes   (今日の規定 / today's "
+    "rules)\n"
+    "  norvik_calc --method table kou --salary 300000 --dependents 1 --spouse yes\n"
+    "  norvik_calc --rules 2026 otsu --salary 300000 --dependents 2\n"
+    "  norvik_calc --rules 2007 kou --salary 300000 --dependents 2 --spouse yes   (画面の表 / the "
+    "windows' tables)\n"
     "  norvik_calc --paid 2027-01-25 batch payroll.csv --output result.csv\n"
-    "  norvik_calc otsu --salary 300000 --dependents 2 --format json\n"
+    "  norvik_calc --rules 2007 otsu --salary 300000 --dependents 2 --format json\n"
     "終了コード / exit status: 0 正常 / done, 1 不正な入力 / bad input, 2 コマンドの誤り / "
     "usage error\n";
+
+// The options every command takes, as the program's help and each command's help show them.
+struct CommonOption {
+    const char* name;
+    const char* value;
+    const char* description;
+};
+
+const CommonOption kRulesOption{"--rules", "2007|2020|2026|2027",
+                                "規定の年 (既定は今日の規定) / the rules by their first year "
+                                "(default: the rules in force today)"};
+const CommonOption kPaidOption{"--paid", "YYYY-MM-DD",
+                               "給与の支払日。その日の規定で計算します / payment date: computes "
+                               "under the rules for that day"};
+const CommonOption kMethodOption{"--method", "computer|table",
+                                 "電算機計算の特例か月額表か (既定は甲欄 computer、2020 以降の"
+                                 "乙欄 table) / the computer provision or the monthly table "
+                                 "(default: computer for 甲, table for 乙 since 2020)"};
+
+std::string commonOptionsFooter() {
+    std::string text = "全コマンド共通のオプション (コマンドの前にも後にも置けます) / options "
+                       "for every command (before or after it):\n";
+    for (const CommonOption* option : {&kRulesOption, &kPaidOption, &kMethodOption}) {
+        text.append("  ")
+            .append(option->name)
+            .append(" ")
+            .append(option->value)
+            .append("\n      ")
+            .append(option->description)
+            .append("\n");
+    }
+    return text;
+}
 
 const std::map<std::string, ReportFormat> kFormats = {
     {"text", ReportFormat::Text}, {"csv", ReportFormat::Csv}, {"json", ReportFormat::Json}};
@@ -49,10 +100,11 @@ const std::map<std::string, CsvEncoding> kOutputEncodings = {
     {"utf-8-bom", CsvEncoding::Utf8WithBom},
     {"cp932", CsvEncoding::Cp932}};
 
-// --rules and --paid as given; either may be absent.
+// --rules, --paid and --method as given; any may be absent.
 struct RulesOptions {
     std::optional<std::string> year;        // "2007", "2020", "2026" or "2027"
     std::optional<std::string> paymentDate; // YYYY-MM-DD
+    std::optional<std::string> method;      // "computer" or "table"
 };
 
 // The option a refusal is about: the one that alone is refused, or both when they disagree.
@@ -69,14 +121,42 @@ std::string_view optionAtFault(const RulesOptions& options) {
 // On the program, before the command; a command hands on what it does not know, so they may
 // also follow it.
 void addRulesOptions(CLI::App& app, RulesOptions& options) {
-    app.add_option("--rules", options.year,
-                   "規定の年: 2007 (既定)・2020・2026・2027 / the rules by their first year "
-                   "(default 2007)")
-        ->option_text("2007|2020|2026|2027");
-    app.add_option("--paid", options.paymentDate,
-                   "給与の支払日。その日の規定で計算します / payment date: computes under the "
-                   "rules for that day")
-        ->option_text("YYYY-MM-DD");
+    app.add_option(kRulesOption.name, options.year, kRulesOption.description)
+        ->option_text(kRulesOption.value);
+    app.add_option(kPaidOption.name, options.paymentDate, kPaidOption.description)
+        ->option_text(kPaidOption.value);
+    app.add_option(kMethodOption.name, options.method, kMethodOption.description)
+        ->check(CLI::IsMember({methodName(TaxMethod::Computer), methodName(TaxMethod::Table)})
+                    .description(""))
+        ->option_text(kMethodOption.value);
+}
+
+// The library's own messages are English; the clerk reads Japanese first, as everywhere else.
+std::string japaneseFor(const CLI::ParseError& error) {
+    const std::string english = error.what();
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        constexpr std::string_view required = " is required";
+        if (english.starts_with("--") && english.ends_with(required)) {
+            return english.substr(0, english.size() - required.size()) + " を指定してください";
+        }
+        return "コマンド kou・otsu・batch のどれかを指定してください";
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        return "知らないオプションかコマンドです (コマンドは kou・otsu・batch)";
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        return "オプションの値がありません";
+    }
+    if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr ||
+        dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+        return "オプションの値が正しくありません";
+    }
+    return "コマンドを読めません";
+}
+
+void reportParseError(const CLI::ParseError& error, std::ostream& errors) {
+    errors << japaneseFor(error) << " / " << error.what() << '\n'
+           << "使い方は --help で / run with --help for more information\n";
 }
 
 void addSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
@@ -120,17 +200,53 @@ void addBatchOptions(CLI::App& command, BatchOptions& options) {
                     "input)")
         ->transform(CLI::CheckedTransformer(kOutputEncodings, CLI::ignore_case).description(""))
         ->option_text("utf-8|utf-8-bom|cp932");
-    command.add_flag("--captions", options.captions,
-                     "結果の列名を窓の表示名にする / name result columns by the windows' captions");
+    command.add_flag(
+        "--captions", options.captions,
+        "結果の列名を画面の表示名にする / name result columns by the windows' captions");
     command.add_flag("--keep-going", options.keepGoing,
                      "不正な行も status 列に記して続ける (終了コードは 1) / write bad rows marked "
                      "in the status column and go on (exit status still 1)");
 }
 
+// The rules and method the options choose, or nothing when they choose none (told on `errors`).
+std::optional<Computation> chooseComputation(const RulesOptions& options,
+                                             const TodayProvider& today, std::ostream& errors) {
+    const bool fromToday = !options.year && !options.paymentDate;
+    const std::string todayText = fromToday ? today() : std::string();
+    const RuleChoice chosen = chooseRules(
+        options.year, fromToday ? std::optional<std::string>(todayText) : options.paymentDate);
+    if (chosen.refusal && fromToday) {
+        errors << "--rules, --paid: 指定がないので今日 " << todayText
+               << " の規定を使うところですが、" << chosen.refusal->message
+               << " --rules か --paid で選んでください / neither --rules nor --paid was given, "
+                  "and no rules cover today, "
+               << todayText << ": choose them with --rules or --paid\n";
+        return std::nullopt;
+    }
+    if (chosen.refusal) {
+        errors << optionAtFault(options) << ": " << chosen.refusal->message << '\n';
+        return std::nullopt;
+    }
+    std::optional<TaxMethod> method;
+    if (options.method) {
+        method = *options.method == methodName(TaxMethod::Table) ? TaxMethod::Table
+                                                                 : TaxMethod::Computer;
+    }
+    if (chosen.rules == RuleSet::Paid2007to2012 && method == TaxMethod::Table) {
+        const TaxResult noTable = computeMonthlyTable(chosen.rules, TaxColumn::Kou, 0, 0);
+        errors << "--method: " << noTable.refusal->message
+               << " / the 2007 rules have no monthly table in this program: --method table "
+                  "needs --rules 2020, 2026 or 2027\n";
+        return std::nullopt;
+    }
+    return Computation{chosen.rules, method};
+}
+
 } // namespace
 
-CommandLine::CommandLine(std::ostream& errors)
-    : errors_(errors) {}
+CommandLine::CommandLine(std::ostream& errors, TodayProvider today)
+    : errors_(errors)
+    , today_(std::move(today)) {}
 
 int CommandLine::run(int argc, char** argv) {
     CLI::App app(kDescription, "norvik_calc");
@@ -160,24 +276,30 @@ int CommandLine::run(int argc, char** argv) {
         app.add_subcommand("batch", "給与の CSV を一行ずつ計算 / compute a payroll CSV row by row");
     addBatchOptions(*batchCommand, batch);
 
+    for (CLI::App* command : {kouCommand, otsuCommand, batchCommand}) {
+        command->footer(commonOptionsFooter());
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const int status = app.exit(error, std::cout, errors_);
-        return status == 0 ? 0 : kUsageError;
+        if (error.get_exit_code() == 0) { // --help or --version
+            return app.exit(error, std::cout, errors_);
+        }
+        reportParseError(error, errors_);
+        return kUsageError;
     }
-    const RuleChoice chosen = chooseRules(rulesOptions.year, rulesOptions.paymentDate);
-    if (chosen.refusal) {
-        errors_ << optionAtFault(rulesOptions) << ": " << chosen.refusal->message << '\n';
+    const std::optional<Computation> computation = chooseComputation(rulesOptions, today_, errors_);
+    if (!computation) {
         return kUsageError;
     }
     if (kouCommand->parsed()) {
-        return runSingle(chosen.rules, kou, errors_);
+        return runSingle(*computation, kou, errors_);
     }
     if (otsuCommand->parsed()) {
-        return runSingle(chosen.rules, otsu, errors_);
+        return runSingle(*computation, otsu, errors_);
     }
-    return runBatch(chosen.rules, batch, errors_);
+    return runBatch(*computation, batch, errors_);
 }
 
 } // namespace norvik

@@ -2,7 +2,9 @@
 
 #include "calc_kou/computation/KouComputation.h"
 #include "calc_otsu/computation/OtsuComputation.h"
+#include "calc_reiwa/MonthlyTable.h"
 #include "calc_reiwa/ReiwaKouComputation.h"
+#include "calc_reiwa/WholeInput.h"
 
 #include <optional>
 
@@ -113,14 +115,51 @@ std::string RequestReader::readEntry(std::string_view name, std::string_view tex
     return {};
 }
 
-std::span<const FieldSpec> fieldsOf(RuleSet rules, TaxColumn column) {
-    if (rules == RuleSet::Paid2007to2012) {
-        return column == TaxColumn::Kou ? kouFields() : otsuFields();
-    }
-    return column == TaxColumn::Kou ? reiwaKouFields() : std::span<const FieldSpec>();
+std::string_view methodName(TaxMethod method) {
+    return method == TaxMethod::Table ? "table" : "computer";
 }
 
-TaxResult computeRequest(RuleSet rules, const TaxRequest& request) {
+std::string_view methodCaption(TaxMethod method) {
+    return method == TaxMethod::Table ? "月額表" : "電算機計算の特例";
+}
+
+TaxMethod methodFor(const Computation& computation, TaxColumn column) {
+    if (computation.method) {
+        return *computation.method;
+    }
+    const bool since2020 = computation.rules != RuleSet::Paid2007to2012;
+    return since2020 && column == TaxColumn::Otsu ? TaxMethod::Table : TaxMethod::Computer;
+}
+
+std::span<const FieldSpec> fieldsOf(const Computation& computation, TaxColumn column) {
+    const bool kou = column == TaxColumn::Kou;
+    if (methodFor(computation, column) == TaxMethod::Table) {
+        return computation.rules == RuleSet::Paid2007to2012 ? std::span<const FieldSpec>()
+                                                            : monthlyTableFields();
+    }
+    if (computation.rules == RuleSet::Paid2007to2012) {
+        return kou ? kouFields() : otsuFields();
+    }
+    return kou ? reiwaKouFields() : std::span<const FieldSpec>();
+}
+
+namespace {
+
+TaxResult computeByTable(RuleSet rules, const TaxRequest& request) {
+    const WholeInput salary = wholeInput(request.salary.value, kSalaryInput, rules);
+    if (salary.refusal) {
+        return refusedResult(rulesUsed(rules), *salary.refusal);
+    }
+    const WholeInput dependents = wholeInput(request.dependents.value, kDependentsInput, rules);
+    if (dependents.refusal) {
+        return refusedResult(rulesUsed(rules), *dependents.refusal);
+    }
+    const bool spouseCounts = request.column == TaxColumn::Kou && request.spouse;
+    return computeMonthlyTable(rules, request.column, salary.value,
+                               dependents.value + (spouseCounts ? 1 : 0));
+}
+
+TaxResult computeByProvision(RuleSet rules, const TaxRequest& request) {
     const bool kou = request.column == TaxColumn::Kou;
     if (rules != RuleSet::Paid2007to2012) {
         if (!kou) {
@@ -134,6 +173,15 @@ TaxResult computeRequest(RuleSet rules, const TaxRequest& request) {
     }
     return computeKou({request.salary.value, request.salary.shownText, request.dependents.value,
                        request.dependents.shownText, request.spouse ? kSpouseChosen : kNoSpouse});
+}
+
+} // namespace
+
+TaxResult computeRequest(const Computation& computation, const TaxRequest& request) {
+    if (methodFor(computation, request.column) == TaxMethod::Table) {
+        return computeByTable(computation.rules, request);
+    }
+    return computeByProvision(computation.rules, request);
 }
 
 LayoutText salaryCaption() {

@@ -5,6 +5,7 @@
 #include "result/TaxColumn.h"
 #include "result/TaxResult.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,14 +42,36 @@ private:
     EditEntryReader entries_;
 };
 
-// The fields a column's result has under the rules, with the windows' captions; none for a
-// column the rules refuse.
-std::span<const FieldSpec> fieldsOf(RuleSet rules, TaxColumn column);
+// How the tax is found: by the computer-calculation special provision (電算機計算の特例) or by
+// looking it up in the monthly table (月額表).
+enum class TaxMethod { Computer, Table };
 
-// The request computed under the rules by the computation of its column. Under the rules since
-// 2020 a fraction or a negative is refused as bad input, and column 乙 is refused as the
-// windows refuse a salary outside their method.
-TaxResult computeRequest(RuleSet rules, const TaxRequest& request);
+// "computer" or "table", as --method and the outputs name them.
+std::string_view methodName(TaxMethod method);
+// "電算機計算の特例" or "月額表", as the first line of a text result names it.
+std::string_view methodCaption(TaxMethod method);
+
+// The rules and, when the clerk chose one, the method a run computes by.
+struct Computation {
+    RuleSet rules = kDefaultRuleSet;
+    std::optional<TaxMethod> method;
+};
+
+// The method a column is computed by: the one chosen, or else under the rules since 2020 column
+// 甲 by the computer provision and column 乙 by the table (it has no computer provision), and
+// under the 2007 rules the computer provision, the only one they have here.
+TaxMethod methodFor(const Computation& computation, TaxColumn column);
+
+// The fields a column's result has under the rules and method, with the windows' captions; none
+// for a column they refuse.
+std::span<const FieldSpec> fieldsOf(const Computation& computation, TaxColumn column);
+
+// The request computed under the rules by its column's method. Under the rules since 2020 a
+// fraction or a negative is refused as bad input, and column 乙 by the computer provision is
+// refused as the windows refuse a salary outside their method. The table's count of 扶養親族等 is
+// the dependents plus one for a spouse (column 甲); for column 乙 it is the dependents as given,
+// the persons declared on a 従たる給与についての扶養控除等申告書, a spouse among them.
+TaxResult computeRequest(const Computation& computation, const TaxRequest& request);
 
 // A text a window shows, and the object in its layout that shows it.
 struct LayoutText {

@@ -12,12 +12,33 @@ namespace {
 
 constexpr std::string_view kOk = "ok";
 
-// After the inputs, the rules' name.
-constexpr std::size_t kFirstFieldColumn = ResultColumns::kInputNames.size() + 1;
+// After the inputs, the rules' name and the method.
+constexpr std::size_t kRulesColumn = ResultColumns::kInputNames.size();
+constexpr std::size_t kMethodColumn = kRulesColumn + 1;
+constexpr std::size_t kFirstFieldColumn = kMethodColumn + 1;
 
-// The tax first, then each amount beside its formula by the number the layouts give them, the
-// explanation under the tax last.
+constexpr std::array<std::string_view, 4> kOwnColumns = {"rules", "method", "tax", "status"};
+
+bool namesAColumn(std::string_view field) {
+    const auto isField = [field](std::string_view name) { return name == field; };
+    return std::any_of(ResultColumns::kInputNames.begin(), ResultColumns::kInputNames.end(),
+                       isField) ||
+           std::any_of(kOwnColumns.begin(), kOwnColumns.end(), isField);
+}
+
+// The table's working has fields called "column" and "tax", which would read as the input's
+// column and the tax in whole yen.
+std::string headerName(std::string_view field) {
+    return namesAColumn(field) ? "field_" + std::string(field) : std::string(field);
+}
+
+// The windows' fields: the tax first, then each amount beside its formula by the number the
+// layouts give them, the explanation under the tax last. Fields of the table's working follow
+// in the order they are declared.
 auto columnOrder(std::string_view field) {
+    if (!field.starts_with("data") && !field.starts_with("formula") && field != "alldata") {
+        return std::make_tuple(3, 0, false);
+    }
     const bool formula = field.starts_with("formula");
     const std::string_view digits = field.substr(formula ? 7 : 4);
     int number = 0;
@@ -26,31 +47,31 @@ auto columnOrder(std::string_view field) {
     return std::make_tuple(rank, number, formula);
 }
 
-std::vector<std::string_view> fieldColumns(RuleSet rules) {
+std::vector<std::string_view> fieldColumns(const Computation& computation) {
     std::vector<std::string_view> fields;
     for (const TaxColumn column : {TaxColumn::Kou, TaxColumn::Otsu}) {
-        for (const FieldSpec& spec : fieldsOf(rules, column)) {
+        for (const FieldSpec& spec : fieldsOf(computation, column)) {
             if (std::find(fields.begin(), fields.end(), spec.id) == fields.end()) {
                 fields.push_back(spec.id);
             }
         }
     }
-    std::sort(fields.begin(), fields.end(), [](std::string_view a, std::string_view b) {
+    std::stable_sort(fields.begin(), fields.end(), [](std::string_view a, std::string_view b) {
         return columnOrder(a) < columnOrder(b);
     });
     return fields;
 }
 
-std::string captionIn(RuleSet rules, TaxColumn column, std::string_view field) {
-    const FieldSpec* spec = findField(fieldsOf(rules, column), field);
+std::string captionIn(const Computation& computation, TaxColumn column, std::string_view field) {
+    const FieldSpec* spec = findField(fieldsOf(computation, column), field);
     return spec != nullptr ? std::string(spec->caption) : std::string();
 }
 
 // A field name can mean different things in the two columns (column 甲's data1 is the
 // employment-income deduction, column 乙's the calculation base amount); its caption says both.
-std::string combinedCaption(RuleSet rules, std::string_view field) {
-    const std::string kou = captionIn(rules, TaxColumn::Kou, field);
-    const std::string otsu = captionIn(rules, TaxColumn::Otsu, field);
+std::string combinedCaption(const Computation& computation, std::string_view field) {
+    const std::string kou = captionIn(computation, TaxColumn::Kou, field);
+    const std::string otsu = captionIn(computation, TaxColumn::Otsu, field);
     if (otsu.empty() || kou == otsu) {
         return kou.empty() ? std::string(field) : "甲: " + kou;
     }
@@ -72,13 +93,14 @@ std::string resultStatus(const TaxResult& result) {
     return text;
 }
 
-ResultColumns::ResultColumns(RuleSet rules, bool captions)
-    : rulesName_(ruleSetName(rules))
-    , fields_(fieldColumns(rules)) {
+ResultColumns::ResultColumns(const Computation& computation, bool captions)
+    : rulesName_(ruleSetName(computation.rules))
+    , fields_(fieldColumns(computation)) {
     header_.assign(kInputNames.begin(), kInputNames.end());
     header_.emplace_back("rules");
+    header_.emplace_back("method");
     for (const std::string_view field : fields_) {
-        header_.push_back(captions ? combinedCaption(rules, field) : std::string(field));
+        header_.push_back(captions ? combinedCaption(computation, field) : headerName(field));
     }
     header_.emplace_back("tax");
     header_.emplace_back("status");
@@ -86,12 +108,13 @@ ResultColumns::ResultColumns(RuleSet rules, bool captions)
 }
 
 std::span<const std::string_view> ResultColumns::row(Inputs inputs, const TaxResult* result,
-                                                     std::string_view tax,
+                                                     TaxMethod method, std::string_view tax,
                                                      std::string_view status) {
     std::fill(cells_.begin(), cells_.end(), std::string_view());
     std::copy(inputs.begin(), inputs.end(), cells_.begin());
     if (result != nullptr) {
-        cells_[kInputNames.size()] = rulesName_;
+        cells_[kRulesColumn] = rulesName_;
+        cells_[kMethodColumn] = methodName(method);
         const Layout& layout = layoutOf(result->fields);
         auto column = layout.columns.begin();
         for (const Field& field : result->fields) {

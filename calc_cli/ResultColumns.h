@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc_reiwa/RuleSet.h"
+#include "calc_cli/Request.h"
 #include "result/TaxResult.h"
 
 #include <array>
@@ -12,23 +12,23 @@
 namespace norvik {
 
 // The columns of a result CSV: the five input columns as they were read, the name of the rules
-// the row was computed under, one column for each field either column of the rules can return
-// (named by the field, or with `captions` by what the windows show beside it), then the tax in
-// whole yen and the row's status. Both commands write it: a batch for every row, a single
-// request with --format csv.
+// the row was computed under and its method ("computer" or "table"), one column for each field
+// either column can return under the rules and method (named by the field, or with `captions` by
+// what the windows show beside it), then the tax in whole yen and the row's status. Both
+// commands write it: a batch for every row, a single request with --format csv.
 class ResultColumns {
 public:
     static constexpr std::array<std::string_view, 5> kInputNames = {"id", "column", "salary",
                                                                     "dependents", "spouse"};
     using Inputs = std::span<const std::string_view, kInputNames.size()>;
 
-    ResultColumns(RuleSet rules, bool captions);
+    ResultColumns(const Computation& computation, bool captions);
 
     const std::vector<std::string>& header() const { return header_; }
 
     // The cells of one row; they point into the arguments, which must outlive their use. Without
-    // a result the result cells, the rules' name among them, stay empty.
-    std::span<const std::string_view> row(Inputs inputs, const TaxResult* result,
+    // a result the result cells, the rules' name and the method among them, stay empty.
+    std::span<const std::string_view> row(Inputs inputs, const TaxResult* result, TaxMethod method,
                                           std::string_view tax, std::string_view status);
 
 private:

@@ -22,9 +22,10 @@ std::string captionedLine(std::string_view caption, std::string_view text) {
 
 class SingleReport {
 public:
-    SingleReport(RuleSet rules, const SingleOptions& given, const TaxRequest& request,
-                 const TaxResult& result)
-        : rules_(rules)
+    SingleReport(const Computation& computation, const SingleOptions& given,
+                 const TaxRequest& request, const TaxResult& result)
+        : computation_(computation)
+        , method_(methodFor(computation, request.column))
         , given_(given)
         , request_(request)
         , result_(result)
@@ -48,7 +49,8 @@ private:
     std::string csv() const;
     std::string json() const;
 
-    RuleSet rules_;
+    Computation computation_;
+    TaxMethod method_;
     const SingleOptions& given_;
     const TaxRequest& request_;
     const TaxResult& result_;
@@ -56,9 +58,10 @@ private:
 };
 
 std::string SingleReport::text() const {
-    std::string text(kou() ? "月額表甲欄" : "月額表乙欄");
-    text += " 電算機計算の特例 (";
-    text += ruleSetName(rules_);
+    std::string text(kou() ? "月額表甲欄 " : "月額表乙欄 ");
+    text += methodCaption(method_);
+    text += " (";
+    text += ruleSetName(computation_.rules);
     text += ")\n";
     text += captionedLine(salaryCaption().text, request_.salary.shownText);
     text += captionedLine(dependentsCaption().text, request_.dependents.shownText);
@@ -79,7 +82,7 @@ std::string SingleReport::text() const {
 }
 
 std::string SingleReport::csv() const {
-    ResultColumns columns(rules_, false);
+    ResultColumns columns(computation_, false);
     CsvRowWriter writer(nullptr, CsvEncoding::Utf8);
     const std::vector<std::string_view> header(columns.header().begin(), columns.header().end());
     writer.encode(header);
@@ -87,14 +90,15 @@ std::string SingleReport::csv() const {
     const std::array<std::string_view, ResultColumns::kInputNames.size()> inputs = {
         "", given_.column, given_.salary, given_.dependents, given_.spouse};
     const std::string tax = result_.tax ? std::to_string(*result_.tax) : std::string();
-    writer.encode(columns.row(inputs, &result_, tax, status_));
+    writer.encode(columns.row(inputs, &result_, method_, tax, status_));
     csv += writer.encoded();
     return csv;
 }
 
 std::string SingleReport::json() const {
     nlohmann::ordered_json json;
-    json["rules"] = ruleSetName(rules_);
+    json["rules"] = ruleSetName(computation_.rules);
+    json["method"] = methodName(method_);
     json["column"] = kou() ? "甲" : "乙";
     json["salary"] = request_.salary.shownText;
     json["dependents"] = request_.dependents.shownText;
@@ -121,7 +125,7 @@ void writeOut(const std::string& report, const std::string& output) {
 
 } // namespace
 
-int runSingle(RuleSet rules, const SingleOptions& options, std::ostream& errors) {
+int runSingle(const Computation& computation, const SingleOptions& options, std::ostream& errors) {
     RequestReader reader;
     const RequestReading reading =
         reader.read(options.column, options.salary, options.dependents, options.spouse);
@@ -129,13 +133,13 @@ int runSingle(RuleSet rules, const SingleOptions& options, std::ostream& errors)
         errors << reading.problem << '\n';
         return 1;
     }
-    const TaxResult result = computeRequest(rules, reading.request);
+    const TaxResult result = computeRequest(computation, reading.request);
     if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
         errors << result.refusal->message << '\n';
         return 1;
     }
     try {
-        writeOut(SingleReport(rules, options, reading.request, result).render(options.format),
+        writeOut(SingleReport(computation, options, reading.request, result).render(options.format),
                  options.output);
     } catch (const std::runtime_error& error) {
         errors << error.what() << '\n';

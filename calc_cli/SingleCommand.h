@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc_reiwa/RuleSet.h"
+#include "calc_cli/Request.h"
 
 #include <ostream>
 #include <string>
@@ -20,10 +20,11 @@ struct SingleOptions {
     std::string output; // empty: standard output
 };
 
-// Computes the request and writes its result. Text is for a person: the inputs with the
-// window's labels, every field of the result in the window's order with the caption the window
-// shows beside it, then the tax. CSV is the batch's row with its header; JSON carries the same.
-// The exit status: 0 done (a refusal included), 1 bad input or an output that failed.
-int runSingle(RuleSet rules, const SingleOptions& options, std::ostream& errors);
+// Computes the request and writes its result. Text is for a person: the column, method and
+// rules, the inputs with the window's labels, every field of the result in the window's order
+// with the caption the window shows beside it, then the tax. CSV is the batch's row with its
+// header; JSON carries the same. The exit status: 0 done (a refusal included), 1 bad input or an
+// output that failed.
+int runSingle(const Computation& computation, const SingleOptions& options, std::ostream& errors);
 
 } // namespace norvik

@@ -121,8 +121,13 @@ std::string taxFormulaText(const MonthlyTableAmounts& a) {
 // by name, which would take as long as writing the texts.
 std::vector<Field> workingFields(TaxColumn column, const MonthlyTableAmounts& a) {
     std::string texts[] = {
-        bandText(a),      columnText(column, a.count), tableFormulaText(a), amountText(a.formulaAmount),
-        amountText(a.deduction), taxFormulaText(a),           amountText(a.tax),
+        bandText(a),
+        columnText(column, a.count),
+        tableFormulaText(a),
+        amountText(a.formulaAmount),
+        amountText(a.deduction),
+        taxFormulaText(a),
+        amountText(a.tax),
     };
     static_assert(std::size(texts) == kFields.size());
     std::vector<Field> fields;
@@ -143,12 +148,14 @@ Refusal noTableRefusal() {
 
 // `input` names the value out of range as the refusal shows it.
 Refusal inputRefusal(RuleSet rules, std::string_view input) {
-    return {std::string(kRefusalTitle), std::string(ruleSetName(rules))
-                                            .append("の月額表では、")
-                                            .append(input)
-                                            .append("は0から")
-                                            .append(amountText(kLargestTableInput))
-                                            .append("までです。")};
+    return {std::string(kRefusalTitle),
+            std::string(ruleSetName(rules))
+                .append("の月額表では、")
+                .append(input)
+                .append("は0から")
+                .append(amountText(kLargestTableInput))
+                .append("までです。"),
+            RefusalReason::BadInput};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "calc_reiwa/ReiwaKouComputation.h"
 
 #include "calc_reiwa/ReiwaTables.h"
+#include "calc_reiwa/WholeInput.h"
 #include "money/AmountText.h"
 
 #include <cmath>
@@ -50,47 +51,6 @@ constexpr FieldSpec kFields[] = {
 
 constexpr std::string_view kLegend =
     "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額";
-
-// What a refusal calls an input, and how it asks for a whole number instead of a fraction.
-struct InputName {
-    std::string_view name;
-    std::string_view fractionAdvice;
-};
-
-constexpr InputName kSalaryName{"社会保険料控除後の給与等の金額",
-                                "1円未満の端数は使えません。円単位の整数で指定してください。"};
-constexpr InputName kDependentsName{"扶養家族数",
-                                    "端数は使えません。人数を整数で指定してください。"};
-
-struct WholeNumber {
-    std::int64_t value = 0;
-    std::optional<Refusal> refusal;
-};
-
-WholeNumber wholeNumber(Extended value, const InputName& input, RuleSet rules) {
-    auto refuse = [&](std::string_view particle, std::string_view reason) {
-        return WholeNumber{0, Refusal{std::string(kRefusalTitle),
-                                      std::string(ruleSetName(rules))
-                                          .append("の規定では、")
-                                          .append(input.name)
-                                          .append(particle)
-                                          .append(reason),
-                                      RefusalReason::BadInput}};
-    };
-    if (!std::isfinite(value)) {
-        return refuse("が", "数値ではありません。");
-    }
-    if (value < 0) {
-        return refuse("に", "負の数は使えません。");
-    }
-    if (value != std::floor(value)) {
-        return refuse("に", input.fractionAdvice);
-    }
-    if (value > static_cast<Extended>(kLargestReiwaInput)) {
-        return refuse("は", amountText(kLargestReiwaInput) + "までです。");
-    }
-    return WholeNumber{static_cast<std::int64_t>(value), std::nullopt};
-}
 
 template <typename Band>
 const Band& bandFor(std::span<const Band> bands, std::int64_t amount) {
@@ -163,8 +123,8 @@ ReiwaKouResult computeReiwaKou(RuleSet rules, const ReiwaKouInput& input) {
     ReiwaKouResult result;
     result.rules = rulesUsed(rules);
 
-    const WholeNumber salary = wholeNumber(input.salary, kSalaryName, rules);
-    const WholeNumber dependents = wholeNumber(input.dependents, kDependentsName, rules);
+    const WholeInput salary = wholeInput(input.salary, kSalaryInput, rules);
+    const WholeInput dependents = wholeInput(input.dependents, kDependentsInput, rules);
     if (salary.refusal || dependents.refusal) {
         static_cast<TaxResult&>(result) =
             refusedResult(result.rules, salary.refusal ? *salary.refusal : *dependents.refusal);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc_reiwa/RuleSet.h"
+#include "calc_reiwa/WholeInput.h"
 #include "money/Extended.h"
 #include "result/TaxResult.h"
 
@@ -44,9 +45,8 @@ struct ReiwaKouResult : TaxResult {
 // depends on the salary and has a table of its own (table 3), so the tax table becomes table 4.
 std::span<const FieldSpec> reiwaKouFields();
 
-// The largest salary or dependents count these rules take: far beyond any payroll, and small
-// enough that every product of the working stays exact in 64 bits.
-inline constexpr std::int64_t kLargestReiwaInput = 999'999'999'999;
+// The largest salary or dependents count these rules take.
+inline constexpr std::int64_t kLargestReiwaInput = kLargestWholeInput;
 
 // Column 甲 by the computer-calculation provision under the 2020–2025, 2026 or 2027 rules,
 // worked in exact integers. The 2007 rules are the windows' computation (computeKou); asking

@@ -21,7 +21,7 @@ std::string coveredPeriods() {
             .append("～")
             .append(ruleSetLastDay(rules))
             .append(" 支払分")
-            .append(rules == kDefaultRuleSet ? "、既定" : "")
+            .append(rules == kDefaultRuleSet ? "、画面の規定" : "")
             .append("）");
     }
     return text + " です。";

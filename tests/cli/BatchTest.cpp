@@ -18,6 +18,11 @@ const std::string kHeader = "id,column,salary,dependents,spouse\r\n";
 // A record over two lines before the row under test, so that rows and lines differ.
 const std::string kTwoLineRow = "\"1\r\nSato\",甲,300000,2,yes\r\n";
 const std::string kLastRow = "5,乙,300000,2,\r\n";
+// What a batch under the windows' tables tells before its rows.
+const std::string kAnnouncement =
+    "平成19年分～平成24年分の規定で計算します（甲欄・乙欄とも電算機計算の特例） / computing under "
+    "平成19年分～平成24年分 (2007-01-01～2012-12-31; columns 甲 and 乙 by the computer "
+    "provision)\n";
 
 std::string quote(const std::string& path) {
     return "'" + path + "'";
@@ -26,21 +31,22 @@ std::string quote(const std::string& path) {
 TEST(Batch, EveryKindOfRowGivesTheReviewedResult) {
     // 甲 with and without spouse, 乙 accepted and refused, quoted fields (separators, quotes, a
     // line break), fractions, negatives, full-width digits; a byte-order mark and CRLF.
-    const ProgramRun run = runCalc("batch " + quote(kData + "/payroll.csv"));
+    const ProgramRun run = runCalc("--rules 2007 batch " + quote(kData + "/payroll.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, kAnnouncement);
     EXPECT_EQ(run.out, readFile(kData + "/payroll.expected.csv"));
 }
 
 TEST(Batch, ShiftJisInAndOutWithLfLineEnds) {
-    const ProgramRun run = runCalc("batch --encoding cp932 " + quote(kData + "/payroll_cp932.csv"));
+    const ProgramRun run =
+        runCalc("--rules 2007 batch --encoding cp932 " + quote(kData + "/payroll_cp932.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, readFile(kData + "/payroll_cp932.expected.csv"));
 }
 
 TEST(Batch, StandardInAndAFileOut) {
     const std::string folder = makeTemporaryFolder();
-    const ProgramRun run = runCalc("batch - --output " + quote(folder + "/result.csv"),
+    const ProgramRun run = runCalc("--rules 2007 batch - --output " + quote(folder + "/result.csv"),
                                    readFile(kData + "/payroll.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -51,7 +57,7 @@ TEST(Batch, StandardInAndAFileOut) {
 
 TEST(Batch, OutputEncodingCanBeChosen) {
     const ProgramRun run =
-        runCalc("batch --output-encoding cp932 " + quote(kData + "/payroll.csv"));
+        runCalc("--rules 2007 batch --output-encoding cp932 " + quote(kData + "/payroll.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
     std::string expected = readFile(kData + "/payroll_cp932.expected.csv");
     // The UTF-8 file's two-line id keeps its CRLF; the CP932 one was written with LF.
@@ -60,7 +66,8 @@ TEST(Batch, OutputEncodingCanBeChosen) {
 }
 
 TEST(Batch, CaptionsNameBothColumnsWhereAFieldNameMeansTwoThings) {
-    const ProgramRun run = runCalc("batch --captions -", "id,column,salary,dependents,spouse\n");
+    const ProgramRun run =
+        runCalc("--rules 2007 batch --captions -", "id,column,salary,dependents,spouse\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(",甲: 給与所得控除額(第１表) 控除額 / 乙: 計算基準額,"),
               std::string::npos)
@@ -131,8 +138,8 @@ TEST(Batch, EachBadRowIsToldWithItsLineAndNoFileIsLeft) {
         const std::string input = kHeader + kTwoLineRow + bad.row + kLastRow;
         writeFile(folder + "/in.csv",
                   bad.bareCarriageReturns ? withBareCarriageReturns(input) : input);
-        const ProgramRun run = runCalc("batch " + quote(folder + "/in.csv") + " --output " +
-                                       quote(folder + "/out.csv"));
+        const ProgramRun run = runCalc("--rules 2007 batch " + quote(folder + "/in.csv") +
+                                       " --output " + quote(folder + "/out.csv"));
         expectTold(run, bad.message);
         EXPECT_EQ(listFolder(folder), "in.csv\n");
         std::filesystem::remove_all(folder);
@@ -144,8 +151,9 @@ TEST(Batch, BrokenShiftJisIsToldWithItsLine) {
     // "甲" in CP932, then a lead byte without its trail byte.
     writeFile(folder + "/in.csv", kHeader + "1,\x8d\x62,300000,2,yes\r\n2,a\r\nb,3\r\n" +
                                       "4,\x8d\x62\x81,300000,2,yes\r\n");
-    const ProgramRun run = runCalc("batch --encoding cp932 " + quote(folder + "/in.csv") +
-                                   " --output " + quote(folder + "/out.csv"));
+    const ProgramRun run =
+        runCalc("--rules 2007 batch --encoding cp932 " + quote(folder + "/in.csv") + " --output " +
+                quote(folder + "/out.csv"));
     expectTold(run, "broken encoding: not valid CP932");
     EXPECT_EQ(listFolder(folder), "in.csv\n");
     std::filesystem::remove_all(folder);
@@ -153,7 +161,7 @@ TEST(Batch, BrokenShiftJisIsToldWithItsLine) {
 
 TEST(Batch, AnOutputThatCannotBeWrittenIsTold) {
     const ProgramRun run =
-        runCalc("batch - --output /dev/null/never", kHeader + "1,甲,300000,1,yes\r\n");
+        runCalc("--rules 2007 batch - --output /dev/null/never", kHeader + "1,甲,300000,1,yes\r\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot create"), std::string::npos) << run.err;
 }
@@ -162,8 +170,8 @@ TEST(Batch, EveryBadRowIsToldNotOnlyTheFirst) {
     const std::string folder = makeTemporaryFolder();
     writeFile(folder + "/in.csv",
               kHeader + "1,丙,1,1,yes\r\n2,甲,300000,1,yes\r\n3,甲,x,1,yes\r\n");
-    const ProgramRun both =
-        runCalc("batch " + quote(folder + "/in.csv") + " --output " + quote(folder + "/out.csv"));
+    const ProgramRun both = runCalc("--rules 2007 batch " + quote(folder + "/in.csv") +
+                                    " --output " + quote(folder + "/out.csv"));
     EXPECT_EQ(both.status, 1);
     EXPECT_NE(both.err.find("line 2: "), std::string::npos) << both.err;
     EXPECT_NE(both.err.find("line 4: "), std::string::npos) << both.err;
@@ -172,8 +180,9 @@ TEST(Batch, EveryBadRowIsToldNotOnlyTheFirst) {
 }
 
 TEST(Batch, StandardOutputStopsAtTheFirstBadRow) {
-    const ProgramRun run = runCalc("batch -", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" +
-                                                  kLastRow + "6,甲,xyz,2,yes\r\n");
+    const ProgramRun run =
+        runCalc("--rules 2007 batch -",
+                kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" + kLastRow + "6,甲,xyz,2,yes\r\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("\"1\r\nSato\""), std::string::npos);
     EXPECT_EQ(run.out.find("\n5,"), std::string::npos);
@@ -184,11 +193,11 @@ TEST(Batch, StandardOutputStopsAtTheFirstBadRow) {
 TEST(Batch, KeepGoingWritesGoodRowsAndMarksBadOnes) {
     const std::string folder = makeTemporaryFolder();
     writeFile(folder + "/in.csv", kHeader + kTwoLineRow + "4,甲,abc,2,yes\r\n" + kLastRow);
-    const ProgramRun run = runCalc("batch --keep-going " + quote(folder + "/in.csv") +
+    const ProgramRun run = runCalc("--rules 2007 batch --keep-going " + quote(folder + "/in.csv") +
                                    " --output " + quote(folder + "/out.csv"));
     expectTold(run, "salary \"abc\" is not a number");
     const std::string out = readFile(folder + "/out.csv");
-    EXPECT_NE(out.find("\r\n4,甲,abc,2,yes,,,,,,,,,,,,,,,,,,,,,,,\"給与 \"\"abc\"\" は"),
+    EXPECT_NE(out.find("\r\n4,甲,abc,2,yes,,,,,,,,,,,,,,,,,,,,,,,,\"給与 \"\"abc\"\" は"),
               std::string::npos)
         << out;
     EXPECT_NE(out.find(",48600,ok\r\n"), std::string::npos) << out;
@@ -229,8 +238,9 @@ TEST(Batch, BrokenQuotingOrHeaderOrAnUnreadableFileStopsTheRun) {
         SCOPED_TRACE(stopping.kind);
         const std::string folder = makeTemporaryFolder();
         writeFile(folder + "/in.csv", stopping.input);
-        const ProgramRun run = runCalc("batch --keep-going " + quote(folder + "/in.csv") +
-                                       " --output " + quote(folder + "/out.csv"));
+        const ProgramRun run =
+            runCalc("--rules 2007 batch --keep-going " + quote(folder + "/in.csv") + " --output " +
+                    quote(folder + "/out.csv"));
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(stopping.told), std::string::npos) << run.err;
         EXPECT_EQ(listFolder(folder), "in.csv\n");

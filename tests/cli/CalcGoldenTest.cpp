@@ -64,9 +64,10 @@ TEST(CalcGolden, ColumnKouPrintsEveryFieldOfEveryReviewedCase) {
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
         const bool spouse = c.inputs.at("spouse") == "0"; // no choice computes as 配偶者なし
-        const ProgramRun run = runCalc("kou" + arg("salary", c.inputs.at("salaryText")) +
-                                       arg("dependents", c.inputs.at("dependentsText")) +
-                                       arg("spouse", spouse ? "yes" : "no"));
+        const ProgramRun run =
+            runCalc("--rules 2007 kou" + arg("salary", c.inputs.at("salaryText")) +
+                    arg("dependents", c.inputs.at("dependentsText")) +
+                    arg("spouse", spouse ? "yes" : "no"));
         ASSERT_EQ(run.status, 0) << run.err;
         std::vector<std::string> expected = {
             "月額表甲欄 電算機計算の特例 (平成19年分～平成24年分)",
@@ -86,7 +87,7 @@ TEST(CalcGolden, ColumnOtsuPrintsEveryFieldOrTheRefusalOfEveryReviewedCase) {
     constexpr std::size_t kHeadLines = 3; // the title and the two inputs
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE("case at line " + std::to_string(c.line) + ": " + c.title);
-        const ProgramRun run = runCalc("otsu" + arg("salary", c.inputs.at("salary")) +
+        const ProgramRun run = runCalc("--rules 2007 otsu" + arg("salary", c.inputs.at("salary")) +
                                        arg("dependents", c.inputs.at("dependents")));
         ASSERT_EQ(run.status, 0) << run.err;
         const std::vector<std::string> lines = splitLines(run.out);

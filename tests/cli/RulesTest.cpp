@@ -66,7 +66,6 @@ TEST(Rules, PublishedExamplesOfEachPeriod) {
         {"", "--paid 2025-06-25", 446000, 8, 1370, "令和2年分～令和7年分"},
         {"--rules 2020 --paid 2020-01-24", "", 775200, 3, 61170, "令和2年分～令和7年分"},
         {"--rules 2027", "", 177000, 2, 110, "令和9年分"},
-        {"", "", 300000, 3, 3420, "平成19年分～平成24年分"},
         {"--rules 2007", "", 300000, 3, 3420, "平成19年分～平成24年分"},
     };
     for (const auto& c : cases) {
@@ -139,7 +138,7 @@ TEST(Rules, FractionsAndNegativesAreBadInputUnderTheNewRulesOnly) {
          "令和9年分の規定では、扶養家族数に端数は使えません。"},
         {"--rules 2027 kou --salary 177000 --dependents=-1 --spouse no", 1,
          "令和9年分の規定では、扶養家族数に負の数は使えません。"},
-        {"kou --salary 175000.5 --dependents 0.5 --spouse yes", 0, ""},
+        {"--rules 2007 kou --salary 175000.5 --dependents 0.5 --spouse yes", 0, ""},
     };
     for (const auto& c : cases) {
         const ProgramRun run = runCalc(c.arguments);
@@ -149,15 +148,17 @@ TEST(Rules, FractionsAndNegativesAreBadInputUnderTheNewRulesOnly) {
     }
 }
 
-// Column 乙 is refused as the windows refuse a salary outside their method: a result, not an
-// error, so a payroll's other rows still go through.
-TEST(Rules, ColumnOtsuIsRefusedUnderTheNewRules) {
-    const ProgramRun text = runCalc("--rules 2026 otsu --salary 300000 --dependents 2");
+// Column 乙 by the computer provision is refused as the windows refuse a salary outside their
+// method: a result, not an error, so a payroll's other rows still go through.
+TEST(Rules, ColumnOtsuByTheComputerProvisionIsRefusedUnderTheNewRules) {
+    const ProgramRun text =
+        runCalc("--rules 2026 --method computer otsu --salary 300000 --dependents 2");
     EXPECT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("\n令和8年分の規定には、乙欄の電算機計算の特例はありません"),
               std::string::npos)
         << text.out;
-    const nlohmann::json json = jsonOf("--paid 2027-03-25 otsu --salary 300000 --dependents 2");
+    const nlohmann::json json =
+        jsonOf("--paid 2027-03-25 otsu --salary 300000 --dependents 2 --method computer");
     EXPECT_TRUE(json["tax"].is_null());
     EXPECT_NE(json["status"].get<std::string>().find("月額表）の乙欄で税額を求めてください。"),
               std::string::npos);
@@ -167,21 +168,22 @@ const std::string kPayroll = "id,column,salary,dependents,spouse\r\n"
                              "1,甲,175000,1,yes\r\n"
                              "2,乙,175000,1,\r\n";
 
-TEST(Rules, APayrollUnderTheNewRulesCarriesTheBasicDeductionAndTheRules) {
+TEST(Rules, APayrollUnderTheNewRulesCarriesTheBasicDeductionTheRulesAndTheMethod) {
     const ProgramRun run = runCalc("batch --rules 2026 -", kPayroll);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(
         run.out,
-        "id,column,salary,dependents,spouse,rules,alldata,data1,formula1,data2,formula2,"
-        "data3,formula3,data4,formula4,data5,formula5,tax,status\r\n"
-        "1,甲,175000,1,yes,令和8年分,210,\"59,167\",\"175,000×30%+6,667円\",\"31,667\","
+        "id,column,salary,dependents,spouse,rules,method,alldata,data1,formula1,data2,formula2,"
+        "data3,formula3,data4,formula4,data5,formula5,band,field_column,tableFormula,tableTax,"
+        "deduction,taxFormula,field_tax,tax,status\r\n"
+        "1,甲,175000,1,yes,令和8年分,computer,210,\"59,167\",\"175,000×30%+6,667円\",\"31,667\","
         "\"31,667円×1人\",\"31,667\",\"(175,000-59167-48334-31667-31667)×5.105%\","
         "\"48,334\",\"175,000-59167-48334-31667-31667\",\"4,165\","
         "社会保険料控除後の給与等の金額-給与所得控除額-基礎控除-配偶者控除-扶養家族の控除額,"
-        "210,ok\r\n"
-        "2,乙,175000,1,,令和8年分,,,,,,,,,,,,,"
-        "令和8年分の規定には、乙欄の電算機計算の特例はありません（乙欄の税額は表から求めます）。"
-        "源泉徴収税額表（月額表）の乙欄で税額を求めてください。\r\n");
+        ",,,,,,,210,ok\r\n"
+        "2,乙,175000,1,,令和8年分,table,,,,,,,,,,,,\"175,000円以上 177,000円未満\","
+        "乙欄・従たる給与の扶養親族等1人,月額表の税額,\"12,100\",\"1,610\","
+        "\"12,100円-1,610円×1人\",\"10,490\",10490,ok\r\n");
 }
 
 TEST(Rules, AFractionInAPayrollUnderTheNewRulesIsABadRowAndLeavesNoFile) {
@@ -190,7 +192,10 @@ TEST(Rules, AFractionInAPayrollUnderTheNewRulesIsABadRowAndLeavesNoFile) {
     const ProgramRun run = runCalc("--paid 2026-04-24 batch '" + folder + "/in.csv' --output '" +
                                    folder + "/out.csv'");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "4行目 / line 4: 令和8年分の規定では、扶養家族数に端数は使えません。"
+    EXPECT_EQ(run.err, "令和8年分の規定で計算します（甲欄は電算機計算の特例、乙欄は月額表） / "
+                       "computing under 令和8年分 (2026-01-01～2026-12-31; column 甲 by the "
+                       "computer provision, column 乙 by the monthly table)\n"
+                       "4行目 / line 4: 令和8年分の規定では、扶養家族数に端数は使えません。"
                        "人数を整数で指定してください。\n");
     EXPECT_EQ(listFolder(folder), "in.csv\n");
     std::filesystem::remove_all(folder);

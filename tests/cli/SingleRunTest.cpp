@@ -9,7 +9,8 @@ namespace norvik {
 
 namespace {
 
-const std::string kFirstExample = "kou --salary 300,000 --dependents 2 --spouse yes";
+// The windows' tables.
+const std::string kFirstExample = "--rules 2007 kou --salary 300,000 --dependents 2 --spouse yes";
 
 TEST(SingleRun, JsonCarriesEveryFieldWithItsCaptionAndTheTax) {
     const ProgramRun run = runCalc(kFirstExample + " --format json");
@@ -26,7 +27,7 @@ TEST(SingleRun, JsonCarriesEveryFieldWithItsCaptionAndTheTax) {
 }
 
 TEST(SingleRun, JsonOfARefusalHasNoTax) {
-    const ProgramRun run = runCalc("otsu --salary 88000 --dependents 0 --format json");
+    const ProgramRun run = runCalc("--rules 2007 otsu --salary 88000 --dependents 0 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_TRUE(json["tax"].is_null());
@@ -37,11 +38,12 @@ TEST(SingleRun, JsonOfARefusalHasNoTax) {
 TEST(SingleRun, CsvIsTheBatchRowWithItsHeader) {
     const ProgramRun run = runCalc(kFirstExample + " --format csv");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("id,column,salary,dependents,spouse,rules,alldata,data1,formula1,", 0),
-              0u);
-    EXPECT_NE(
-        run.out.find("\r\n,kou,\"300,000\",2,yes,平成19年分～平成24年分,\"3,420\",\"105,000\","),
-        std::string::npos)
+    EXPECT_EQ(
+        run.out.rfind("id,column,salary,dependents,spouse,rules,method,alldata,data1,formula1,", 0),
+        0u);
+    EXPECT_NE(run.out.find("\r\n,kou,\"300,000\",2,yes,平成19年分～平成24年分,computer,\"3,420\","
+                           "\"105,000\","),
+              std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find(",3420,ok\r\n"), std::string::npos) << run.out;
 }

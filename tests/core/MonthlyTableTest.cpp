@@ -314,17 +314,20 @@ TEST(MonthlyTable, TheAmountsBehindAFormulaLine) {
     EXPECT_EQ(a.tax, 35748);
 }
 
+// The 2007 rules lie outside what the table covers; a value out of range is the request's fault.
 struct BadRequest {
     RuleSet rules;
     std::int64_t salary, count;
     const char* message;
+    RefusalReason reason = RefusalReason::BadInput;
 };
 
 TEST(MonthlyTable, RequestsItCannotAnswerAreRefusedWithTheReason) {
     const BadRequest requests[] = {
         {RuleSet::Paid2007to2012, 300000, 0,
          "平成19年分～平成24年分の月額表はこのプログラムにありません。月額表による計算は令和2年"
-         "分以降の規定でだけできます。"},
+         "分以降の規定でだけできます。",
+         RefusalReason::NotCovered},
         {k2026, -1, 0,
          "令和8年分の月額表では、社会保険料等控除後の給与等の金額は0から999,999,999,999までです"
          "。"},
@@ -341,6 +344,7 @@ TEST(MonthlyTable, RequestsItCannotAnswerAreRefusedWithTheReason) {
                 computeMonthlyTable(bad.rules, column, bad.salary, bad.count);
             ASSERT_TRUE(r.refused()) << bad.message;
             EXPECT_EQ(r.refusal->message, bad.message);
+            EXPECT_EQ(r.refusal->reason, bad.reason) << bad.message;
             EXPECT_TRUE(r.fields.empty());
             EXPECT_FALSE(r.tax);
             EXPECT_THROW(monthlyTableTax(bad.rules, column, bad.salary, bad.count),

@@ -17,7 +17,7 @@ void expectRefusalNamingThePeriods(const RuleChoice& choice, std::string_view sa
     const std::string& message = choice.refusal->message;
     EXPECT_NE(message.find(says), std::string::npos) << message;
     for (const char* period :
-         {"2007（平成19年分～平成24年分: 2007-01-01～2012-12-31 支払分、既定）",
+         {"2007（平成19年分～平成24年分: 2007-01-01～2012-12-31 支払分、画面の規定）",
           "2020（令和2年分～令和7年分: 2020-01-01～2025-12-31 支払分）",
           "2026（令和8年分: 2026-01-01～2026-12-31 支払分）",
           "2027（令和9年分: 2027-01-01～2027-12-31 支払分）"}) {
