@@ -1,5 +1,6 @@
 #include "calc_cli/BatchCommand.h"
 
+#include "calc_cli/BonusRequest.h"
 #include "calc_cli/CsvRecordReader.h"
 #include "calc_cli/CsvRowWriter.h"
 #include "calc_cli/OutputTarget.h"
@@ -15,10 +16,10 @@ namespace norvik {
 
 namespace {
 
-std::string columnCountProblem(std::size_t count) {
-    const std::string expected = std::to_string(ResultColumns::kInputNames.size());
+std::string columnCountProblem(std::size_t expectedCount, std::size_t count) {
+    const std::string expected = std::to_string(expectedCount);
     const std::string found = std::to_string(count);
-    if (count < ResultColumns::kInputNames.size()) {
+    if (count < expectedCount) {
         return "列が足りません (" + expected + "列のところ" + found +
                "列) / missing column: " + found + " of " + expected + " columns";
     }
@@ -26,20 +27,82 @@ std::string columnCountProblem(std::size_t count) {
            "列) / too many columns: " + found + " instead of " + expected;
 }
 
-std::string headerProblem() {
+std::string headerProblem(std::span<const std::string_view> inputNames) {
     std::string names;
-    for (const std::string_view name : ResultColumns::kInputNames) {
+    for (const std::string_view name : inputNames) {
         names += names.empty() ? "" : ",";
         names += name;
     }
     return "1行目は見出し " + names + " にしてください / the first row must be the header " + names;
 }
 
-std::array<std::string_view, ResultColumns::kInputNames.size()> inputsOf(const CsvRecord& record) {
-    std::array<std::string_view, ResultColumns::kInputNames.size()> inputs{};
-    const std::size_t count = std::min(inputs.size(), record.fields.size());
-    std::copy_n(record.fields.begin(), count, inputs.begin());
-    return inputs;
+// A bad row's input cells past its last one stay empty.
+void readInputs(const CsvRecord& record, std::vector<std::string_view>& inputs) {
+    std::fill(inputs.begin(), inputs.end(), std::string_view());
+    std::copy_n(record.fields.begin(), std::min(inputs.size(), record.fields.size()),
+                inputs.begin());
+}
+
+// Reads the input cells of one kind of row and computes them: what is wrong with the row, or
+// nothing and the result.
+class RowComputation {
+public:
+    virtual ~RowComputation() = default;
+    virtual std::string compute(const std::vector<std::string>& cells, TaxResult& result) = 0;
+};
+
+// The window's computation's own refusal of a value is the row's problem too.
+std::string badInputOf(const TaxResult& result) {
+    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
+        return result.refusal->message;
+    }
+    return {};
+}
+
+class SalaryRows : public RowComputation {
+public:
+    explicit SalaryRows(RuleSet rules)
+        : rules_(rules) {}
+
+    std::string compute(const std::vector<std::string>& cells, TaxResult& result) override {
+        const RequestReading reading = requests_.read(cells[1], cells[2], cells[3], cells[4]);
+        if (!reading.problem.empty()) {
+            return reading.problem;
+        }
+        result = computeRequest(rules_, reading.request);
+        return badInputOf(result);
+    }
+
+private:
+    RuleSet rules_;
+    RequestReader requests_;
+};
+
+class BonusRows : public RowComputation {
+public:
+    explicit BonusRows(RuleSet rules)
+        : rules_(rules) {}
+
+    std::string compute(const std::vector<std::string>& cells, TaxResult& result) override {
+        const BonusReading reading = requests_.read(
+            {cells[1], cells[2], cells[3], cells[4], cells[5], cells[6], cells[7], cells[8]});
+        if (!reading.problem.empty()) {
+            return reading.problem;
+        }
+        result = computeBonusTax(rules_, reading.request);
+        return badInputOf(result);
+    }
+
+private:
+    RuleSet rules_;
+    BonusRequestReader requests_;
+};
+
+std::unique_ptr<RowComputation> rowComputation(BatchKind kind, RuleSet rules) {
+    if (kind == BatchKind::Bonus) {
+        return std::make_unique<BonusRows>(rules);
+    }
+    return std::make_unique<SalaryRows>(rules);
 }
 
 class BatchRun {
@@ -52,7 +115,7 @@ public:
 private:
     bool onRecord(const CsvRecord& record);
     bool checkHeader(const CsvRecord& record);
-    std::string rowProblem(const CsvRecord& record, TaxRequest& request);
+    std::string rowProblem(const CsvRecord& record, TaxResult& result);
     bool writeRow(const CsvRecord& record, const TaxResult* result, std::string_view status);
     bool reportBadRow(const CsvRecord& record, const std::string& problem);
     void report(long line, const std::string& problem);
@@ -63,7 +126,8 @@ private:
     RuleSet rules_;
     std::ostream& errors_;
     ResultColumns columns_;
-    RequestReader requests_;
+    std::unique_ptr<RowComputation> rows_;
+    std::vector<std::string_view> inputs_;
     std::unique_ptr<CsvRowWriter> writer_;
     const CsvRecordReader* reader_ = nullptr;
     std::FILE* output_ = nullptr;
@@ -80,7 +144,10 @@ BatchRun::BatchRun(const BatchOptions& options, RuleSet rules, std::ostream& err
     : options_(options)
     , rules_(rules)
     , errors_(errors)
-    , columns_(rules, options.captions) {}
+    , columns_(options.kind == BatchKind::Bonus ? ResultColumns::forBonuses(rules, options.captions)
+                                                : ResultColumns(rules, options.captions))
+    , rows_(rowComputation(options.kind, rules))
+    , inputs_(columns_.inputNames().size()) {}
 
 int BatchRun::run() {
     const bool fromStandardInput = options_.input == "-";
@@ -116,7 +183,7 @@ int BatchRun::process(std::FILE* input) {
         }
         if (!headerSeen_) {
             if (badRows_ == 0) { // an empty input
-                report(1, headerProblem());
+                report(1, headerProblem(columns_.inputNames()));
             }
             return 1;
         }
@@ -145,14 +212,10 @@ bool BatchRun::onRecord(const CsvRecord& record) {
     if (!headerSeen_) {
         return checkHeader(record);
     }
-    TaxRequest request;
-    const std::string problem = rowProblem(record, request);
+    TaxResult result;
+    const std::string problem = rowProblem(record, result);
     if (!problem.empty()) {
         return reportBadRow(record, problem);
-    }
-    const TaxResult result = computeRequest(rules_, request);
-    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
-        return reportBadRow(record, result.refusal->message);
     }
     tax_ = result.tax ? std::to_string(*result.tax) : std::string();
     status_ = resultStatus(result);
@@ -160,11 +223,11 @@ bool BatchRun::onRecord(const CsvRecord& record) {
 }
 
 bool BatchRun::checkHeader(const CsvRecord& record) {
-    const auto& names = ResultColumns::kInputNames;
+    const auto names = columns_.inputNames();
     if (!record.encodingProblem.empty() ||
         !std::equal(record.fields.begin(), record.fields.end(), names.begin(), names.end())) {
         ++badRows_;
-        report(record.line, headerProblem());
+        report(record.line, headerProblem(names));
         return false;
     }
     headerSeen_ = true;
@@ -178,22 +241,20 @@ bool BatchRun::checkHeader(const CsvRecord& record) {
     return true;
 }
 
-std::string BatchRun::rowProblem(const CsvRecord& record, TaxRequest& request) {
+std::string BatchRun::rowProblem(const CsvRecord& record, TaxResult& result) {
     if (!record.encodingProblem.empty()) {
         return record.encodingProblem;
     }
-    if (record.fields.size() != ResultColumns::kInputNames.size()) {
-        return columnCountProblem(record.fields.size());
+    const std::size_t expected = columns_.inputNames().size();
+    if (record.fields.size() != expected) {
+        return columnCountProblem(expected, record.fields.size());
     }
-    RequestReading reading =
-        requests_.read(record.fields[1], record.fields[2], record.fields[3], record.fields[4]);
-    request = std::move(reading.request);
-    return reading.problem;
+    return rows_->compute(record.fields, result);
 }
 
 bool BatchRun::writeRow(const CsvRecord& record, const TaxResult* result, std::string_view status) {
-    const auto inputs = inputsOf(record);
-    const bool encoded = writer_->encode(columns_.row(inputs, result, tax_, status));
+    readInputs(record, inputs_);
+    const bool encoded = writer_->encode(columns_.row(inputs_, result, tax_, status));
     if (!encoded && result != nullptr) {
         return reportBadRow(record, "出力の文字コードで書けない文字があります / a character cannot "
                                     "be written in the output encoding");

@@ -1,6 +1,7 @@
 #include "calc_cli/CommandLine.h"
 
 #include "calc_cli/BatchCommand.h"
+#include "calc_cli/BonusCommand.h"
 #include "calc_cli/SingleCommand.h"
 #include "calc_reiwa/RuleSelection.h"
 
@@ -42,6 +43,8 @@ const char* const kFooter =
 
 const std::map<std::string, ReportFormat> kFormats = {
     {"text", ReportFormat::Text}, {"csv", ReportFormat::Csv}, {"json", ReportFormat::Json}};
+const std::map<std::string, BatchKind> kBatchKinds = {{"salary", BatchKind::Salary},
+                                                      {"bonus", BatchKind::Bonus}};
 const std::map<std::string, CsvEncoding> kInputEncodings = {{"utf-8", CsvEncoding::Utf8},
                                                             {"cp932", CsvEncoding::Cp932}};
 const std::map<std::string, CsvEncoding> kOutputEncodings = {
@@ -100,12 +103,54 @@ void addSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
                        "出力ファイル (省略時は標準出力) / output file (default: standard output)");
 }
 
+void addBonusOptions(CLI::App& command, BonusOptions& options) {
+    command.add_option("--bonus", options.bonus, "賞与の金額 (円) / the bonus, whole yen")
+        ->required();
+    command.add_option("--bonus-insurance", options.bonusInsurance,
+                       "賞与から控除される社会保険料等の金額 (既定 0) / the bonus's social "
+                       "insurance (default 0)");
+    command
+        .add_option("--previous-salary", options.previousSalary,
+                    "前月中の給与等の金額 (賞与を除く、なければ 0) / last month's salary, "
+                    "bonuses excluded (0 when none was paid)")
+        ->required();
+    command.add_option("--previous-insurance", options.previousInsurance,
+                       "前月中の社会保険料等の金額 (既定 0) / last month's social insurance "
+                       "(default 0)");
+    command
+        .add_option("--dependents", options.dependents,
+                    "扶養家族数 (乙欄は従たる給与の申告書の人数) / number of dependents (乙: "
+                    "those declared to the secondary employer)")
+        ->required();
+    command.add_option("--spouse", options.spouse,
+                       "源泉控除対象配偶者 yes|no (あり|なし、甲欄のみ、既定 no) / spouse counted "
+                       "(甲 only, default no)");
+    command.add_option("--column", options.column, "欄 (既定 kou) / column (default kou)")
+        ->check(CLI::IsMember({"kou", "otsu"}))
+        ->option_text("kou|otsu");
+    command.add_flag("--long-period", options.longPeriod,
+                     "賞与の計算期間が6か月を超える / the bonus's computation period is longer "
+                     "than six months");
+    command.add_option("--format", options.format, "出力形式 / output format")
+        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case).description(""))
+        ->option_text("text|csv|json");
+    command.add_option("--output", options.output,
+                       "出力ファイル (省略時は標準出力) / output file (default: standard output)");
+}
+
 void addBatchOptions(CLI::App& command, BatchOptions& options) {
     command
         .add_option("FILE", options.input,
                     "見出し id,column,salary,dependents,spouse の CSV (- は標準入力) / CSV "
                     "with that header (- for standard input)")
         ->required();
+    command
+        .add_option("--kind", options.kind,
+                    "行の種類: salary (既定) か bonus (見出し id,column,bonus,bonus_insurance,"
+                    "previous_salary,previous_insurance,dependents,spouse,long_period) / what "
+                    "the rows are: salaries (default) or bonuses, with that header")
+        ->transform(CLI::CheckedTransformer(kBatchKinds).description(""))
+        ->option_text("salary|bonus");
     command.add_option("--output", options.output,
                        "出力ファイル: 全行が正しいときだけ作られます / output file, written only "
                        "when every row is good");
@@ -154,6 +199,11 @@ int CommandLine::run(int argc, char** argv) {
         app.add_subcommand("otsu", "月額表乙欄 (従たる給与) / column 乙 (secondary employer)");
     addSingleOptions(*otsuCommand, otsu, false);
 
+    BonusOptions bonus;
+    CLI::App* bonusCommand = app.add_subcommand(
+        "bonus", "賞与 (支払日の規定で) / a bonus, under the rules of its payment date");
+    addBonusOptions(*bonusCommand, bonus);
+
     BatchOptions batch;
     CLI::App* batchCommand =
         app.add_subcommand("batch", "給与の CSV を一行ずつ計算 / compute a payroll CSV row by row");
@@ -175,6 +225,9 @@ int CommandLine::run(int argc, char** argv) {
     }
     if (otsuCommand->parsed()) {
         return runSingle(chosen.rules, otsu, errors_);
+    }
+    if (bonusCommand->parsed()) {
+        return runBonus(chosen.rules, bonus, errors_);
     }
     return runBatch(chosen.rules, batch, errors_);
 }

@@ -1,6 +1,7 @@
 #include "calc_cli/ResultColumns.h"
 
 #include "calc_cli/Request.h"
+#include "calc_reiwa/BonusTax.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,9 +12,6 @@ namespace norvik {
 namespace {
 
 constexpr std::string_view kOk = "ok";
-
-// After the inputs, the rules' name.
-constexpr std::size_t kFirstFieldColumn = ResultColumns::kInputNames.size() + 1;
 
 // The tax first, then each amount beside its formula by the number the layouts give them, the
 // explanation under the tax last.
@@ -26,7 +24,7 @@ auto columnOrder(std::string_view field) {
     return std::make_tuple(rank, number, formula);
 }
 
-std::vector<std::string_view> fieldColumns(RuleSet rules) {
+std::vector<std::string_view> salaryFieldColumns(RuleSet rules) {
     std::vector<std::string_view> fields;
     for (const TaxColumn column : {TaxColumn::Kou, TaxColumn::Otsu}) {
         for (const FieldSpec& spec : fieldsOf(rules, column)) {
@@ -57,6 +55,15 @@ std::string combinedCaption(RuleSet rules, std::string_view field) {
     return kou.empty() ? "乙: " + otsu : "甲: " + kou + " / 乙: " + otsu;
 }
 
+std::vector<std::string> salaryFieldHeaders(RuleSet rules, bool captions,
+                                            const std::vector<std::string_view>& fields) {
+    std::vector<std::string> headers;
+    for (const std::string_view field : fields) {
+        headers.push_back(captions ? combinedCaption(rules, field) : std::string(field));
+    }
+    return headers;
+}
+
 } // namespace
 
 // The window shows its refusal in a message box on two lines; one line reads the same and
@@ -73,13 +80,28 @@ std::string resultStatus(const TaxResult& result) {
 }
 
 ResultColumns::ResultColumns(RuleSet rules, bool captions)
-    : rulesName_(ruleSetName(rules))
-    , fields_(fieldColumns(rules)) {
-    header_.assign(kInputNames.begin(), kInputNames.end());
-    header_.emplace_back("rules");
-    for (const std::string_view field : fields_) {
-        header_.push_back(captions ? combinedCaption(rules, field) : std::string(field));
+    : ResultColumns(rules, kInputNames, salaryFieldColumns(rules),
+                    salaryFieldHeaders(rules, captions, salaryFieldColumns(rules))) {}
+
+ResultColumns ResultColumns::forBonuses(RuleSet rules, bool captions) {
+    std::vector<std::string_view> fields;
+    std::vector<std::string> headers;
+    for (const FieldSpec& spec : bonusTaxFields()) {
+        fields.push_back(spec.id);
+        headers.emplace_back(captions ? spec.caption : spec.id);
     }
+    return ResultColumns(rules, kBonusInputNames, std::move(fields), std::move(headers));
+}
+
+ResultColumns::ResultColumns(RuleSet rules, std::span<const std::string_view> inputNames,
+                             std::vector<std::string_view> fields,
+                             std::vector<std::string> fieldHeaders)
+    : inputNames_(inputNames)
+    , rulesName_(ruleSetName(rules))
+    , fields_(std::move(fields)) {
+    header_.assign(inputNames_.begin(), inputNames_.end());
+    header_.emplace_back("rules");
+    header_.insert(header_.end(), fieldHeaders.begin(), fieldHeaders.end());
     header_.emplace_back("tax");
     header_.emplace_back("status");
     cells_.resize(header_.size());
@@ -89,9 +111,9 @@ std::span<const std::string_view> ResultColumns::row(Inputs inputs, const TaxRes
                                                      std::string_view tax,
                                                      std::string_view status) {
     std::fill(cells_.begin(), cells_.end(), std::string_view());
-    std::copy(inputs.begin(), inputs.end(), cells_.begin());
+    std::copy_n(inputs.begin(), std::min(inputs.size(), inputNames_.size()), cells_.begin());
     if (result != nullptr) {
-        cells_[kInputNames.size()] = rulesName_;
+        cells_[inputNames_.size()] = rulesName_;
         const Layout& layout = layoutOf(result->fields);
         auto column = layout.columns.begin();
         for (const Field& field : result->fields) {
@@ -123,7 +145,8 @@ const ResultColumns::Layout& ResultColumns::layoutOf(const std::vector<Field>& f
 
 std::size_t ResultColumns::columnOf(std::string_view field) const {
     const auto found = std::find(fields_.begin(), fields_.end(), field);
-    return kFirstFieldColumn + static_cast<std::size_t>(found - fields_.begin());
+    // After the inputs, the rules' name, then the fields.
+    return inputNames_.size() + 1 + static_cast<std::size_t>(found - fields_.begin());
 }
 
 } // namespace norvik
