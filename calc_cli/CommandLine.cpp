@@ -38,6 +38,14 @@ const char* const kFooter =
     "  norvik_calc --rules 2026 kou --salary 175000 --dependents 1 --spouse yes\n"
     "  norvik_calc --paid 2027-01-25 batch payroll.csv --output result.csv\n"
     "  norvik_calc otsu --salary 300000 --dependents 2 --format json\n"
+    "  norvik_calc --rules 2026 bonus --bonus 500000 --previous-salary 300000 --dependents 2\n"
+    "  norvik_calc --paid 2026-12-10 batch --kind bonus bonuses.csv --output result.csv\n"
+    "賞与 / bonuses (bonus, batch --kind bonus): 令和2年分以降の規定で甲欄・乙欄。ふだんは\n"
+    "  算出率の表、前月の給与等がないとき・賞与が前月の給与等の10倍を超えるときは月額表\n"
+    "  (--long-period で12で割る)。令和9年分は算出率の表がまだないので月額表の場合だけ計算\n"
+    "  / under the rules since 2020, both columns: the bonus rate table, or the monthly table\n"
+    "  when last month had no salary or the bonus is over ten times it (÷12 with\n"
+    "  --long-period); for 2027 only the monthly-table path, the rate table being unknown.\n"
     "終了コード / exit status: 0 正常 / done, 1 不正な入力 / bad input, 2 コマンドの誤り / "
     "usage error\n";
 

@@ -4,8 +4,9 @@
 
 namespace norvik {
 
-// The program's commands: `kou` and `otsu` for one employee, `batch` for a payroll CSV, each
-// under the rules that --rules or --paid choose (the windows' rules by default).
+// The program's commands: `kou` and `otsu` for one employee, `bonus` for one employee's bonus,
+// `batch` for a payroll CSV of salaries or of bonuses, each under the rules that --rules or
+// --paid choose (the windows' rules by default).
 class CommandLine {
 public:
     explicit CommandLine(std::ostream& errors);
