@@ -6,15 +6,34 @@
 #   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build-release -j2 --target norvik_calc
 #   bench/batch_bench.sh build-release/calc_cli/norvik_calc 1000000
+# With KIND bonus the rows are bonuses under the 令和8年分 rules instead: column 甲 and 乙, on the
+# rate table, with no salary last month and over ten times it, some over six months.
 set -euo pipefail
 
-program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING]}
+program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING] [salary|bonus]}
 rows=${2:-1000000}
 encoding=${3:-utf-8}
+kind=${4:-salary}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 input=$work/payroll.csv
+kindOptions=()
+if [ "$kind" = bonus ]; then
+    kindOptions=(--kind bonus --rules 2026)
+    awk -v rows="$rows" 'BEGIN {
+    printf "\xEF\xBB\xBFid,column,bonus,bonus_insurance,previous_salary,previous_insurance,dependents,spouse,long_period\r\n"
+    for (i = 1; i <= rows; i++) {
+        bonus = 100000 + (i * 7919) % 3000000
+        previous = (i % 5 == 0) ? 0 : 150000 + (i * 104729) % 600000
+        if (i % 3 == 0) {
+            printf "B%07d,乙,%d,%d,%d,%d,%d,,%s\r\n", i, bonus, bonus / 7, previous, previous / 7, i % 3, (i % 4 ? "no" : "yes")
+        } else {
+            printf "B%07d,甲,\"%\047d\",%d,%d,%d,%d,%s,\r\n", i, bonus, bonus / 7, previous, previous / 7, i % 9, (i % 2 ? "yes" : "no")
+        }
+    }
+}' > "$input"
+else
 awk -v rows="$rows" 'BEGIN {
     printf "\xEF\xBB\xBFid,column,salary,dependents,spouse\r\n"
     for (i = 1; i <= rows; i++) {
@@ -27,11 +46,12 @@ awk -v rows="$rows" 'BEGIN {
         }
     }
 }' > "$input"
+fi
 if [ "$encoding" = cp932 ]; then
     tail -c +4 "$input" | iconv -f UTF-8 -t CP932 > "$input.sjis"
     mv "$input.sjis" "$input"
 fi
-echo "input: $rows rows, $(du -h "$input" | cut -f1), $encoding"
+echo "input: $rows $kind rows, $(du -h "$input" | cut -f1), $encoding"
 
 # The file output (written under a temporary name, synced, renamed), then the same run into
 # /dev/null, which leaves out the disk. The machine is shared: CPU time is given beside the wall
@@ -39,7 +59,7 @@ echo "input: $rows rows, $(du -h "$input" | cut -f1), $encoding"
 measure() {
     local label=$1 stdout=$2
     shift 2
-    /usr/bin/time -v "$program" batch "$input" --encoding "$encoding" "$@" \
+    /usr/bin/time -v "$program" batch "$input" --encoding "$encoding" "${kindOptions[@]}" "$@" \
         > "$stdout" 2> "$work/time.txt"
     local wall user sys rss seconds
     wall=$(grep 'Elapsed (wall clock)' "$work/time.txt" | awk '{print $NF}')

@@ -87,6 +87,9 @@ const BonusCase kCases[] = {
      "--bonus 1000000 --bonus-insurance 150000 --previous-salary 220000 "
      "--previous-insurance 23384 --dependents 1 --spouse yes",
      17357, kRateTable},
+    // P = 300,000: 6.126 % for one person, 4.084 % once the spouse is counted.
+    {"the spouse counts as a person",
+     "--bonus 500000 --previous-salary 300000 --dependents 1 --spouse yes", 20420, kRateTable},
     {"no salary last month, a paid date in 2024",
      "--bonus 1200000 --previous-salary 0 --dependents 0 --paid 2024-06-28", 28620, kNoSalary,
      "令和2年分～令和7年分"},
