@@ -286,6 +286,29 @@ TEST(BonusBatch, EachKindWantsItsOwnHeader) {
         << bonus.err;
 }
 
+// A bonus's amounts choose its method; a --method would be silently meaningless, so it is
+// refused wherever it stands.
+TEST(BonusRun, MethodIsAUsageErrorForBonuses) {
+    const std::string request = "--bonus 500000 --previous-salary 300000 --dependents 2";
+    const std::string arguments[] = {
+        "--rules 2026 --method table bonus " + request,
+        "--rules 2026 bonus " + request + " --method computer",
+        "--rules 2026 --method computer batch --kind bonus -",
+        "--rules 2026 batch --kind bonus --method table -",
+    };
+    for (const std::string& argument : arguments) {
+        SCOPED_TRACE(argument);
+        const std::string folder = makeTemporaryFolder();
+        const ProgramRun run =
+            runCalc(argument + " --output " + quote(folder + "/out"), kBonusHeader + kLastBonusRow);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("--method: 賞与には方法を選べません。", 0), 0U) << run.err;
+        EXPECT_NE(run.err.find("--method does not apply to bonuses"), std::string::npos) << run.err;
+        EXPECT_EQ(listFolder(folder), "");
+        std::filesystem::remove_all(folder);
+    }
+}
+
 TEST(BonusBatch, ABonusRowOfTheWrongLengthIsBad) {
     const ProgramRun run = runCalc("--rules 2026 batch --kind bonus --keep-going -",
                                    kBonusHeader + "1,甲,500000,,300000,,2,no\r\n");
