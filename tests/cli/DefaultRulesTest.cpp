@@ -78,9 +78,10 @@ TEST(DefaultRules, TodaysRulesWhenNeitherRulesNorPaymentDateIsGiven) {
     }
 }
 
-std::vector<std::string> bonus(const char* amount, const char* previousSalary) {
-    return {"bonus", "--bonus",  amount, "--previous-salary", previousSalary, "--dependents",
-            "2",     "--format", "json"};
+std::vector<std::string> bonus(const char* amount, const char* previousSalary,
+                               const char* dependents) {
+    return {"bonus",    "--bonus",  amount, "--previous-salary", previousSalary, "--dependents",
+            dependents, "--format", "json"};
 }
 
 TEST(DefaultRules, ABonusTooIsComputedUnderTodaysRulesUnlessTheyAreChosen) {
@@ -91,10 +92,14 @@ TEST(DefaultRules, ABonusTooIsComputedUnderTodaysRulesUnlessTheyAreChosen) {
         const char* rules;
         std::int64_t tax;
     } cases[] = {
-        {"2026-12-08", {}, bonus("500000", "300000"), "令和8年分", 20420},
-        {"2024-12-10", {}, bonus("1200000", "0"), "令和2年分～令和7年分", 28620},
-        {"2024-12-10", {"--rules", "2026"}, bonus("500000", "300000"), "令和8年分", 20420},
-        {"2027-12-31", {"--paid", "2026-07-10"}, bonus("500000", "300000"), "令和8年分", 20420},
+        {"2026-12-08", {}, bonus("500000", "300000", "2"), "令和8年分", 20420},
+        {"2024-12-10", {}, bonus("1200000", "0", "0"), "令和2年分～令和7年分", 28620},
+        {"2024-12-10", {"--rules", "2026"}, bonus("500000", "300000", "2"), "令和8年分", 20420},
+        {"2027-12-31",
+         {"--paid", "2026-07-10"},
+         bonus("500000", "300000", "2"),
+         "令和8年分",
+         20420},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.today);
