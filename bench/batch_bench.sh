@@ -6,24 +6,54 @@
 #   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build-release -j2 --target norvik_calc
 #   bench/batch_bench.sh build-release/calc_cli/norvik_calc 1000000
+# A fourth argument `bonus` makes the rows bonuses instead (`salary`, the default, may be given
+# too): column 甲 and 乙, on the rate table, with no salary last month and over ten times it, some
+# over six months, under the 令和8年分 rules unless options say otherwise.
 # Each further argument is one set of options, measured in turn on the same file, and the
-# times of each set are given as a ratio of the first's (by default the windows' tables):
+# times of each set are given as a ratio of the first's (by default the windows' tables, or for
+# bonuses the 令和8年分 rules):
 #   bench/batch_bench.sh build-release/calc_cli/norvik_calc 1000000 utf-8 \
 #       "--rules 2026 --method computer" "--rules 2026 --method table"
+#   bench/batch_bench.sh build-release/calc_cli/norvik_calc 300000 utf-8 bonus
 set -euo pipefail
 
-program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING] [OPTIONS...]}
+program=${1:?usage: batch_bench.sh PATH/TO/norvik_calc [ROWS] [ENCODING] [salary|bonus] [OPTIONS...]}
 rows=${2:-1000000}
 encoding=${3:-utf-8}
 shift $(($# < 3 ? $# : 3))
+kind=salary
+if [ $# -gt 0 ] && { [ "$1" = salary ] || [ "$1" = bonus ]; }; then
+    kind=$1
+    shift
+fi
 option_sets=("$@")
 if [ ${#option_sets[@]} -eq 0 ]; then
-    option_sets=("--rules 2007")
+    if [ "$kind" = bonus ]; then
+        option_sets=("--rules 2026")
+    else
+        option_sets=("--rules 2007")
+    fi
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 input=$work/payroll.csv
+kindOptions=()
+if [ "$kind" = bonus ]; then
+    kindOptions=(--kind bonus)
+    awk -v rows="$rows" 'BEGIN {
+    printf "\xEF\xBB\xBFid,column,bonus,bonus_insurance,previous_salary,previous_insurance,dependents,spouse,long_period\r\n"
+    for (i = 1; i <= rows; i++) {
+        bonus = 100000 + (i * 7919) % 3000000
+        previous = (i % 5 == 0) ? 0 : 150000 + (i * 104729) % 600000
+        if (i % 3 == 0) {
+            printf "B%07d,乙,%d,%d,%d,%d,%d,,%s\r\n", i, bonus, bonus / 7, previous, previous / 7, i % 3, (i % 4 ? "no" : "yes")
+        } else {
+            printf "B%07d,甲,\"%\047d\",%d,%d,%d,%d,%s,\r\n", i, bonus, bonus / 7, previous, previous / 7, i % 9, (i % 2 ? "yes" : "no")
+        }
+    }
+}' > "$input"
+else
 awk -v rows="$rows" 'BEGIN {
     printf "\xEF\xBB\xBFid,column,salary,dependents,spouse\r\n"
     for (i = 1; i <= rows; i++) {
@@ -36,11 +66,12 @@ awk -v rows="$rows" 'BEGIN {
         }
     }
 }' > "$input"
+fi
 if [ "$encoding" = cp932 ]; then
     tail -c +4 "$input" | iconv -f UTF-8 -t CP932 > "$input.sjis"
     mv "$input.sjis" "$input"
 fi
-echo "input: $rows rows, $(du -h "$input" | cut -f1), $encoding"
+echo "input: $rows $kind rows, $(du -h "$input" | cut -f1), $encoding"
 
 # The file output (written under a temporary name, synced, renamed), then the same run into
 # /dev/null, which leaves out the disk. The machine is shared: CPU time is given beside the wall
@@ -50,7 +81,8 @@ measure() {
     shift 3
     # The options are split into words on purpose.
     # shellcheck disable=SC2086
-    /usr/bin/time -v "$program" $options batch "$input" --encoding "$encoding" "$@" \
+    /usr/bin/time -v "$program" $options batch "$input" --encoding "$encoding" "${kindOptions[@]}" \
+        "$@" \
         > "$stdout" 2> "$work/time.txt"
     local wall user sys rss
     wall=$(grep 'Elapsed (wall clock)' "$work/time.txt" | awk '{print $NF}')

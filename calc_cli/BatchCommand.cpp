@@ -1,5 +1,6 @@
 #include "calc_cli/BatchCommand.h"
 
+#include "calc_cli/BonusRequest.h"
 #include "calc_cli/CsvRecordReader.h"
 #include "calc_cli/CsvRowWriter.h"
 #include "calc_cli/OutputTarget.h"
@@ -15,10 +16,10 @@ namespace norvik {
 
 namespace {
 
-std::string columnCountProblem(std::size_t count) {
-    const std::string expected = std::to_string(ResultColumns::kInputNames.size());
+std::string columnCountProblem(std::size_t expectedCount, std::size_t count) {
+    const std::string expected = std::to_string(expectedCount);
     const std::string found = std::to_string(count);
-    if (count < ResultColumns::kInputNames.size()) {
+    if (count < expectedCount) {
         return "列が足りません (" + expected + "列のところ" + found +
                "列) / missing column: " + found + " of " + expected + " columns";
     }
@@ -26,20 +27,44 @@ std::string columnCountProblem(std::size_t count) {
            "列) / too many columns: " + found + " instead of " + expected;
 }
 
-std::string headerProblem() {
+std::string headerProblem(std::span<const std::string_view> inputNames) {
     std::string names;
-    for (const std::string_view name : ResultColumns::kInputNames) {
+    for (const std::string_view name : inputNames) {
         names += names.empty() ? "" : ",";
         names += name;
     }
     return "1行目は見出し " + names + " にしてください / the first row must be the header " + names;
 }
 
-std::array<std::string_view, ResultColumns::kInputNames.size()> inputsOf(const CsvRecord& record) {
-    std::array<std::string_view, ResultColumns::kInputNames.size()> inputs{};
-    const std::size_t count = std::min(inputs.size(), record.fields.size());
-    std::copy_n(record.fields.begin(), count, inputs.begin());
-    return inputs;
+// A bad row's input cells past its last one stay empty.
+void readInputs(const CsvRecord& record, std::vector<std::string_view>& inputs) {
+    std::fill(inputs.begin(), inputs.end(), std::string_view());
+    std::copy_n(record.fields.begin(), std::min(inputs.size(), record.fields.size()),
+                inputs.begin());
+}
+
+// A computed row: its result and, for a salary, the method it was computed by.
+struct RowResult {
+    TaxResult result;
+    std::optional<TaxMethod> method;
+};
+
+// Reads the input cells of one kind of row and computes them: what is wrong with the row, or
+// nothing and the result.
+class RowComputation {
+public:
+    virtual ~RowComputation() = default;
+    virtual std::string compute(const std::vector<std::string>& cells, RowResult& row) = 0;
+    // The line on standard error that names the rules (and methods) before any row.
+    virtual std::string announcement() const = 0;
+};
+
+// The window's computation's own refusal of a value is the row's problem too.
+std::string badInputOf(const TaxResult& result) {
+    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
+        return result.refusal->message;
+    }
+    return {};
 }
 
 std::string_view englishMethod(TaxMethod method) {
@@ -47,7 +72,7 @@ std::string_view englishMethod(TaxMethod method) {
 }
 
 // "令和8年分の規定で計算します（甲欄は電算機計算の特例、乙欄は月額表） / computing under …"
-std::string announcement(const Computation& computation) {
+std::string salaryAnnouncement(const Computation& computation) {
     const TaxMethod kou = methodFor(computation, TaxColumn::Kou);
     const TaxMethod otsu = methodFor(computation, TaxColumn::Otsu);
     const std::string_view name = ruleSetName(computation.rules);
@@ -76,6 +101,68 @@ std::string announcement(const Computation& computation) {
     return text + ")";
 }
 
+// "令和8年分の規定で賞与を計算します / computing bonuses under …"
+std::string bonusAnnouncement(RuleSet rules) {
+    const std::string_view name = ruleSetName(rules);
+    std::string text(name);
+    text.append("の規定で賞与を計算します / computing bonuses under ")
+        .append(name)
+        .append(" (")
+        .append(ruleSetPeriod(rules));
+    return text + ")";
+}
+
+class SalaryRows : public RowComputation {
+public:
+    explicit SalaryRows(const Computation& computation)
+        : computation_(computation) {}
+
+    std::string compute(const std::vector<std::string>& cells, RowResult& row) override {
+        const RequestReading reading = requests_.read(cells[1], cells[2], cells[3], cells[4]);
+        if (!reading.problem.empty()) {
+            return reading.problem;
+        }
+        row.result = computeRequest(computation_, reading.request);
+        row.method = methodFor(computation_, reading.request.column);
+        return badInputOf(row.result);
+    }
+
+    std::string announcement() const override { return salaryAnnouncement(computation_); }
+
+private:
+    Computation computation_;
+    RequestReader requests_;
+};
+
+class BonusRows : public RowComputation {
+public:
+    explicit BonusRows(RuleSet rules)
+        : rules_(rules) {}
+
+    std::string compute(const std::vector<std::string>& cells, RowResult& row) override {
+        const BonusReading reading = requests_.read(
+            {cells[1], cells[2], cells[3], cells[4], cells[5], cells[6], cells[7], cells[8]});
+        if (!reading.problem.empty()) {
+            return reading.problem;
+        }
+        row.result = computeBonusTax(rules_, reading.request);
+        return badInputOf(row.result);
+    }
+
+    std::string announcement() const override { return bonusAnnouncement(rules_); }
+
+private:
+    RuleSet rules_;
+    BonusRequestReader requests_;
+};
+
+std::unique_ptr<RowComputation> rowComputation(BatchKind kind, const Computation& computation) {
+    if (kind == BatchKind::Bonus) {
+        return std::make_unique<BonusRows>(computation.rules);
+    }
+    return std::make_unique<SalaryRows>(computation);
+}
+
 class BatchRun {
 public:
     BatchRun(const BatchOptions& options, const Computation& computation, std::ostream& errors);
@@ -86,19 +173,18 @@ public:
 private:
     bool onRecord(const CsvRecord& record);
     bool checkHeader(const CsvRecord& record);
-    std::string rowProblem(const CsvRecord& record, TaxRequest& request);
-    bool writeRow(const CsvRecord& record, const TaxResult* result, TaxMethod method,
-                  std::string_view status);
+    std::string rowProblem(const CsvRecord& record, RowResult& row);
+    bool writeRow(const CsvRecord& record, const RowResult* row, std::string_view status);
     bool reportBadRow(const CsvRecord& record, const std::string& problem);
     void report(long line, const std::string& problem);
     int process(std::FILE* input);
     CsvEncoding outputEncoding() const;
 
     const BatchOptions& options_;
-    Computation computation_;
     std::ostream& errors_;
     ResultColumns columns_;
-    RequestReader requests_;
+    std::unique_ptr<RowComputation> rows_;
+    std::vector<std::string_view> inputs_;
     std::unique_ptr<CsvRowWriter> writer_;
     const CsvRecordReader* reader_ = nullptr;
     std::FILE* output_ = nullptr;
@@ -114,12 +200,15 @@ private:
 BatchRun::BatchRun(const BatchOptions& options, const Computation& computation,
                    std::ostream& errors)
     : options_(options)
-    , computation_(computation)
     , errors_(errors)
-    , columns_(computation, options.captions) {}
+    , columns_(options.kind == BatchKind::Bonus
+                   ? ResultColumns::forBonuses(computation.rules, options.captions)
+                   : ResultColumns(computation, options.captions))
+    , rows_(rowComputation(options.kind, computation))
+    , inputs_(columns_.inputNames().size()) {}
 
 int BatchRun::run() {
-    errors_ << announcement(computation_) << std::endl;
+    errors_ << rows_->announcement() << std::endl;
     const bool fromStandardInput = options_.input == "-";
     std::FILE* input = fromStandardInput ? stdin : std::fopen(options_.input.c_str(), "rb");
     if (input == nullptr) {
@@ -153,7 +242,7 @@ int BatchRun::process(std::FILE* input) {
         }
         if (!headerSeen_) {
             if (badRows_ == 0) { // an empty input
-                report(1, headerProblem());
+                report(1, headerProblem(columns_.inputNames()));
             }
             return 1;
         }
@@ -182,26 +271,22 @@ bool BatchRun::onRecord(const CsvRecord& record) {
     if (!headerSeen_) {
         return checkHeader(record);
     }
-    TaxRequest request;
-    const std::string problem = rowProblem(record, request);
+    RowResult row;
+    const std::string problem = rowProblem(record, row);
     if (!problem.empty()) {
         return reportBadRow(record, problem);
     }
-    const TaxResult result = computeRequest(computation_, request);
-    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
-        return reportBadRow(record, result.refusal->message);
-    }
-    tax_ = result.tax ? std::to_string(*result.tax) : std::string();
-    status_ = resultStatus(result);
-    return writeRow(record, &result, methodFor(computation_, request.column), status_);
+    tax_ = row.result.tax ? std::to_string(*row.result.tax) : std::string();
+    status_ = resultStatus(row.result);
+    return writeRow(record, &row, status_);
 }
 
 bool BatchRun::checkHeader(const CsvRecord& record) {
-    const auto& names = ResultColumns::kInputNames;
+    const auto names = columns_.inputNames();
     if (!record.problem.empty() ||
         !std::equal(record.fields.begin(), record.fields.end(), names.begin(), names.end())) {
         ++badRows_;
-        report(record.line, record.problem.empty() ? headerProblem() : record.problem);
+        report(record.line, record.problem.empty() ? headerProblem(names) : record.problem);
         return false;
     }
     headerSeen_ = true;
@@ -215,24 +300,23 @@ bool BatchRun::checkHeader(const CsvRecord& record) {
     return true;
 }
 
-std::string BatchRun::rowProblem(const CsvRecord& record, TaxRequest& request) {
+std::string BatchRun::rowProblem(const CsvRecord& record, RowResult& row) {
     if (!record.problem.empty()) {
         return record.problem;
     }
-    if (record.fields.size() != ResultColumns::kInputNames.size()) {
-        return columnCountProblem(record.fields.size());
+    const std::size_t expected = columns_.inputNames().size();
+    if (record.fields.size() != expected) {
+        return columnCountProblem(expected, record.fields.size());
     }
-    RequestReading reading =
-        requests_.read(record.fields[1], record.fields[2], record.fields[3], record.fields[4]);
-    request = std::move(reading.request);
-    return reading.problem;
+    return rows_->compute(record.fields, row);
 }
 
-bool BatchRun::writeRow(const CsvRecord& record, const TaxResult* result, TaxMethod method,
-                        std::string_view status) {
-    const auto inputs = inputsOf(record);
-    const bool encoded = writer_->encode(columns_.row(inputs, result, method, tax_, status));
-    if (!encoded && result != nullptr) {
+bool BatchRun::writeRow(const CsvRecord& record, const RowResult* row, std::string_view status) {
+    readInputs(record, inputs_);
+    const TaxResult* result = row != nullptr ? &row->result : nullptr;
+    const std::optional<TaxMethod> method = row != nullptr ? row->method : std::nullopt;
+    const bool encoded = writer_->encode(columns_.row(inputs_, result, method, tax_, status));
+    if (!encoded && row != nullptr) {
         return reportBadRow(record, "出力の文字コードで書けない文字があります / a character cannot "
                                     "be written in the output encoding");
     }
@@ -249,7 +333,7 @@ bool BatchRun::reportBadRow(const CsvRecord& record, const std::string& problem)
     report(record.line, problem);
     if (options_.keepGoing) {
         tax_.clear();
-        writeRow(record, nullptr, TaxMethod::Computer, problem);
+        writeRow(record, nullptr, problem);
     }
     return !stopAtFirstBadRow_;
 }

@@ -1,6 +1,7 @@
 #include "calc_cli/CommandLine.h"
 
 #include "calc_cli/BatchCommand.h"
+#include "calc_cli/BonusCommand.h"
 #include "calc_cli/SingleCommand.h"
 #include "calc_reiwa/MonthlyTable.h"
 #include "calc_reiwa/RuleSelection.h"
@@ -10,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace norvik {
 
@@ -55,6 +57,16 @@ const char* const kFooter =
     "windows' tables)\n"
     "  norvik_calc --paid 2027-01-25 batch payroll.csv --output result.csv\n"
     "  norvik_calc --rules 2007 otsu --salary 300000 --dependents 2 --format json\n"
+    "  norvik_calc --rules 2026 bonus --bonus 500000 --previous-salary 300000 --dependents 2\n"
+    "  norvik_calc --paid 2026-12-10 batch --kind bonus bonuses.csv --output result.csv\n"
+    "賞与 / bonuses (bonus, batch --kind bonus): 令和2年分以降の規定で甲欄・乙欄。ふだんは\n"
+    "  算出率の表、前月の給与等がないとき・賞与が前月の給与等の10倍を超えるときは月額表\n"
+    "  (--long-period で12で割る)。令和9年分は算出率の表がまだないので月額表の場合だけ計算\n"
+    "  / under the rules since 2020, both columns: the bonus rate table, or the monthly table\n"
+    "  when last month had no salary or the bonus is over ten times it (÷12 with\n"
+    "  --long-period); for 2027 only the monthly-table path, the rate table being unknown.\n"
+    "  賞与の方法は金額で決まるので --method は使えません / the amounts choose the bonus's\n"
+    "  method, so --method is refused with bonuses.\n"
     "終了コード / exit status: 0 正常 / done, 1 不正な入力 / bad input, 2 コマンドの誤り / "
     "usage error\n";
 
@@ -76,10 +88,18 @@ const CommonOption kMethodOption{"--method", "computer|table",
                                  "乙欄 table) / the computer provision or the monthly table "
                                  "(default: computer for 甲, table for 乙 since 2020)"};
 
-std::string commonOptionsFooter() {
+const char* const kNoMethodForBonuses =
+    "  --method は賞与には使えません (算出率の表か月額表かは金額で決まります) / --method does "
+    "not\n  apply to bonuses: their amounts choose the rate table or the monthly table\n";
+
+// The common options as a command's help lists them; a bonus has no choice of method.
+std::string commonOptionsFooter(bool bonuses) {
     std::string text = "全コマンド共通のオプション (コマンドの前にも後にも置けます) / options "
                        "for every command (before or after it):\n";
-    for (const CommonOption* option : {&kRulesOption, &kPaidOption, &kMethodOption}) {
+    const auto options =
+        bonuses ? std::vector<const CommonOption*>{&kRulesOption, &kPaidOption}
+                : std::vector<const CommonOption*>{&kRulesOption, &kPaidOption, &kMethodOption};
+    for (const CommonOption* option : options) {
         text.append("  ")
             .append(option->name)
             .append(" ")
@@ -88,11 +108,13 @@ std::string commonOptionsFooter() {
             .append(option->description)
             .append("\n");
     }
-    return text;
+    return bonuses ? text + kNoMethodForBonuses : text;
 }
 
 const std::map<std::string, ReportFormat> kFormats = {
     {"text", ReportFormat::Text}, {"csv", ReportFormat::Csv}, {"json", ReportFormat::Json}};
+const std::map<std::string, BatchKind> kBatchKinds = {{"salary", BatchKind::Salary},
+                                                      {"bonus", BatchKind::Bonus}};
 const std::map<std::string, CsvEncoding> kInputEncodings = {{"utf-8", CsvEncoding::Utf8},
                                                             {"cp932", CsvEncoding::Cp932}};
 const std::map<std::string, CsvEncoding> kOutputEncodings = {
@@ -139,10 +161,10 @@ std::string japaneseFor(const CLI::ParseError& error) {
         if (english.starts_with("--") && english.ends_with(required)) {
             return english.substr(0, english.size() - required.size()) + " を指定してください";
         }
-        return "コマンド kou・otsu・batch のどれかを指定してください";
+        return "コマンド kou・otsu・bonus・batch のどれかを指定してください";
     }
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
-        return "知らないオプションかコマンドです (コマンドは kou・otsu・batch)";
+        return "知らないオプションかコマンドです (コマンドは kou・otsu・bonus・batch)";
     }
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
         return "オプションの値がありません";
@@ -180,12 +202,54 @@ void addSingleOptions(CLI::App& command, SingleOptions& options, bool spouse) {
                        "出力ファイル (省略時は標準出力) / output file (default: standard output)");
 }
 
+void addBonusOptions(CLI::App& command, BonusOptions& options) {
+    command.add_option("--bonus", options.bonus, "賞与の金額 (円) / the bonus, whole yen")
+        ->required();
+    command.add_option("--bonus-insurance", options.bonusInsurance,
+                       "賞与から控除される社会保険料等の金額 (既定 0) / the bonus's social "
+                       "insurance (default 0)");
+    command
+        .add_option("--previous-salary", options.previousSalary,
+                    "前月中の給与等の金額 (賞与を除く、なければ 0) / last month's salary, "
+                    "bonuses excluded (0 when none was paid)")
+        ->required();
+    command.add_option("--previous-insurance", options.previousInsurance,
+                       "前月中の社会保険料等の金額 (既定 0) / last month's social insurance "
+                       "(default 0)");
+    command
+        .add_option("--dependents", options.dependents,
+                    "扶養家族数 (乙欄は従たる給与の申告書の人数) / number of dependents (乙: "
+                    "those declared to the secondary employer)")
+        ->required();
+    command.add_option("--spouse", options.spouse,
+                       "源泉控除対象配偶者 yes|no (あり|なし、甲欄のみ、既定 no) / spouse counted "
+                       "(甲 only, default no)");
+    command.add_option("--column", options.column, "欄 (既定 kou) / column (default kou)")
+        ->check(CLI::IsMember({"kou", "otsu"}))
+        ->option_text("kou|otsu");
+    command.add_flag("--long-period", options.longPeriod,
+                     "賞与の計算期間が6か月を超える / the bonus's computation period is longer "
+                     "than six months");
+    command.add_option("--format", options.format, "出力形式 / output format")
+        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case).description(""))
+        ->option_text("text|csv|json");
+    command.add_option("--output", options.output,
+                       "出力ファイル (省略時は標準出力) / output file (default: standard output)");
+}
+
 void addBatchOptions(CLI::App& command, BatchOptions& options) {
     command
         .add_option("FILE", options.input,
                     "見出し id,column,salary,dependents,spouse の CSV (- は標準入力) / CSV "
                     "with that header (- for standard input)")
         ->required();
+    command
+        .add_option("--kind", options.kind,
+                    "行の種類: salary (既定) か bonus (見出し id,column,bonus,bonus_insurance,"
+                    "previous_salary,previous_insurance,dependents,spouse,long_period) / what "
+                    "the rows are: salaries (default) or bonuses, with that header")
+        ->transform(CLI::CheckedTransformer(kBatchKinds).description(""))
+        ->option_text("salary|bonus");
     command.add_option("--output", options.output,
                        "出力ファイル: 全行が正しいときだけ作られます / output file, written only "
                        "when every row is good");
@@ -271,14 +335,23 @@ int CommandLine::run(int argc, char** argv) {
         app.add_subcommand("otsu", "月額表乙欄 (従たる給与) / column 乙 (secondary employer)");
     addSingleOptions(*otsuCommand, otsu, false);
 
+    BonusOptions bonus;
+    CLI::App* bonusCommand = app.add_subcommand(
+        "bonus", "賞与 (支払日の規定で) / a bonus, under the rules of its payment date");
+    addBonusOptions(*bonusCommand, bonus);
+
     BatchOptions batch;
     CLI::App* batchCommand =
         app.add_subcommand("batch", "給与の CSV を一行ずつ計算 / compute a payroll CSV row by row");
     addBatchOptions(*batchCommand, batch);
 
-    for (CLI::App* command : {kouCommand, otsuCommand, batchCommand}) {
-        command->footer(commonOptionsFooter());
+    for (CLI::App* command : {kouCommand, otsuCommand}) {
+        command->footer(commonOptionsFooter(false));
     }
+    bonusCommand->footer(commonOptionsFooter(true));
+    batchCommand->footer(commonOptionsFooter(false) +
+                         "  --kind bonus では --method は使えません / with --kind bonus, "
+                         "--method is refused\n");
 
     try {
         app.parse(argc, argv);
@@ -287,6 +360,14 @@ int CommandLine::run(int argc, char** argv) {
             return app.exit(error, std::cout, errors_);
         }
         reportParseError(error, errors_);
+        return kUsageError;
+    }
+    const bool bonuses =
+        bonusCommand->parsed() || (batchCommand->parsed() && batch.kind == BatchKind::Bonus);
+    if (bonuses && rulesOptions.method) {
+        errors_ << "--method: 賞与には方法を選べません。算出率の表か月額表かは賞与と前月の給与等の"
+                   "金額で決まります / --method does not apply to bonuses: their amounts choose "
+                   "the rate table or the monthly table\n";
         return kUsageError;
     }
     const std::optional<Computation> computation = chooseComputation(rulesOptions, today_, errors_);
@@ -298,6 +379,9 @@ int CommandLine::run(int argc, char** argv) {
     }
     if (otsuCommand->parsed()) {
         return runSingle(*computation, otsu, errors_);
+    }
+    if (bonusCommand->parsed()) {
+        return runBonus(computation->rules, bonus, errors_);
     }
     return runBatch(*computation, batch, errors_);
 }

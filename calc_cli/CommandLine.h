@@ -9,9 +9,9 @@ namespace norvik {
 // Today's date as YYYY-MM-DD: the program reads the clock, a test names the day.
 using TodayProvider = std::function<std::string()>;
 
-// The program's commands: `kou` and `otsu` for one employee, `batch` for a payroll CSV, each
-// under the rules that --rules or --paid choose, or else the rules in force today, and by the
-// method --method chooses.
+// The program's commands: `kou` and `otsu` for one employee, `bonus` for one employee's bonus,
+// `batch` for a payroll CSV of salaries or of bonuses, each under the rules that --rules or
+// --paid choose, or else the rules in force today; salaries by the method --method chooses.
 class CommandLine {
 public:
     CommandLine(std::ostream& errors, TodayProvider today);

@@ -15,6 +15,8 @@ namespace {
 constexpr int kSpouseChosen = 0;
 constexpr int kNoSpouse = 1;
 
+} // namespace
+
 std::optional<TaxColumn> columnNamed(std::string_view text) {
     if (text == "甲" || text == "kou") {
         return TaxColumn::Kou;
@@ -25,7 +27,7 @@ std::optional<TaxColumn> columnNamed(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<bool> spouseNamed(std::string_view text) {
+std::optional<bool> yesNoNamed(std::string_view text) {
     if (text == "yes" || text == "あり") {
         return true;
     }
@@ -39,14 +41,16 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-std::string_view japaneseName(std::string_view name) {
-    return name == "salary" ? "給与" : "扶養家族数";
+std::string columnProblem(std::string_view column) {
+    return "欄 " + quoted(column) + " は 甲・乙・kou・otsu のいずれかです / column " +
+           quoted(column) + " must be 甲, 乙, kou or otsu";
 }
 
-std::string entryMessage(EntryProblem problem, std::string_view name, std::string_view text,
-                         int maxDigits) {
-    const std::string japanese(japaneseName(name));
-    const std::string english(name);
+std::string entryProblemMessage(EntryProblem problem, std::string_view japaneseName,
+                                std::string_view englishName, std::string_view text,
+                                int maxDigits) {
+    const std::string japanese(japaneseName);
+    const std::string english(englishName);
     switch (problem) {
     case EntryProblem::Empty:
         return japanese + "が空です / " + english + " is empty";
@@ -64,6 +68,12 @@ std::string entryMessage(EntryProblem problem, std::string_view name, std::strin
     return {};
 }
 
+namespace {
+
+std::string_view japaneseName(std::string_view name) {
+    return name == "salary" ? "給与" : "扶養家族数";
+}
+
 std::string spouseProblem(TaxColumn column, std::string_view spouse, std::optional<bool>& chosen) {
     if (column == TaxColumn::Otsu) {
         if (spouse.empty()) {
@@ -72,7 +82,7 @@ std::string spouseProblem(TaxColumn column, std::string_view spouse, std::option
         return "乙欄に配偶者の指定はありません (空にしてください): " + quoted(spouse) +
                " / column 乙 takes no spouse choice (leave it empty): " + quoted(spouse);
     }
-    chosen = spouseNamed(spouse);
+    chosen = yesNoNamed(spouse);
     if (chosen) {
         return {};
     }
@@ -87,9 +97,7 @@ RequestReading RequestReader::read(std::string_view column, std::string_view sal
     RequestReading reading;
     const auto chosenColumn = columnNamed(column);
     if (!chosenColumn) {
-        reading.problem = "欄 " + quoted(column) +
-                          " は 甲・乙・kou・otsu のいずれかです / column " + quoted(column) +
-                          " must be 甲, 乙, kou or otsu";
+        reading.problem = columnProblem(column);
         return reading;
     }
     reading.request.column = *chosenColumn;
@@ -109,7 +117,8 @@ std::string RequestReader::readEntry(std::string_view name, std::string_view tex
                                      EditEntry& entry) {
     EntryReading reading = entries_.read(text);
     if (reading.problem != EntryProblem::None) {
-        return entryMessage(reading.problem, name, text, entries_.maxDigits());
+        return entryProblemMessage(reading.problem, japaneseName(name), name, text,
+                                   entries_.maxDigits());
     }
     entry = std::move(reading.entry);
     return {};

@@ -42,6 +42,21 @@ private:
     EditEntryReader entries_;
 };
 
+// The texts every kind of request reads its column and its yes-or-no choices from: "甲" or
+// "kou", "乙" or "otsu"; "yes" or "あり", "no" or "なし". Nothing for any other text.
+std::optional<TaxColumn> columnNamed(std::string_view text);
+std::optional<bool> yesNoNamed(std::string_view text);
+
+// Quotes a text the clerk gave, for a problem's message.
+std::string quoted(std::string_view text);
+
+// What is wrong with a column's text, in Japanese and English.
+std::string columnProblem(std::string_view column);
+
+// What is wrong with a number's text, in Japanese and English, naming the input.
+std::string entryProblemMessage(EntryProblem problem, std::string_view japaneseName,
+                                std::string_view englishName, std::string_view text, int maxDigits);
+
 // How the tax is found: by the computer-calculation special provision (電算機計算の特例) or by
 // looking it up in the monthly table (月額表).
 enum class TaxMethod { Computer, Table };

@@ -1,6 +1,7 @@
 #include "calc_cli/ResultColumns.h"
 
 #include "calc_cli/Request.h"
+#include "calc_reiwa/BonusTax.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,24 +13,25 @@ namespace {
 
 constexpr std::string_view kOk = "ok";
 
-// After the inputs, the rules' name and the method.
-constexpr std::size_t kRulesColumn = ResultColumns::kInputNames.size();
-constexpr std::size_t kMethodColumn = kRulesColumn + 1;
-constexpr std::size_t kFirstFieldColumn = kMethodColumn + 1;
+// The columns every kind of result CSV has besides its inputs and fields, and the one only
+// salaries have (a bonus's working has a field called "method" of its own).
+constexpr std::array<std::string_view, 3> kOwnColumns = {"rules", "tax", "status"};
+constexpr std::string_view kMethodColumn = "method";
 
-constexpr std::array<std::string_view, 4> kOwnColumns = {"rules", "method", "tax", "status"};
-
-bool namesAColumn(std::string_view field) {
+bool namesAColumn(std::string_view field, std::span<const std::string_view> inputNames,
+                  bool methodColumn) {
     const auto isField = [field](std::string_view name) { return name == field; };
-    return std::any_of(ResultColumns::kInputNames.begin(), ResultColumns::kInputNames.end(),
-                       isField) ||
-           std::any_of(kOwnColumns.begin(), kOwnColumns.end(), isField);
+    return std::any_of(inputNames.begin(), inputNames.end(), isField) ||
+           std::any_of(kOwnColumns.begin(), kOwnColumns.end(), isField) ||
+           (methodColumn && field == kMethodColumn);
 }
 
 // The table's working has fields called "column" and "tax", which would read as the input's
 // column and the tax in whole yen.
-std::string headerName(std::string_view field) {
-    return namesAColumn(field) ? "field_" + std::string(field) : std::string(field);
+std::string headerName(std::string_view field, std::span<const std::string_view> inputNames,
+                       bool methodColumn) {
+    return namesAColumn(field, inputNames, methodColumn) ? "field_" + std::string(field)
+                                                         : std::string(field);
 }
 
 // The windows' fields: the tax first, then each amount beside its formula by the number the
@@ -78,6 +80,16 @@ std::string combinedCaption(const Computation& computation, std::string_view fie
     return kou.empty() ? "乙: " + otsu : "甲: " + kou + " / 乙: " + otsu;
 }
 
+std::vector<std::string> salaryFieldHeaders(const Computation& computation, bool captions,
+                                            const std::vector<std::string_view>& fields) {
+    std::vector<std::string> headers;
+    for (const std::string_view field : fields) {
+        headers.push_back(captions ? combinedCaption(computation, field)
+                                   : headerName(field, ResultColumns::kInputNames, true));
+    }
+    return headers;
+}
+
 } // namespace
 
 // The window shows its refusal in a message box on two lines; one line reads the same and
@@ -94,27 +106,49 @@ std::string resultStatus(const TaxResult& result) {
 }
 
 ResultColumns::ResultColumns(const Computation& computation, bool captions)
-    : rulesName_(ruleSetName(computation.rules))
-    , fields_(fieldColumns(computation)) {
-    header_.assign(kInputNames.begin(), kInputNames.end());
-    header_.emplace_back("rules");
-    header_.emplace_back("method");
-    for (const std::string_view field : fields_) {
-        header_.push_back(captions ? combinedCaption(computation, field) : headerName(field));
+    : ResultColumns(computation.rules, kInputNames, true, fieldColumns(computation),
+                    salaryFieldHeaders(computation, captions, fieldColumns(computation))) {}
+
+ResultColumns ResultColumns::forBonuses(RuleSet rules, bool captions) {
+    std::vector<std::string_view> fields;
+    std::vector<std::string> headers;
+    for (const FieldSpec& spec : bonusTaxFields()) {
+        fields.push_back(spec.id);
+        headers.push_back(captions ? std::string(spec.caption)
+                                   : headerName(spec.id, kBonusInputNames, false));
     }
+    return ResultColumns(rules, kBonusInputNames, false, std::move(fields), std::move(headers));
+}
+
+ResultColumns::ResultColumns(RuleSet rules, std::span<const std::string_view> inputNames,
+                             bool methodColumn, std::vector<std::string_view> fields,
+                             std::vector<std::string> fieldHeaders)
+    : inputNames_(inputNames)
+    , rulesName_(ruleSetName(rules))
+    , methodColumn_(methodColumn)
+    , fields_(std::move(fields)) {
+    header_.assign(inputNames_.begin(), inputNames_.end());
+    header_.emplace_back("rules");
+    if (methodColumn_) {
+        header_.emplace_back(kMethodColumn);
+    }
+    header_.insert(header_.end(), fieldHeaders.begin(), fieldHeaders.end());
     header_.emplace_back("tax");
     header_.emplace_back("status");
     cells_.resize(header_.size());
 }
 
 std::span<const std::string_view> ResultColumns::row(Inputs inputs, const TaxResult* result,
-                                                     TaxMethod method, std::string_view tax,
+                                                     std::optional<TaxMethod> method,
+                                                     std::string_view tax,
                                                      std::string_view status) {
     std::fill(cells_.begin(), cells_.end(), std::string_view());
-    std::copy(inputs.begin(), inputs.end(), cells_.begin());
+    std::copy_n(inputs.begin(), std::min(inputs.size(), inputNames_.size()), cells_.begin());
     if (result != nullptr) {
-        cells_[kRulesColumn] = rulesName_;
-        cells_[kMethodColumn] = methodName(method);
+        cells_[inputNames_.size()] = rulesName_;
+        if (methodColumn_ && method) {
+            cells_[inputNames_.size() + 1] = methodName(*method);
+        }
         const Layout& layout = layoutOf(result->fields);
         auto column = layout.columns.begin();
         for (const Field& field : result->fields) {
@@ -146,7 +180,12 @@ const ResultColumns::Layout& ResultColumns::layoutOf(const std::vector<Field>& f
 
 std::size_t ResultColumns::columnOf(std::string_view field) const {
     const auto found = std::find(fields_.begin(), fields_.end(), field);
-    return kFirstFieldColumn + static_cast<std::size_t>(found - fields_.begin());
+    return firstFieldColumn() + static_cast<std::size_t>(found - fields_.begin());
+}
+
+// After the inputs, the rules' name and, for salaries, the method.
+std::size_t ResultColumns::firstFieldColumn() const {
+    return inputNames_.size() + (methodColumn_ ? 2 : 1);
 }
 
 } // namespace norvik

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "calc_cli/Report.h"
 #include "calc_cli/Request.h"
 
 #include <ostream>
 #include <string>
 
 namespace norvik {
-
-enum class ReportFormat { Text, Csv, Json };
 
 // `kou` and `otsu`: one employee's request as given on the command line, its texts kept to be
 // shown beside the results, and where and how the result goes.

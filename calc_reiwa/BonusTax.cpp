@@ -20,9 +20,9 @@ constexpr std::string_view kRefusalTitle = "情報";
 
 constexpr std::array kFields{
     FieldSpec{"bonusFormula", "賞与の金額の算式", true},
-    FieldSpec{"bonus", "社会保険料等控除後の賞与の金額"},
+    FieldSpec{"netBonus", "社会保険料等控除後の賞与の金額"},
     FieldSpec{"previousSalaryFormula", "前月の給与等の金額の算式", true},
-    FieldSpec{"previousSalary", "前月の社会保険料等控除後の給与等の金額"},
+    FieldSpec{"netPreviousSalary", "前月の社会保険料等控除後の給与等の金額"},
     FieldSpec{"method", "計算方法"},
     FieldSpec{"methodFormula", "計算方法の判定", true},
     FieldSpec{"rateChoice", "算出率の求め方"},
@@ -36,7 +36,7 @@ constexpr std::array kFields{
     FieldSpec{"previousTaxFormula", "前月の給与等の月額表の税額の算式", true},
     FieldSpec{"previousTax", "前月の給与等に対する月額表の税額"},
     FieldSpec{"taxFormula", "税額の算式", true},
-    FieldSpec{"tax", "税額"},
+    FieldSpec{"bonusTax", "税額"},
 };
 
 // The bonus table holds up to ten times P; beyond it, and without P, the monthly table is used
@@ -230,13 +230,13 @@ std::string taxFormulaText(const BonusTaxAmounts& a) {
 std::vector<Field> commonFields(const BonusRequest& request, const BonusTaxAmounts& a) {
     std::vector<Field> fields = emptyFields(kFields);
     setText(fields, "bonusFormula", bonusFormulaText(request));
-    setText(fields, "bonus", amountText(a.bonus));
+    setText(fields, "netBonus", amountText(a.bonus));
     setText(fields, "previousSalaryFormula", previousSalaryFormulaText(request));
-    setText(fields, "previousSalary", amountText(a.previousSalary));
+    setText(fields, "netPreviousSalary", amountText(a.previousSalary));
     setText(fields, "method", std::string(methodText(a.method, request)));
     setText(fields, "methodFormula", methodFormulaText(a));
     setText(fields, "taxFormula", taxFormulaText(a));
-    setText(fields, "tax", amountText(a.tax));
+    setText(fields, "bonusTax", amountText(a.tax));
     return fields;
 }
 
@@ -260,8 +260,8 @@ void writeMonthlyWorking(std::vector<Field>& fields, const BonusTaxAmounts& a,
     }
 }
 
-Refusal refusal(std::string message) {
-    return {std::string(kRefusalTitle), std::move(message)};
+Refusal refusal(std::string message, RefusalReason reason = RefusalReason::NotCovered) {
+    return {std::string(kRefusalTitle), std::move(message), reason};
 }
 
 Refusal noRulesRefusal() {
@@ -301,13 +301,15 @@ std::optional<Refusal> inputRefusal(RuleSet rules, const BonusRequest& request) 
     if (const auto name = inputOutOfRange(request)) {
         return refusal((WorkingText() << ruleSetName(rules) << "の賞与の計算では、" << *name
                                       << "は0から" << kLargestBonusInput << "までです。")
-                           .take());
+                           .take(),
+                       RefusalReason::BadInput);
     }
     if (request.bonusInsurance > request.bonus) {
         return refusal((WorkingText()
                         << "賞与から控除される社会保険料等の金額（" << request.bonusInsurance
                         << "円）が賞与の金額（" << request.bonus << "円）を超えています。")
-                           .take());
+                           .take(),
+                       RefusalReason::BadInput);
     }
     return std::nullopt;
 }

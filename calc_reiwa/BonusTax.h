@@ -74,7 +74,9 @@ struct BonusTaxAmounts {
 
 // The tax with its working. Refused (no fields, no tax, no amounts) under the 2007 rules, under
 // the 2027 rules where the bonus table would be needed, for an amount or count that is negative
-// or above kLargestBonusInput, and for a bonus's insurance larger than the bonus.
+// or above kLargestBonusInput, and for a bonus's insurance larger than the bonus. The missing
+// tables are RefusalReason::NotCovered (the clerk looks the tax up elsewhere), the values out of
+// range RefusalReason::BadInput (the clerk corrects them).
 struct BonusTaxResult : TaxResult {
     BonusTaxAmounts amounts;
 };

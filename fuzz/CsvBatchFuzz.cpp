@@ -46,7 +46,7 @@ void checkRow(const CsvRecord& record, RequestReader& requests, RuleSet rules) {
     if (!reading.problem.empty()) {
         return;
     }
-    const TaxResult result = computeRequest(rules, reading.request);
+    const TaxResult result = computeRequest(Computation{rules}, reading.request);
     require(result.refused() != result.tax.has_value(), "a row has either a tax or a refusal");
     require(result.refused() || !result.fields.empty(), "a computed row has its result set");
     require(!result.refused() || !result.refusal->message.empty(), "a refused row says why");

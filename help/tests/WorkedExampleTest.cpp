@@ -4,6 +4,7 @@
 #include "ExtractedHelp.h"
 #include "calc_kou/computation/KouComputation.h"
 #include "calc_otsu/computation/OtsuComputation.h"
+#include "help/tool/Fragments.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,48 @@ TEST(WorkedExample, ColumnOtsuShowsEveryFieldAsTheComputationWritesIt) {
     const auto shown = shownFields("otsu.html", "otsu");
     expectEveryFieldShownAsComputed(result, shown);
     EXPECT_EQ(shown.at("alldata"), "48,600");
+}
+
+// The command line leaves out the fields the path taken does not fill, and so does the example.
+void expectEveryFilledFieldShownAsComputed(const TaxResult& computed,
+                                           const std::map<std::string, std::string>& shown) {
+    std::size_t filled = 0;
+    for (const Field& field : computed.fields) {
+        const auto it = shown.find(std::string(field.id));
+        if (field.text.empty()) {
+            EXPECT_EQ(it, shown.end()) << "the example shows the empty " << field.id;
+            continue;
+        }
+        ++filled;
+        ASSERT_NE(it, shown.end()) << "the example does not show " << field.id;
+        EXPECT_EQ(it->second, field.text) << field.id;
+    }
+    EXPECT_EQ(shown.size(), filled);
+}
+
+TEST(WorkedExample, EachBonusPathShowsItsStepsAsTheComputationWritesThem) {
+    const struct {
+        norvik::RuleSet rules;
+        norvik::BonusRequest request;
+        const char* prefix;
+        const char* step; // the field that shows which path was taken
+        const char* stepText;
+        const char* tax;
+    } examples[] = {
+        {norvik::RuleSet::Paid2026, norvik::help::kBonusRateExample, "bonus-rate", "rate", "2.042%",
+         "17,357"},
+        {norvik::RuleSet::Paid2020to2025, norvik::help::kBonusMonthlyTableExample, "bonus-monthly",
+         "taxFormula", "4,770円×6", "28,620"},
+    };
+    for (const auto& example : examples) {
+        SCOPED_TRACE(example.prefix);
+        const norvik::BonusTaxResult result =
+            norvik::computeBonusTax(example.rules, example.request);
+        const auto shown = shownFields("bonus.html", example.prefix);
+        expectEveryFilledFieldShownAsComputed(result, shown);
+        EXPECT_EQ(shown.at(example.step), example.stepText);
+        EXPECT_EQ(shown.at("bonusTax"), example.tax);
+    }
 }
 
 TEST(WorkedExample, TheRefusalReadsAsTheMessageBoxShowsIt) {

@@ -21,8 +21,8 @@ const Field& fieldOf(const TaxResult& result, std::string_view id) {
 } // namespace
 
 std::string workedExampleTable(std::span<const ShownField> fields, const TaxResult& result,
-                               std::string_view idPrefix) {
-    HtmlTable table({"手順", "欄（画面の見出し）", "画面の表示"});
+                               std::string_view idPrefix, const ExampleHeadings& headings) {
+    HtmlTable table({std::string(headings[0]), std::string(headings[1]), std::string(headings[2])});
     for (const ShownField& shown : fields) {
         if (shown.field.empty()) {
             table.addRow({{std::string(shown.step)},

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
         norvik::help::addKouFragments(fragments);
         norvik::help::addOtsuFragments(fragments);
         norvik::help::addReiwaFragments(fragments);
+        norvik::help::addBonusFragments(fragments);
         const norvik::help::PageExpander expander(fragments);
 
         const std::filesystem::path outputDir = argv[1];

@@ -250,6 +250,7 @@ TEST(Batch, BrokenQuotingOrHeaderOrAnUnreadableFileStopsTheRun) {
 
 TEST(Batch, BareCarriageReturnsEndLinesAsCrLfDoes) {
     const std::string input = readFile(kData + "/payroll.csv");
+    // The payroll has fractions of a yen, which only the windows' rules take.
     const ProgramRun crLf = runCalc("--rules 2007 batch -", input);
     const ProgramRun bareCr = runCalc("--rules 2007 batch -", withBareCarriageReturns(input));
     ASSERT_EQ(bareCr.status, 0) << bareCr.err;

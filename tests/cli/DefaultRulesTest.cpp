@@ -78,6 +78,42 @@ TEST(DefaultRules, TodaysRulesWhenNeitherRulesNorPaymentDateIsGiven) {
     }
 }
 
+std::vector<std::string> bonus(const char* amount, const char* previousSalary,
+                               const char* dependents) {
+    return {"bonus",    "--bonus",  amount, "--previous-salary", previousSalary, "--dependents",
+            dependents, "--format", "json"};
+}
+
+TEST(DefaultRules, ABonusTooIsComputedUnderTodaysRulesUnlessTheyAreChosen) {
+    const struct {
+        const char* today;
+        std::vector<std::string> options;
+        std::vector<std::string> request;
+        const char* rules;
+        std::int64_t tax;
+    } cases[] = {
+        {"2026-12-08", {}, bonus("500000", "300000", "2"), "令和8年分", 20420},
+        {"2024-12-10", {}, bonus("1200000", "0", "0"), "令和2年分～令和7年分", 28620},
+        {"2024-12-10", {"--rules", "2026"}, bonus("500000", "300000", "2"), "令和8年分", 20420},
+        {"2027-12-31",
+         {"--paid", "2026-07-10"},
+         bonus("500000", "300000", "2"),
+         "令和8年分",
+         20420},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.today);
+        std::vector<std::string> arguments = c.options;
+        arguments.insert(arguments.end(), c.request.begin(), c.request.end());
+        const InProcessRun run = runOn(c.today, arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const nlohmann::json json = nlohmann::json::parse(run.out);
+        EXPECT_EQ(json["rules"], c.rules);
+        EXPECT_FALSE(json.contains("method")) << run.out;
+        EXPECT_EQ(json["tax"], c.tax);
+    }
+}
+
 TEST(DefaultRules, TheChosenRulesAndMethodOverrideToday) {
     const struct {
         std::vector<std::string> options;
@@ -126,14 +162,30 @@ TEST(DefaultRules, ABatchNamesTheRulesBeforeItsRows) {
     EXPECT_NE(run.out.find(",50380,ok\r\n"), std::string::npos) << run.out;
 }
 
+TEST(DefaultRules, ABatchOfBonusesNamesItsRulesBeforeItsRows) {
+    const std::string folder = makeTemporaryFolder();
+    writeFile(folder + "/in.csv", "id,column,bonus,bonus_insurance,previous_salary,"
+                                  "previous_insurance,dependents,spouse,long_period\r\n"
+                                  "1,甲,500000,,300000,,2,no,\r\n");
+    const InProcessRun run = runOn("2026-12-08", {"batch", "--kind", "bonus", folder + "/in.csv"});
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "令和8年分の規定で賞与を計算します / computing bonuses under 令和8年分 "
+                       "(2026-01-01～2026-12-31)\n");
+    EXPECT_NE(run.out.find("\r\n1,甲,500000,,300000,,2,no,,令和8年分,"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(",20420,ok\r\n"), std::string::npos) << run.out;
+}
+
 TEST(DefaultRules, UsageErrorsAreToldInJapaneseAndEnglish) {
     const std::pair<std::string, std::string> cases[] = {
         {"--rules 2026 kou --salary 300000 --dependents 1",
          "--spouse を指定してください / --spouse is required\n"},
         {"--rules 2026 kuo --salary 300000",
-         "コマンド kou・otsu・batch のどれかを指定してください / A subcommand is required\n"},
+         "コマンド kou・otsu・bonus・batch のどれかを指定してください / A subcommand is "
+         "required\n"},
         {"--rules 2026 kou --salary 300000 --dependents 1 --spouse yes --colour",
-         "知らないオプションかコマンドです (コマンドは kou・otsu・batch) / The following "
+         "知らないオプションかコマンドです (コマンドは kou・otsu・bonus・batch) / The following "
          "argument was not expected: --colour\n"},
     };
     for (const auto& [arguments, message] : cases) {
@@ -144,16 +196,30 @@ TEST(DefaultRules, UsageErrorsAreToldInJapaneseAndEnglish) {
     }
 }
 
+// A bonus's amounts choose its method, so its help says --method does not apply instead.
 TEST(DefaultRules, EveryCommandsHelpListsTheOptionsForEveryCommand) {
-    for (const std::string command : {"kou", "otsu", "batch"}) {
-        const ProgramRun run = runCalc(command + " --help");
-        EXPECT_EQ(run.status, 0) << command;
+    const std::string method = "--method computer|table";
+    const std::string noMethod = "--method does not\n  apply to bonuses";
+    const struct {
+        std::string command;
+        std::string present;
+        std::string absent;
+    } commands[] = {
+        {"kou", method, noMethod},
+        {"otsu", method, noMethod},
+        {"batch", method, noMethod},
+        {"bonus", noMethod, method},
+    };
+    for (const auto& c : commands) {
+        const ProgramRun run = runCalc(c.command + " --help");
+        EXPECT_EQ(run.status, 0) << c.command;
         const std::size_t common = run.out.find("全コマンド共通のオプション");
         ASSERT_NE(common, std::string::npos) << run.out;
-        for (const char* option :
-             {"--rules 2007|2020|2026|2027", "--paid YYYY-MM-DD", "--method computer|table"}) {
-            EXPECT_NE(run.out.find(option, common), std::string::npos) << command << option;
+        for (const std::string& option : {std::string("--rules 2007|2020|2026|2027"),
+                                          std::string("--paid YYYY-MM-DD"), c.present}) {
+            EXPECT_NE(run.out.find(option, common), std::string::npos) << c.command << option;
         }
+        EXPECT_EQ(run.out.find(c.absent, common), std::string::npos) << c.command << run.out;
     }
 }
 

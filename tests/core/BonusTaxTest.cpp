@@ -273,35 +273,35 @@ TEST(BonusTax, TheWorkingAsAClerkWritesIt) {
           .previousInsurance = 23384,
           .count = 2},
          {{"bonusFormula", "1,000,000円-150,000円"},
-          {"bonus", "850,000"},
+          {"netBonus", "850,000"},
           {"previousSalaryFormula", "220,000円-23,384円"},
-          {"previousSalary", "196,616"},
+          {"netPreviousSalary", "196,616"},
           {"method", "賞与に対する源泉徴収税額の算出率の表"},
           {"methodFormula", "850,000円≦196,616円×10=1,966,160円"},
           {"rateChoice", "前月の社会保険料等控除後の給与等の金額 196,616円 → 甲欄・扶養親族等2人 "
                          "143,000円以上 276,000円未満 → 2.042%"},
           {"rate", "2.042%"},
           {"taxFormula", "850,000円×2.042%"},
-          {"tax", "17,357"}}},
+          {"bonusTax", "17,357"}}},
         {k2020,
          {.column = kKou, .bonus = 1200000},
          {{"bonusFormula", "1,200,000円-0円"},
-          {"bonus", "1,200,000"},
+          {"netBonus", "1,200,000"},
           {"previousSalaryFormula", "0円-0円"},
-          {"previousSalary", "0"},
+          {"netPreviousSalary", "0"},
           {"method", "月額表（前月中の給与等の金額がない場合）"},
           {"period", "6か月以下（6で割る）"},
           {"monthlySalaryFormula", "1,200,000円÷6=200,000円"},
           {"monthlyRow", "199,000円以上 201,000円未満、甲欄・扶養親族等0人"},
           {"monthlyTax", "4,770"},
           {"taxFormula", "4,770円×6"},
-          {"tax", "28,620"}}},
+          {"bonusTax", "28,620"}}},
         {k2026,
          {.column = kKou, .bonus = 1966161, .previousSalary = 196616, .count = 2},
          {{"bonusFormula", "1,966,161円-0円"},
-          {"bonus", "1,966,161"},
+          {"netBonus", "1,966,161"},
           {"previousSalaryFormula", "196,616円-0円"},
-          {"previousSalary", "196,616"},
+          {"netPreviousSalary", "196,616"},
           {"method",
            "月額表（賞与の金額が前月の社会保険料等控除後の給与等の金額の10倍を超える場合）"},
           {"methodFormula", "1,966,161円>196,616円×10=1,966,160円"},
@@ -312,7 +312,7 @@ TEST(BonusTax, TheWorkingAsAClerkWritesIt) {
           {"previousRow", "195,000円以上 197,000円未満、甲欄・扶養親族等2人"},
           {"previousTax", "960"},
           {"taxFormula", "(19,480円-960円)×6"},
-          {"tax", "111,120"}}},
+          {"bonusTax", "111,120"}}},
         {k2026,
          {.column = kOtsu,
           .bonus = 4800000,
@@ -321,9 +321,9 @@ TEST(BonusTax, TheWorkingAsAClerkWritesIt) {
           .count = 2,
           .longPeriod = true},
          {{"bonusFormula", "4,800,000円-0円"},
-          {"bonus", "4,800,000"},
+          {"netBonus", "4,800,000"},
           {"previousSalaryFormula", "100,000円-120,000円"},
-          {"previousSalary", "-20,000"},
+          {"netPreviousSalary", "-20,000"},
           {"method", "月額表（前月中の給与等の金額が前月中の社会保険料等の金額以下である場合）"},
           {"period", "6か月超（12で割る）"},
           {"monthlySalaryFormula", "4,800,000円÷12=400,000円"},
@@ -331,13 +331,13 @@ TEST(BonusTax, TheWorkingAsAClerkWritesIt) {
           {"monthlyTaxFormula", "88,700円-1,610円×2人"},
           {"monthlyTax", "85,480"},
           {"taxFormula", "85,480円×12"},
-          {"tax", "1,025,760"}}},
+          {"bonusTax", "1,025,760"}}},
         {k2026,
          {.column = kOtsu, .bonus = 4800000, .count = 2},
          {{"bonusFormula", "4,800,000円-0円"},
-          {"bonus", "4,800,000"},
+          {"netBonus", "4,800,000"},
           {"previousSalaryFormula", "0円-0円"},
-          {"previousSalary", "0"},
+          {"netPreviousSalary", "0"},
           {"method", "月額表（前月中の給与等の金額がない場合）"},
           {"period", "6か月以下（6で割る）"},
           {"monthlySalaryFormula", "4,800,000円÷6=800,000円"},
@@ -345,33 +345,33 @@ TEST(BonusTax, TheWorkingAsAClerkWritesIt) {
           {"monthlyTaxFormula", "259,200円+(800,000円-740,000円)×40.84%、283,704円-1,610円×2人"},
           {"monthlyTax", "280,484"},
           {"taxFormula", "280,484円×6"},
-          {"tax", "1,682,904"}}},
+          {"bonusTax", "1,682,904"}}},
         {k2026,
          {.column = kKou, .bonus = 500000, .previousSalary = 50000, .count = 9},
          {{"bonusFormula", "500,000円-0円"},
-          {"bonus", "500,000"},
+          {"netBonus", "500,000"},
           {"previousSalaryFormula", "50,000円-0円"},
-          {"previousSalary", "50,000"},
+          {"netPreviousSalary", "50,000"},
           {"method", "賞与に対する源泉徴収税額の算出率の表"},
           {"methodFormula", "500,000円≦50,000円×10=500,000円"},
           {"rateChoice", "前月の社会保険料等控除後の給与等の金額 50,000円 → "
                          "甲欄・扶養親族等7人以上（9人） 317,000円未満 → 0%"},
           {"rate", "0%"},
           {"taxFormula", "500,000円×0%"},
-          {"tax", "0"}}},
+          {"bonusTax", "0"}}},
         {k2020,
          {.column = kOtsu, .bonus = 1000000, .previousSalary = 2000000, .count = 1},
          {{"bonusFormula", "1,000,000円-0円"},
-          {"bonus", "1,000,000"},
+          {"netBonus", "1,000,000"},
           {"previousSalaryFormula", "2,000,000円-0円"},
-          {"previousSalary", "2,000,000"},
+          {"netPreviousSalary", "2,000,000"},
           {"method", "賞与に対する源泉徴収税額の算出率の表"},
           {"methodFormula", "1,000,000円≦2,000,000円×10=20,000,000円"},
           {"rateChoice", "前月の社会保険料等控除後の給与等の金額 2,000,000円 → 乙欄 "
                          "1,118,000円以上 → 45.945%"},
           {"rate", "45.945%"},
           {"taxFormula", "1,000,000円×45.945%"},
-          {"tax", "459,450"}}},
+          {"bonusTax", "459,450"}}},
     };
     for (const WorkingCase& c : cases) {
         const BonusTaxResult r = computeBonusTax(c.rules, c.request);
@@ -389,7 +389,7 @@ TEST(BonusTax, TheResultNamesItsRulesAndDeclaredFields) {
         EXPECT_EQ(r.fields[i].caption, bonusTaxFields()[i].caption);
     }
     EXPECT_TRUE(r.field("taxFormula")->formula);
-    EXPECT_FALSE(r.field("tax")->formula);
+    EXPECT_FALSE(r.field("bonusTax")->formula);
 }
 
 TEST(BonusTax, OnlyThePeriodsWithABonusTableHaveOne) {
@@ -403,6 +403,8 @@ struct BadRequest {
     RuleSet rules;
     BonusRequest request;
     const char* message;
+    // A table this program lacks sends the clerk elsewhere; a value out of range is corrected.
+    RefusalReason reason = RefusalReason::BadInput;
 };
 
 TEST(BonusTax, RequestsItCannotAnswerAreRefusedWithTheReason) {
@@ -412,17 +414,20 @@ TEST(BonusTax, RequestsItCannotAnswerAreRefusedWithTheReason) {
          "令和9年分の賞与に対する源泉徴収税額の算出率の表はまだありません。この賞与は前月の社会保"
          "険料等控除後の給与等の金額の10倍以下なので、その表がなければ計算できません。月額表を使う"
          "場合（前月中の給与等の金額がない場合と、賞与の金額が前月の社会保険料等控除後の給与等の金"
-         "額の10倍を超える場合）は計算できます。"},
+         "額の10倍を超える場合）は計算できます。",
+         RefusalReason::NotCovered},
         {k2027,
          {.bonus = 3000000, .previousSalary = 300000},
          "令和9年分の賞与に対する源泉徴収税額の算出率の表はまだありません。この賞与は前月の社会保"
          "険料等控除後の給与等の金額の10倍以下なので、その表がなければ計算できません。月額表を使う"
          "場合（前月中の給与等の金額がない場合と、賞与の金額が前月の社会保険料等控除後の給与等の金"
-         "額の10倍を超える場合）は計算できます。"},
+         "額の10倍を超える場合）は計算できます。",
+         RefusalReason::NotCovered},
         {RuleSet::Paid2007to2012,
          {.bonus = 1200000},
          "平成19年分～平成24年分の賞与の税額表はこのプログラムにありません。賞与の税額は令和2年分以"
-         "降の規定でだけ計算できます。"},
+         "降の規定でだけ計算できます。",
+         RefusalReason::NotCovered},
         {k2026,
          {.bonus = -1},
          "令和8年分の賞与の計算では、賞与の金額は0から999,999,999,999までです。"},
@@ -455,6 +460,7 @@ TEST(BonusTax, RequestsItCannotAnswerAreRefusedWithTheReason) {
             ASSERT_TRUE(r.refused()) << bad.message;
             EXPECT_EQ(r.refusal->title, "情報");
             EXPECT_EQ(r.refusal->message, bad.message);
+            EXPECT_EQ(r.refusal->reason, bad.reason) << bad.message;
             EXPECT_TRUE(r.fields.empty());
             EXPECT_FALSE(r.tax);
         }
