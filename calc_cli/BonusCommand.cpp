@@ -73,21 +73,9 @@ int runBonus(RuleSet rules, const BonusOptions& options, std::ostream& errors) {
         return 1;
     }
     const BonusTaxResult result = computeBonusTax(rules, reading.request);
-    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
-        errors << result.refusal->message << '\n';
-        return 1;
-    }
     ResultColumns columns = ResultColumns::forBonuses(rules, false);
-    ReportContent content = bonusReport(rules, options, reading.request);
-    content.columns = &columns;
-    content.result = &result;
-    try {
-        writeReport(renderReport(content, options.format), options.output);
-    } catch (const std::runtime_error& error) {
-        errors << error.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return reportResult(bonusReport(rules, options, reading.request), columns, result,
+                        options.format, options.output, errors);
 }
 
 } // namespace norvik

@@ -99,4 +99,21 @@ void writeReport(const std::string& report, const std::string& output) {
     target.commit();
 }
 
+int reportResult(ReportContent content, ResultColumns& columns, const TaxResult& result,
+                 ReportFormat format, const std::string& output, std::ostream& errors) {
+    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
+        errors << result.refusal->message << '\n';
+        return 1;
+    }
+    content.columns = &columns;
+    content.result = &result;
+    try {
+        writeReport(renderReport(content, format), output);
+    } catch (const std::runtime_error& error) {
+        errors << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace norvik

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,5 +47,11 @@ std::string renderReport(const ReportContent& content, ReportFormat format);
 // Writes the report to the file (empty: standard output), whole or not at all; throws
 // std::runtime_error with the reason when it cannot.
 void writeReport(const std::string& report, const std::string& output);
+
+// Reports a computed request as the commands for one employee do: a refusal of bad input is told on
+// `errors` and nothing is written; otherwise the report goes to `output`. The exit status: 0 done
+// (a refusal to compute included), 1 bad input or an output that failed.
+int reportResult(ReportContent content, ResultColumns& columns, const TaxResult& result,
+                 ReportFormat format, const std::string& output, std::ostream& errors);
 
 } // namespace norvik

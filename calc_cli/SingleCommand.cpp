@@ -40,21 +40,9 @@ int runSingle(const Computation& computation, const SingleOptions& options, std:
         return 1;
     }
     const TaxResult result = computeRequest(computation, reading.request);
-    if (result.refused() && result.refusal->reason == RefusalReason::BadInput) {
-        errors << result.refusal->message << '\n';
-        return 1;
-    }
     ResultColumns columns(computation, false);
-    ReportContent content = salaryReport(computation, options, reading.request);
-    content.columns = &columns;
-    content.result = &result;
-    try {
-        writeReport(renderReport(content, options.format), options.output);
-    } catch (const std::runtime_error& error) {
-        errors << error.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return reportResult(salaryReport(computation, options, reading.request), columns, result,
+                        options.format, options.output, errors);
 }
 
 } // namespace norvik
