@@ -52,9 +52,9 @@ auto columnOrder(std::string_view field) {
 std::vector<std::string_view> fieldColumns(const Computation& computation) {
     std::vector<std::string_view> fields;
     for (const TaxColumn column : {TaxColumn::Kou, TaxColumn::Otsu}) {
-        for (const FieldSpec& spec : fieldsOf(computation, column)) {
-            if (std::find(fields.begin(), fields.end(), spec.id) == fields.end()) {
-                fields.push_back(spec.id);
+        for (const FieldSpec& declaration : fieldsOf(computation, column)) {
+            if (std::find(fields.begin(), fields.end(), declaration.id) == fields.end()) {
+                fields.push_back(declaration.id);
             }
         }
     }
@@ -65,8 +65,8 @@ std::vector<std::string_view> fieldColumns(const Computation& computation) {
 }
 
 std::string captionIn(const Computation& computation, TaxColumn column, std::string_view field) {
-    const FieldSpec* spec = findField(fieldsOf(computation, column), field);
-    return spec != nullptr ? std::string(spec->caption) : std::string();
+    const FieldSpec* declaration = findField(fieldsOf(computation, column), field);
+    return declaration != nullptr ? std::string(declaration->caption) : std::string();
 }
 
 // A field name can mean different things in the two columns (column 甲's data1 is the
@@ -112,10 +112,10 @@ ResultColumns::ResultColumns(const Computation& computation, bool captions)
 ResultColumns ResultColumns::forBonuses(RuleSet rules, bool captions) {
     std::vector<std::string_view> fields;
     std::vector<std::string> headers;
-    for (const FieldSpec& spec : bonusTaxFields()) {
-        fields.push_back(spec.id);
-        headers.push_back(captions ? std::string(spec.caption)
-                                   : headerName(spec.id, kBonusInputNames, false));
+    for (const FieldSpec& declaration : bonusTaxFields()) {
+        fields.push_back(declaration.id);
+        headers.push_back(captions ? std::string(declaration.caption)
+                                   : headerName(declaration.id, kBonusInputNames, false));
     }
     return ResultColumns(rules, kBonusInputNames, false, std::move(fields), std::move(headers));
 }

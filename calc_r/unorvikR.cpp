@@ -34,9 +34,9 @@ std::vector<FieldSpec> TfnorvikR::shownFields() const {
     shown.push_back({"alldata", "税額"});
     shown.push_back({"othermethod", "もう一方の求め方による税額", true});
     shown.push_back({"rulesused", "計算に使った税額表と求め方", true, true});
-    for (FieldSpec& spec : shown) {
-        const auto* label = findChild<QLabel*>(QString::fromUtf8(spec.id));
-        spec.formula = label == nullptr || (label->alignment() & Qt::AlignRight) == 0;
+    for (FieldSpec& declaration : shown) {
+        const auto* label = findChild<QLabel*>(QString::fromUtf8(declaration.id));
+        declaration.formula = label == nullptr || (label->alignment() & Qt::AlignRight) == 0;
     }
     return shown;
 }
@@ -105,8 +105,9 @@ TaxResult TfnorvikR::compute() const {
     }
     TaxResult shown = answer.result;
     shown.fields.clear();
-    for (const FieldSpec& spec : fields_) {
-        shown.fields.push_back({spec.id, spec.caption, spec.formula, spec.formula ? "" : "0"});
+    for (const FieldSpec& declaration : fields_) {
+        shown.fields.push_back({declaration.id, declaration.caption, declaration.formula,
+                                declaration.formula ? "" : "0"});
     }
     shown.fields.insert(shown.fields.end(), answer.result.fields.begin(),
                         answer.result.fields.end());

@@ -133,8 +133,9 @@ std::vector<Field> workingFields(TaxColumn column, const MonthlyTableAmounts& a)
     std::vector<Field> fields;
     fields.reserve(kFields.size());
     for (std::size_t i = 0; i < kFields.size(); ++i) {
-        const FieldSpec& spec = kFields[i];
-        fields.push_back(Field{spec.id, spec.caption, spec.formula, std::move(texts[i])});
+        const FieldSpec& declaration = kFields[i];
+        fields.push_back(
+            Field{declaration.id, declaration.caption, declaration.formula, std::move(texts[i])});
     }
     return fields;
 }

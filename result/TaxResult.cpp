@@ -24,26 +24,27 @@ const std::string& TaxResult::text(std::string_view id) const {
 std::vector<Field> emptyFields(std::span<const FieldSpec> specs) {
     std::vector<Field> fields;
     fields.reserve(specs.size());
-    for (const FieldSpec& spec : specs) {
-        fields.push_back(Field{spec.id, spec.caption, spec.formula, {}});
+    for (const FieldSpec& declaration : specs) {
+        fields.push_back(Field{declaration.id, declaration.caption, declaration.formula, {}});
     }
     return fields;
 }
 
 std::vector<Field> clearedFields(std::span<const FieldSpec> specs) {
     std::vector<Field> fields;
-    for (const FieldSpec& spec : specs) {
-        if (!spec.legend) {
-            fields.push_back(Field{spec.id, spec.caption, spec.formula, spec.formula ? "" : "0"});
+    for (const FieldSpec& declaration : specs) {
+        if (!declaration.legend) {
+            fields.push_back(Field{declaration.id, declaration.caption, declaration.formula,
+                                   declaration.formula ? "" : "0"});
         }
     }
     return fields;
 }
 
 const FieldSpec* findField(std::span<const FieldSpec> specs, std::string_view id) {
-    for (const FieldSpec& spec : specs) {
-        if (spec.id == id) {
-            return &spec;
+    for (const FieldSpec& declaration : specs) {
+        if (declaration.id == id) {
+            return &declaration;
         }
     }
     return nullptr;

@@ -38,8 +38,9 @@ std::vector<std::string> expectedFieldLines(const GoldenCase& c,
                                             std::span<const FieldSpec> declared) {
     std::vector<std::string> lines;
     for (const auto& [field, text] : c.expected) {
-        const FieldSpec* spec = findField(declared, field);
-        lines.push_back((spec ? std::string(spec->caption) : "?") + ": " + std::string(text));
+        const FieldSpec* declaration = findField(declared, field);
+        lines.push_back((declaration ? std::string(declaration->caption) : "?") + ": " +
+                        std::string(text));
     }
     lines.push_back("税額: " + textOf(c.expected, "alldata") + "円");
     return lines;

@@ -80,10 +80,10 @@ const UiWidget* widgetNamed(const std::map<std::string, UiWidget>& layout, std::
 
 // The labels' part of a caption, as the layout shows them beside the field: a label that
 // repeats the group's title is not written twice, two labels are read as one.
-std::string labelsPart(const std::map<std::string, UiWidget>& layout, const FieldSpec& spec,
+std::string labelsPart(const std::map<std::string, UiWidget>& layout, const FieldSpec& declaration,
                        std::string_view groupTitle) {
     std::string labels;
-    for (const std::string_view name : spec.shownBy.labels) {
+    for (const std::string_view name : declaration.shownBy.labels) {
         if (name.empty()) {
             continue;
         }
@@ -92,8 +92,8 @@ std::string labelsPart(const std::map<std::string, UiWidget>& layout, const Fiel
         if (label == nullptr) {
             continue;
         }
-        if (!spec.shownBy.group.empty()) {
-            EXPECT_EQ(label->group, spec.shownBy.group)
+        if (!declaration.shownBy.group.empty()) {
+            EXPECT_EQ(label->group, declaration.shownBy.group)
                 << name << " lies outside the field's group";
         }
         if (label->text != groupTitle) {
@@ -108,22 +108,23 @@ std::string labelsPart(const std::map<std::string, UiWidget>& layout, const Fiel
 // and must not pass for a text the window shows.
 void expectFieldsMatchLayout(const QString& uiFile, std::span<const FieldSpec> fields) {
     const auto layout = readLayout(uiFile);
-    for (const FieldSpec& spec : fields) {
-        SCOPED_TRACE(std::string(spec.id));
-        const UiWidget* field = widgetNamed(layout, spec.id);
-        ASSERT_NE(field, nullptr) << "the layout has no display field " << spec.id;
+    for (const FieldSpec& declaration : fields) {
+        SCOPED_TRACE(std::string(declaration.id));
+        const UiWidget* field = widgetNamed(layout, declaration.id);
+        ASSERT_NE(field, nullptr) << "the layout has no display field " << declaration.id;
         std::string groupTitle;
-        if (!spec.shownBy.group.empty()) {
-            EXPECT_EQ(field->group, spec.shownBy.group);
-            const UiWidget* group = widgetNamed(layout, spec.shownBy.group);
-            ASSERT_NE(group, nullptr) << "no group box " << spec.shownBy.group;
+        if (!declaration.shownBy.group.empty()) {
+            EXPECT_EQ(field->group, declaration.shownBy.group);
+            const UiWidget* group = widgetNamed(layout, declaration.shownBy.group);
+            ASSERT_NE(group, nullptr) << "no group box " << declaration.shownBy.group;
             groupTitle = group->text;
         }
-        const std::string labels = labelsPart(layout, spec, groupTitle);
-        if (spec.shownBy.group.empty()) {
+        const std::string labels = labelsPart(layout, declaration, groupTitle);
+        if (declaration.shownBy.group.empty()) {
             // The rules' own title stands where the group's would.
-            ASSERT_TRUE(spec.caption.ends_with(labels)) << spec.caption;
-            std::string_view own = spec.caption.substr(0, spec.caption.size() - labels.size());
+            ASSERT_TRUE(declaration.caption.ends_with(labels)) << declaration.caption;
+            std::string_view own =
+                declaration.caption.substr(0, declaration.caption.size() - labels.size());
             if (!labels.empty() && own.ends_with(' ')) {
                 own.remove_suffix(1);
             }
@@ -132,7 +133,7 @@ void expectFieldsMatchLayout(const QString& uiFile, std::span<const FieldSpec> f
             }
             continue;
         }
-        EXPECT_EQ(spec.caption, labels.empty() ? groupTitle : groupTitle + " " + labels);
+        EXPECT_EQ(declaration.caption, labels.empty() ? groupTitle : groupTitle + " " + labels);
     }
 }
 

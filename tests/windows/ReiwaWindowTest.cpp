@@ -170,11 +170,11 @@ TEST_F(ReiwaWindow, ShowsEveryFieldOfTheCoresAnswerAndItsTaxAndNothingElse) {
 
 // The computer provision's captions are the column-甲 window's, whose layout shows them.
 TEST_F(ReiwaWindow, EachFieldOfTheTableThatIsNotAFormulaIsCaptionedAsTheCoreDeclaresIt) {
-    for (const FieldSpec& spec : monthlyTableFields()) {
-        if (spec.formula) {
+    for (const FieldSpec& declaration : monthlyTableFields()) {
+        if (declaration.formula) {
             continue; // captioned 算式 beside its amount
         }
-        const std::string id(spec.id);
+        const std::string id(declaration.id);
         const QWidget* field = driver_.widget<QWidget>(id.c_str());
         const TStaticText* caption = nullptr;
         for (const TStaticText* label : form_.findChildren<TStaticText*>()) {
@@ -183,7 +183,7 @@ TEST_F(ReiwaWindow, EachFieldOfTheTableThatIsNotAFormulaIsCaptionedAsTheCoreDecl
             }
         }
         ASSERT_NE(caption, nullptr) << id;
-        EXPECT_EQ(caption->text(), QString::fromUtf8(spec.caption)) << id;
+        EXPECT_EQ(caption->text(), QString::fromUtf8(declaration.caption)) << id;
     }
 }
 
